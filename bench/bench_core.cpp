@@ -1,0 +1,119 @@
+// Benchmarks of the core: opening and re-evaluating the largest slips.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+#include "evaluation/Auswertung.h"
+#include "evaluation/Programmzustand.h"
+#include "io/Datei.h"
+#include "model/Schein.h"
+#include "model/Spielscheindatei.h"
+
+namespace {
+
+using namespace kv;
+
+TScheinOffen vollsystem(int dreiwegeBis) {
+    TScheinOffen f;
+    for (int m = 1; m <= kSpiele; ++m)
+        for (int c = 1; c <= kSpalten; ++c) f.setzeKreuz(m, c, m <= dreiwegeBis || c == 1);
+    return f;
+}
+
+// A valid "4-4" field: 2-ways and 3-ways on random matches, single tips elsewhere.
+TScheinOffen vew44(std::mt19937& rng) {
+    std::array<int, kSpiele> spiele{};
+    for (int m = 0; m < kSpiele; ++m) spiele[m] = m + 1;
+    std::shuffle(spiele.begin(), spiele.end(), rng);
+    TScheinOffen f;
+    f.sys = 13;
+    for (int i = 0; i < kSpiele; ++i) {
+        const int m = spiele[i];
+        const int tipps = i < 4 ? 2 : i < 8 ? 3 : 1;
+        const int erster = static_cast<int>(rng() % static_cast<unsigned>(4 - tipps)) + 1;
+        for (int c = erster; c < erster + tipps; ++c) f.setzeKreuz(m, c, true);
+    }
+    return f;
+}
+
+TScheinOffen einzelreihe(std::mt19937& rng) {
+    TScheinOffen f;
+    for (int m = 1; m <= kSpiele; ++m) f.setzeKreuz(m, static_cast<int>(rng() % 3) + 1, true);
+    return f;
+}
+
+std::string tempDatei(const char* name) {
+    static std::string ordner = [] {
+        char vorlage[] = "/tmp/kalvendo-bench-XXXXXX";
+        return std::string(::mkdtemp(vorlage));
+    }();
+    return ordner + "/" + name;
+}
+
+Ergebnislage lageMitTor(int tor) {
+    Ergebnislage l;
+    l.gewinnreihe = {1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1};
+    l.gewinnreihe[3] = static_cast<std::uint8_t>(1 + tor % 3);  // one goal changes match 4's tendency
+    l.beendet = 0x001F;                                          // matches 1..5 finished
+    return l;
+}
+
+// What the tables of a tab need for one screen after an evaluation: the
+// visible lines' hits and chances and the visible entries of the chance lists.
+std::uint64_t sichtbareZeilen(const Auswertung& aw, std::uint64_t zeilen) {
+    std::uint64_t summe = 0;
+    for (std::uint64_t n = 1; n <= 40 && n <= zeilen; ++n) summe += aw.treffer(n) + aw.chance(n);
+    for (int x = 0; x < 4; ++x)
+        for (std::uint64_t k = 1; k <= 40; ++k) summe += aw.chancenEintrag(x, k);
+    return summe;
+}
+
+void BM_ExpandFull13(benchmark::State& state) {
+    const std::string pfad = tempDatei("voll13.kv13");
+    schreibeSpielschein(pfad, {vollsystem(13)});
+    for (auto _ : state) {
+        Schein schein(leseSpielschein(pfad));
+        benchmark::DoNotOptimize(schein.zeilen());
+    }
+}
+BENCHMARK(BM_ExpandFull13)->Unit(benchmark::kMicrosecond);
+
+void BM_EvaluateFull13(benchmark::State& state) {
+    const Schein schein(std::vector<TScheinOffen>{vollsystem(13)});
+    int tor = 0;
+    for (auto _ : state) {
+        const Auswertung aw(schein, lageMitTor(++tor), true);
+        benchmark::DoNotOptimize(aw.C());
+        benchmark::DoNotOptimize(sichtbareZeilen(aw, schein.zeilen()));
+    }
+    state.counters["rows"] = static_cast<double>(schein.zeilen());
+}
+BENCHMARK(BM_EvaluateFull13)->Unit(benchmark::kMicrosecond);
+
+void BM_EvaluateMixed(benchmark::State& state) {
+    std::mt19937 rng(4711);
+    Programmzustand z;
+    auto& vew = z.neuerSlot("vew.kv13", true);
+    for (int i = 0; i < 12; ++i) vew.schein.feldAnhaengen(vew44(rng));
+    auto& normal = z.neuerSlot("normal.kv13", false);
+    for (int i = 0; i < 12; ++i) normal.schein.feldAnhaengen(einzelreihe(rng));
+    z.linkerSchein = 1;
+    z.linkerFelder = 12;
+    auto& voll = z.neuerSlot("voll.kv13", true);
+    for (int i = 0; i < 3; ++i) voll.schein.feldAnhaengen(vollsystem(10));
+    for (int m = 1; m <= 5; ++m) z.setzeBeendet(m, true);
+    int tor = 0;
+    for (auto _ : state) {
+        z.spielstandGeaendert(4, ++tor % 4, 1);
+        z.gewinnauswertung();
+        for (const auto& slot : z.slots) benchmark::DoNotOptimize(slot->auswertung->C());
+        benchmark::DoNotOptimize(sichtbareZeilen(*vew.auswertung, vew.schein.zeilen()));
+        benchmark::DoNotOptimize(sichtbareZeilen(*voll.auswertung, voll.schein.zeilen()));
+    }
+}
+BENCHMARK(BM_EvaluateMixed)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Runs the core benchmarks next to the straightforward yardstick in one go and
+# prints the ratios, plus the peak memory of `kalvendo-cli evaluate` on the
+# largest slip. Usage: bench/vergleich.sh [BUILD_FOLDER] [YARDSTICK_SOURCE]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-release}
+yardstick=${2:-../shared/yardstick/literal.cpp}
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVENDO_BUILD_GUI=OFF >/dev/null
+fi
+cmake --build "$build" --target kalvendo-bench kalvendo-cli >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# One field of thirteen 3-ways: sys 0 and 39 crosses.
+printf '\x00' >"$work/voll13.kv13"
+for _ in $(seq 39); do printf '\x01' >>"$work/voll13.kv13"; done
+
+"$build/bench/kalvendo-bench" --benchmark_filter='BM_(ExpandFull13|EvaluateFull13|EvaluateMixed)$' \
+  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json \
+  >"$work/bench.json"
+
+if [ -f "$yardstick" ]; then
+  g++ -O2 -std=c++20 -o "$work/literal" "$yardstick"
+  "$work/literal" --result 1021102210010 --finished 1-5 --repeat 15 "$work/voll13.kv13" \
+    >/dev/null 2>"$work/literal.txt"
+else
+  echo "yardstick $yardstick not found: only our own figures follow" >&2
+  : >"$work/literal.txt"
+fi
+
+python3 - "$work/bench.json" "$work/literal.txt" <<'PY'
+import json, sys
+runs = {b["run_name"]: b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"}
+lit = dict(l.split() for l in open(sys.argv[2]) if l.strip())
+def us(name):
+    b = runs[name]
+    f = {"ns": 1e-3, "us": 1, "ms": 1e3}[b["time_unit"]]
+    return b["real_time"] * f
+for name in ("BM_ExpandFull13", "BM_EvaluateFull13", "BM_EvaluateMixed"):
+    print(f"{name:20s} {us(name):12.2f} us (median of 5)")
+if lit:
+    e, x = float(lit["evaluate_us"]), float(lit["expand_us"])
+    print(f"yardstick evaluate   {e:12.2f} us   ours: {100 * us('BM_EvaluateFull13') / e:.4f} % (goal <= 1 %)")
+    print(f"yardstick expand     {x:12.2f} us   ours: {100 * us('BM_ExpandFull13') / x:.4f} % (goal <= 10 %)")
+PY
+
+# Peak memory of the whole process: a tiny C parent forks, execs and reads
+# ru_maxrss of the child (the parent's own few hundred KB count in it too).
+cat >"$work/spitze.c" <<'C'
+#include <stdio.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+int main(int argc, char** argv) {
+    (void)argc;
+    pid_t p = fork();
+    if (p == 0) { freopen("/dev/null", "w", stdout); execv(argv[1], argv + 1); _exit(127); }
+    int st; struct rusage ru; wait4(p, &st, 0, &ru);
+    printf("%.1f\n", ru.ru_maxrss / 1024.0);
+    return WIFEXITED(st) ? WEXITSTATUS(st) : 1;
+}
+C
+gcc -O2 -o "$work/spitze" "$work/spitze.c"
+mb=$("$work/spitze" "$build/src/cli/kalvendo-cli" evaluate --result 1021102210010 --finished 1-5 --json "$work/voll13.kv13")
+echo "kalvendo-cli evaluate peak RSS: $mb MB (goal <= 16 MB)"

@@ -1,0 +1,331 @@
+#include "Cli.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "evaluation/Auswertung.h"
+#include "io/Datei.h"
+#include "model/Schein.h"
+#include "model/Spielscheindatei.h"
+#include "model/Spielstandsdatei.h"
+
+namespace kv::cli {
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kEaFehler = 1;
+constexpr int kEingabeFehler = 2;
+
+const char* const kHilfe =
+    "Aufruf: kalvendo-cli BEFEHL [OPTIONEN] DATEI...\n"
+    "\n"
+    "Befehle:\n"
+    "  expand DATEI.kv13\n"
+    "      Schreibt jede Tippreihe jedes Feldes (Felder in Dateireihenfolge, Reihen in\n"
+    "      Erzeugungsreihenfolge), eine Zeile je Reihe: die 13 Tipps durch Kommas\n"
+    "      getrennt (1,0,2,...), jede Zeile mit CR LF abgeschlossen.\n"
+    "\n"
+    "  evaluate --result ZIFFERN [--finished LISTE] --json DATEI.kv13...\n"
+    "  evaluate --scores DATEI.spst --json DATEI.kv13...\n"
+    "      Wertet jeden Spielschein wie einen Schein der rechten Tabelle aus und gibt\n"
+    "      JSON aus: {\"slips\":[{\"file\":NAME,\"fields\":F,\"rows\":N,\n"
+    "      \"classes\":[C13,C12,C11,C10],\"hits\":[C9,C8,C7,C6,C5],\"chances\":[K0,K1,K2,K3]},...]}\n"
+    "      ZIFFERN: 13 Zeichen aus 1, 0 und 2, die Gewinntendenzen der Spiele 1 bis 13.\n"
+    "      LISTE:   die beendeten Spiele, z. B. 1-5,7, oder all oder none (Vorgabe none).\n"
+    "      --scores: Gewinnreihe und beendete Spiele aus einer Spielstand-Datei; Spiele\n"
+    "      nach ihrem letzten Datensatz stehen 0:0 und sind nicht beendet.\n"
+    "\n"
+    "  evaluate --result ZIFFERN [--finished LISTE] --rows DATEI.kv13\n"
+    "      Eine Zeile je Reihe: Zeilennummer, TAB, die 13 Tipps ohne Trenner, TAB,\n"
+    "      Treffer, TAB, Chance (13 - Fehltipps unter den beendeten Spielen, oder ---).\n"
+    "\n"
+    "  info DATEI.kv13\n"
+    "      Eine Zeile je Feld: Nummer, System (VEW-Name oder no), Zweiwege, Dreiwege,\n"
+    "      Reihen, durch TAB getrennt.\n"
+    "\n"
+    "  --help\n"
+    "      Diese Hilfe.\n"
+    "\n"
+    "Eine leere Spielschein-Datei ist ein Schein ohne Felder.\n"
+    "Rueckgabewert: 0 in Ordnung, 1 Datei nicht les- oder schreibbar, 2 ungueltige Eingabe\n"
+    "(unbekannter Befehl, falsche ZIFFERN oder LISTE, ungueltiger Spielschein).\n";
+
+// Messages of the core use the paragraph break; on a terminal it is a blank.
+std::string einzeilig(std::string s) {
+    for (std::size_t p; (p = s.find(kAbsatz)) != std::string::npos;) s.replace(p, 2, " ");
+    return s;
+}
+
+struct Fehler {
+    int status;
+    std::string text;
+};
+
+std::string jsonText(const std::string& s) {
+    std::string o = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            o += '\\';
+            o += static_cast<char>(c);
+        } else if (c < 0x20) {
+            static const char* hex = "0123456789abcdef";
+            o += "\\u00";
+            o += hex[c >> 4];
+            o += hex[c & 15];
+        } else {
+            o += static_cast<char>(c);
+        }
+    }
+    return o + "\"";
+}
+
+std::optional<std::array<std::uint8_t, kSpiele>> zifferReihe(const std::string& s) {
+    if (s.size() != kSpiele) return std::nullopt;
+    std::array<std::uint8_t, kSpiele> r{};
+    for (int m = 0; m < kSpiele; ++m) {
+        const int spalte = s[m] >= '0' && s[m] <= '2' ? spalteVonZiffer(s[m] - '0') : 0;
+        if (spalte == 0) return std::nullopt;
+        r[m] = static_cast<std::uint8_t>(spalte);
+    }
+    return r;
+}
+
+std::optional<int> spielNummer(const std::string& s) {
+    if (s.empty() || s.size() > 2 || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const int n = std::stoi(s);
+    if (n < 1 || n > kSpiele) return std::nullopt;
+    return n;
+}
+
+// "1-5,7", "all", "none" -> bit m - 1 for every finished match m.
+std::optional<std::uint16_t> beendetListe(const std::string& s) {
+    if (s == "all") return static_cast<std::uint16_t>(0x1FFF);
+    if (s == "none") return static_cast<std::uint16_t>(0);
+    std::uint16_t maske = 0;
+    std::size_t p = 0;
+    while (p <= s.size()) {
+        std::size_t q = s.find(',', p);
+        if (q == std::string::npos) q = s.size();
+        const std::string teil = s.substr(p, q - p);
+        const std::size_t strich = teil.find('-');
+        const auto von = spielNummer(teil.substr(0, strich));
+        const auto bis = strich == std::string::npos ? von : spielNummer(teil.substr(strich + 1));
+        if (!von || !bis || *bis < *von) return std::nullopt;
+        for (int m = *von; m <= *bis; ++m) maske = static_cast<std::uint16_t>(maske | (1u << (m - 1)));
+        p = q + 1;
+    }
+    return maske;
+}
+
+// Reads a slip; on failure returns the error (I/O 1, invalid content 2).
+std::optional<Fehler> lies(const std::string& pfad, std::vector<TScheinOffen>& felder) {
+    try {
+        felder = leseSpielschein(pfad);
+        return std::nullopt;
+    } catch (const UngueltigeDatei& e) {
+        return Fehler{kEingabeFehler, einzeilig(e.what())};
+    } catch (const DateiFehler& e) {
+        return Fehler{kEaFehler, e.what()};
+    }
+}
+
+int melde(std::ostream& err, const Fehler& f) {
+    err << "kalvendo-cli: " << f.text << "\n";
+    return f.status;
+}
+
+int benutzung(std::ostream& err, const std::string& text) {
+    err << "kalvendo-cli: " << text << "\nHilfe: kalvendo-cli --help\n";
+    return kEingabeFehler;
+}
+
+// Writes the text rows in large blocks.
+class Puffer {
+public:
+    explicit Puffer(std::ostream& out) : out_(out) { text_.reserve(1 << 20); }
+    ~Puffer() { leeren(); }
+    Puffer(const Puffer&) = delete;
+    Puffer& operator=(const Puffer&) = delete;
+    std::string& text() { return text_; }
+    void vielleichtLeeren() {
+        if (text_.size() >= (1 << 20) - 128) leeren();
+    }
+    void leeren() {
+        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+        text_.clear();
+    }
+
+private:
+    std::ostream& out_;
+    std::string text_;
+};
+
+int expand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) return benutzung(err, "expand erwartet genau eine Spielschein-Datei.");
+    std::vector<TScheinOffen> felder;
+    if (auto f = lies(a[1], felder)) return melde(err, *f);
+    Puffer p(out);
+    for (const auto& daten : felder) {
+        Feld(daten).fuerJedeReihe([&](Reihe r) {
+            const auto sp = spaltenDerReihe(r);
+            std::string& t = p.text();
+            for (int m = 0; m < kSpiele; ++m) {
+                if (m) t += ',';
+                t += zeichenVonSpalte(sp[m]);
+            }
+            t += "\r\n";
+            p.vielleichtLeeren();
+        });
+    }
+    return kOk;
+}
+
+int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) return benutzung(err, "info erwartet genau eine Spielschein-Datei.");
+    std::vector<TScheinOffen> felder;
+    if (auto f = lies(a[1], felder)) return melde(err, *f);
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        const Feld feld(felder[i]);
+        out << (i + 1) << '\t' << (feld.istVew() ? VewSysteme[feld.system()].Name : "no") << '\t'
+            << zweiwege(felder[i]) << '\t' << dreiwege(felder[i]) << '\t' << feld.reihenAnzahl() << '\n';
+    }
+    return kOk;
+}
+
+void zeilenAusgeben(const Schein& schein, const Auswertung& aw, std::ostream& out) {
+    const Reihe W = aw.lage().gewinnmenge(), F = aw.lage().beendetMenge();
+    const int nF = aw.lage().beendetAnzahl();
+    Puffer p(out);
+    std::uint64_t zeile = 0;
+    for (const Feld& feld : schein.felder()) {
+        feld.fuerJedeReihe([&](Reihe r) {
+            std::string& t = p.text();
+            t += std::to_string(++zeile);
+            t += '\t';
+            t += reiheZiffern(r);
+            t += '\t';
+            t += std::to_string(treffer(r, W));
+            t += '\t';
+            const int x = nF - treffer(r, F);
+            t += x <= 3 ? std::to_string(kSpiele - x) : "---";
+            t += '\n';
+            p.vielleichtLeeren();
+        });
+    }
+}
+
+int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    std::optional<std::string> ergebnis, beendet, spielstand;
+    enum class Art { keine, json, zeilen } art = Art::keine;
+    std::vector<std::string> dateien;
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        const std::string& o = a[i];
+        auto wert = [&](std::optional<std::string>& ziel) {
+            if (i + 1 >= a.size()) return false;
+            ziel = a[++i];
+            return true;
+        };
+        if (o == "--result") {
+            if (!wert(ergebnis)) return benutzung(err, "--result braucht 13 Ziffern.");
+        } else if (o == "--finished") {
+            if (!wert(beendet)) return benutzung(err, "--finished braucht eine Liste von Spielen.");
+        } else if (o == "--scores") {
+            if (!wert(spielstand)) return benutzung(err, "--scores braucht eine Spielstand-Datei.");
+        } else if (o == "--json" || o == "--rows") {
+            const Art neu = o == "--json" ? Art::json : Art::zeilen;
+            if (art != Art::keine && art != neu) return benutzung(err, "--json und --rows schließen sich aus.");
+            art = neu;
+        } else if (o.size() > 1 && o[0] == '-') {
+            return benutzung(err, "Unbekannte Option " + o + ".");
+        } else {
+            dateien.push_back(o);
+        }
+    }
+    if (art == Art::keine) return benutzung(err, "evaluate braucht --json oder --rows.");
+    if (ergebnis.has_value() == spielstand.has_value())
+        return benutzung(err, "evaluate braucht entweder --result oder --scores.");
+    if (spielstand && beendet) return benutzung(err, "--finished gehört zu --result, nicht zu --scores.");
+    if (dateien.empty()) return benutzung(err, "Keine Spielschein-Datei angegeben.");
+    if (art == Art::zeilen && dateien.size() != 1) return benutzung(err, "--rows erwartet genau eine Spielschein-Datei.");
+
+    Ergebnislage lage;
+    if (ergebnis) {
+        const auto r = zifferReihe(*ergebnis);
+        if (!r)
+            return benutzung(err, "Die Gewinnreihe \"" + *ergebnis +
+                                      "\" ist ungültig: erwartet sind genau 13 Ziffern aus 1, 0 und 2.");
+        lage.gewinnreihe = *r;
+        const auto l = beendetListe(beendet.value_or("none"));
+        if (!l)
+            return benutzung(err, "Die Liste der beendeten Spiele \"" + *beendet +
+                                      "\" ist ungültig: erwartet sind Spielnummern 1 bis 13 und Bereiche wie 1-5,7, "
+                                      "oder all oder none.");
+        lage.beendet = *l;
+    } else {
+        Spielstaende st{};
+        try {
+            leseSpielstaende(*spielstand, st);
+        } catch (const DateiFehler& e) {
+            return melde(err, {kEaFehler, e.what()});
+        }
+        for (int m = 1; m <= kSpiele; ++m) {
+            lage.gewinnreihe[m - 1] = static_cast<std::uint8_t>(tendenz(st[m - 1].Heim, st[m - 1].Gast));
+            if (st[m - 1].Beendet) lage.beendet = static_cast<std::uint16_t>(lage.beendet | (1u << (m - 1)));
+        }
+    }
+
+    int status = kOk;
+    if (art == Art::zeilen) {
+        std::vector<TScheinOffen> felder;
+        if (auto f = lies(dateien[0], felder)) return melde(err, *f);
+        const Schein schein(felder);
+        zeilenAusgeben(schein, Auswertung(schein, lage, true), out);
+        return kOk;
+    }
+    out << "{\"slips\":[";
+    bool erster = true;
+    for (const auto& d : dateien) {
+        std::vector<TScheinOffen> felder;
+        if (auto f = lies(d, felder)) {
+            status = std::max(status, melde(err, *f));
+            continue;
+        }
+        const Schein schein(felder);
+        const Auswertung aw(schein, lage, true);
+        const auto& C = aw.C();
+        const auto& K = aw.K();
+        out << (erster ? "" : ",") << "{\"file\":" << jsonText(dateiName(d)) << ",\"fields\":" << schein.feldAnzahl()
+            << ",\"rows\":" << schein.zeilen() << ",\"classes\":[" << C[13] << ',' << C[12] << ',' << C[11] << ','
+            << C[10] << "],\"hits\":[" << C[9] << ',' << C[8] << ',' << C[7] << ',' << C[6] << ',' << C[5]
+            << "],\"chances\":[" << K[0] << ',' << K[1] << ',' << K[2] << ',' << K[3] << "]}";
+        erster = false;
+    }
+    out << "]}\n";
+    return status;
+}
+
+}  // namespace
+
+int ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kHilfe;
+        return kEingabeFehler;
+    }
+    const std::string& befehl = args[0];
+    if (befehl == "--help" || befehl == "-h" || befehl == "help") {
+        out << kHilfe;
+        return kOk;
+    }
+    if (befehl == "expand") return expand(args, out, err);
+    if (befehl == "evaluate") return evaluate(args, out, err);
+    if (befehl == "info") return info(args, out, err);
+    return benutzung(err, "Unbekannter Befehl " + befehl + ".");
+}
+
+}  // namespace kv::cli

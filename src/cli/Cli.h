@@ -1,0 +1,13 @@
+// kalvendo-cli: the core from the command line (expand, evaluate, info).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kv::cli {
+
+// Runs one command; returns the exit status (0 ok, 1 I/O error, 2 bad input).
+int ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace kv::cli

@@ -1,0 +1,92 @@
+#include "model/Spielscheindatei.h"
+
+#include "expansion/Feld.h"
+#include "expansion/VewTabellen.h"
+#include "io/Datei.h"
+#include "model/TippListen.h"
+
+namespace kv {
+
+std::vector<TScheinOffen> spielscheinAusBytes(const std::vector<std::uint8_t>& bytes, const std::string& name) {
+    const std::size_t anzahl = bytes.size() / kFeldBytes;  // a trailing partial record is no record
+    std::vector<TScheinOffen> felder(anzahl);
+    for (std::size_t k = 0; k < anzahl; ++k) {
+        const std::uint8_t* rec = bytes.data() + k * kFeldBytes;
+        TScheinOffen& f = felder[k];
+        f.sys = rec[0];
+        for (int i = 0; i < kKreuzIndizes; ++i) f.ja[i] = rec[1 + i] != 0 ? 1 : 0;
+        const std::string grund = feldFehler(f);
+        if (!grund.empty())
+            throw UngueltigeDatei("Die Datei " + name + " ist keine gültige Spielschein-Datei: Im Feld " +
+                                  std::to_string(k + 1) + " " + grund + "." + kAbsatz + "Ich breche ab.");
+    }
+    return felder;
+}
+
+std::vector<TScheinOffen> leseSpielschein(const std::string& pfad) {
+    return spielscheinAusBytes(leseDatei(pfad), dateiName(pfad));
+}
+
+std::vector<std::uint8_t> spielscheinBytes(const std::vector<TScheinOffen>& felder) {
+    std::vector<std::uint8_t> out;
+    out.reserve(felder.size() * kFeldBytes);
+    for (const auto& f : felder) {
+        out.push_back(f.sys);
+        for (auto b : f.ja) out.push_back(b != 0 ? 1 : 0);
+    }
+    return out;
+}
+
+void schreibeSpielschein(const std::string& pfad, const std::vector<TScheinOffen>& felder) {
+    schreibeAtomar(pfad, spielscheinBytes(felder));
+}
+
+SystemscheinPruefung systemschein(const TSchein& schein, const std::array<std::uint8_t, kMaxFelder>& systeme) {
+    SystemscheinPruefung p;
+    for (int f = 1; f <= kMaxFelder; ++f) {
+        TScheinOffen feld;
+        feld.sys = systeme[f - 1];
+        for (int m = 1; m <= kSpiele; ++m)
+            for (int c = 1; c <= kSpalten; ++c) feld.setzeKreuz(m, c, schein.kreuz(f, m, c));
+        if (hatLeeresSpiel(feld)) continue;  // incomplete fields are skipped
+        if (feld.sys != 0) {
+            const bool bekannt = feld.sys <= kVewSystemAnzahl;
+            if (!bekannt || zweiwege(feld) != VewSysteme[feld.sys].Zweiwege ||
+                dreiwege(feld) != VewSysteme[feld.sys].Dreiwege) {
+                p.fehlerFeld = f;
+                p.meldung = "Im Feld " + std::to_string(f) +
+                            " passen gewähltes System und die Kombination aus Zwei- und Dreiwegen nicht zusammen." +
+                            kAbsatz + "Ich muss daher abbrechen.";
+                p.felder.clear();
+                return p;
+            }
+        }
+        p.felder.push_back(feld);
+    }
+    return p;
+}
+
+std::vector<TScheinOffen> reihenliste(const std::vector<Reihe>& reihen) {
+    std::vector<TScheinOffen> felder;
+    felder.reserve(reihen.size());
+    for (Reihe r : reihen) {
+        TScheinOffen f;
+        for (int i = 1; i <= kKreuzIndizes; ++i) f.ja[i - 1] = (r & kreuzBit(i)) ? 1 : 0;
+        felder.push_back(f);
+    }
+    return felder;
+}
+
+std::vector<TScheinOffen> transfertabelle(const std::vector<std::array<int, kSpiele>>& zeilen) {
+    std::vector<TScheinOffen> felder;
+    felder.reserve(zeilen.size());
+    for (const auto& z : zeilen) {
+        TScheinOffen f;
+        for (int m = 1; m <= kSpiele; ++m)
+            for (int c = 1; c <= kSpalten; ++c) f.setzeKreuz(m, c, z[m - 1] == TippZiffer[c]);
+        felder.push_back(f);
+    }
+    return felder;
+}
+
+}  // namespace kv

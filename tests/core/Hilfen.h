@@ -1,0 +1,93 @@
+// Small helpers shared by the core tests: building fields from digit strings,
+// temporary folders, and an independent straightforward expansion to compare
+// the real one against.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <stdlib.h>
+#include <string>
+#include <vector>
+
+#include "model/Records.h"
+
+namespace kv::test {
+
+// A field from 13 groups of shown digits, e.g. {"1", "10", "102", ...}.
+inline TScheinOffen feldAus(const std::array<std::string, kSpiele>& tipps, int sys = 0) {
+    TScheinOffen f;
+    f.sys = static_cast<std::uint8_t>(sys);
+    for (int m = 1; m <= kSpiele; ++m)
+        for (char z : tipps[m - 1]) f.setzeKreuz(m, spalteVonZiffer(z - '0'), true);
+    return f;
+}
+
+// A single row from 13 shown digits, e.g. "1021102210010".
+inline TScheinOffen reiheAus(const std::string& ziffern) {
+    std::array<std::string, kSpiele> t;
+    for (int m = 0; m < kSpiele; ++m) t[m] = std::string(1, ziffern[m]);
+    return feldAus(t);
+}
+
+// Every row of a full system by plain nested recursion over the crossed
+// columns, match 1 outermost: the rows as digit strings.
+inline void alleKombinationen(const TScheinOffen& f, int m, std::string& aktuell, std::vector<std::string>& aus) {
+    if (m > kSpiele) {
+        aus.push_back(aktuell);
+        return;
+    }
+    for (int c = 1; c <= kSpalten; ++c)
+        if (f.kreuz(m, c)) {
+            aktuell.push_back(zeichenVonSpalte(c));
+            alleKombinationen(f, m + 1, aktuell, aus);
+            aktuell.pop_back();
+        }
+}
+
+inline std::vector<std::string> referenzReihen(const TScheinOffen& f) {
+    std::vector<std::string> aus;
+    std::string a;
+    alleKombinationen(f, 1, a, aus);
+    return aus;
+}
+
+// A random full-system field with at most `maxMehrwege` 2-/3-ways.
+inline TScheinOffen zufallsfeld(std::mt19937& rng, int maxMehrwege) {
+    TScheinOffen f;
+    int mehr = 0;
+    for (int m = 1; m <= kSpiele; ++m) {
+        const bool mehrweg = mehr < maxMehrwege && rng() % 3 == 0;
+        int n = 0;
+        for (int c = 1; c <= kSpalten; ++c) {
+            const bool an = mehrweg ? rng() % 3 != 0 : false;
+            f.setzeKreuz(m, c, an);
+            n += an;
+        }
+        if (n == 0) f.setzeKreuz(m, static_cast<int>(rng() % 3) + 1, true);
+        if (n >= 2) ++mehr;
+    }
+    return f;
+}
+
+class TempOrdner {
+public:
+    TempOrdner() {
+        std::string vorlage = (std::filesystem::temp_directory_path() / "kalvendo-test-XXXXXX").string();
+        pfad_ = ::mkdtemp(vorlage.data());
+    }
+    ~TempOrdner() {
+        std::error_code ec;
+        std::filesystem::remove_all(pfad_, ec);
+    }
+    TempOrdner(const TempOrdner&) = delete;
+    TempOrdner& operator=(const TempOrdner&) = delete;
+    std::string datei(const std::string& name) const { return (pfad_ / name).string(); }
+    const std::filesystem::path& pfad() const { return pfad_; }
+
+private:
+    std::filesystem::path pfad_;
+};
+
+}  // namespace kv::test

@@ -1,0 +1,185 @@
+// kalvendo-cli from the outside: the contract of its commands.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "io/Datei.h"
+#include "model/Spielscheindatei.h"
+#include "model/Spielstandsdatei.h"
+#include "Hilfen.h"
+
+namespace kv {
+namespace {
+
+struct Lauf {
+    int status;
+    std::string out, err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    test::TempOrdner tmp;
+
+    Lauf starte(const std::string& argumente) {
+        const std::string errDatei = tmp.datei("stderr.txt");
+        const std::string befehl = std::string(KALVENDO_CLI_PATH) + " " + argumente + " 2>" + errDatei;
+        FILE* p = ::popen(befehl.c_str(), "r");
+        Lauf l{};
+        std::array<char, 65536> puffer{};
+        std::size_t n;
+        while ((n = std::fread(puffer.data(), 1, puffer.size(), p)) > 0) l.out.append(puffer.data(), n);
+        const int st = ::pclose(p);
+        l.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+        std::ifstream e(errDatei);
+        l.err.assign(std::istreambuf_iterator<char>(e), {});
+        return l;
+    }
+
+    std::string schein(const std::string& name, const std::vector<TScheinOffen>& felder) {
+        const std::string p = tmp.datei(name);
+        schreibeSpielschein(p, felder);
+        return p;
+    }
+};
+
+TEST_F(Cli, ExpandSchreibtTextzeilenMitCrLf) {
+    const auto p = schein("s.kv13", {test::feldAus({"12", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "10"}),
+                                     test::reiheAus("2222222222220")});
+    const Lauf l = starte("expand " + p);
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.out,
+              "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n1,1,1,1,1,1,1,1,1,1,1,1,0\r\n"
+              "2,1,1,1,1,1,1,1,1,1,1,1,1\r\n2,1,1,1,1,1,1,1,1,1,1,1,0\r\n"
+              "2,2,2,2,2,2,2,2,2,2,2,2,0\r\n");
+    EXPECT_EQ(l.err, "");
+}
+
+TEST_F(Cli, ExpandDesGroesstenSystems) {
+    const auto p = schein("voll.kv13", {test::feldAus({"102", "102", "102", "102", "102", "102", "102", "102", "102",
+                                                       "102", "102", "102", "102"})});
+    const Lauf l = starte("expand " + p);
+    ASSERT_EQ(l.status, 0);
+    EXPECT_EQ(l.out.size(), 1594323u * 27);
+    EXPECT_EQ(l.out.substr(0, 54), "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n1,1,1,1,1,1,1,1,1,1,1,1,0\r\n");
+    EXPECT_EQ(l.out.substr(l.out.size() - 27), "2,2,2,2,2,2,2,2,2,2,2,2,2\r\n");
+}
+
+TEST_F(Cli, EvaluateJsonInArgumentfolge) {
+    const auto a = schein("a.kv13", {test::reiheAus("0111101111111")});
+    const auto b = schein("b.kv13", {test::feldAus({"102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"})});
+    const Lauf l = starte("evaluate --result 1111111111111 --finished 1-5 --json " + a + " " + b);
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.out,
+              "{\"slips\":[{\"file\":\"a.kv13\",\"fields\":1,\"rows\":1,\"classes\":[0,0,1,0],\"hits\":[0,0,0,0,0],"
+              "\"chances\":[0,1,0,0]},{\"file\":\"b.kv13\",\"fields\":1,\"rows\":3,\"classes\":[1,2,0,0],"
+              "\"hits\":[0,0,0,0,0],\"chances\":[1,2,0,0]}]}\n");
+}
+
+TEST_F(Cli, EvaluateMitSpielstandDatei) {
+    const auto s = schein("s.kv13", {test::reiheAus("1011111111111")});
+    Spielstaende st{};
+    st[0] = {2, 1, 1};  // 1, finished
+    st[1] = {1, 1, 1};  // 0, finished
+    const std::string spst = tmp.datei("tag.spst");
+    schreibeSpielstaende(spst, st);
+    // Keep only 2 records: matches 3..13 are 0:0 (draw) and running.
+    std::vector<std::uint8_t> bytes = leseDatei(spst);
+    bytes.resize(6);
+    schreibeAtomar(spst, bytes);
+    const Lauf l = starte("evaluate --scores " + spst + " --json " + s);
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_NE(l.out.find("\"classes\":[0,0,0,0],\"hits\":[0,0,0,0,0],\"chances\":[1,0,0,0]"), std::string::npos)
+        << l.out;
+}
+
+TEST_F(Cli, EvaluateZeilen) {
+    const auto s = schein("s.kv13", {test::feldAus({"12", "1", "1", "1", "1", "1", "1", "1", "1", "0", "0", "0", "0"})});
+    const Lauf l = starte("evaluate --result 2111111111111 --finished all --rows " + s);
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.out, "1\t1111111110000\t8\t---\n2\t2111111110000\t9\t---\n");
+    const Lauf m = starte("evaluate --result 2111111110000 --finished 1,13 --rows " + s);
+    EXPECT_EQ(m.out, "1\t1111111110000\t12\t12\n2\t2111111110000\t13\t13\n");
+}
+
+TEST_F(Cli, Info) {
+    const auto s = schein("s.kv13", {test::reiheAus("1111111111111"),
+                                     test::feldAus({"1", "102", "1", "1", "102", "1", "1", "1", "102", "1", "1", "1",
+                                                    "102"},
+                                                   2),
+                                     test::feldAus({"10", "102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", ""})});
+    const Lauf l = starte("info " + s);
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.out, "1\tno\t0\t0\t1\n2\t0-4\t0\t4\t9\n3\tno\t1\t1\t0\n");
+}
+
+TEST_F(Cli, LeererScheinHatNullFelder) {
+    const std::string p = tmp.datei("leer.kv13");
+    schreibeAtomar(p, std::string());
+    EXPECT_EQ(starte("expand " + p).out, "");
+    const Lauf l = starte("evaluate --result 1111111111111 --json " + p);
+    EXPECT_EQ(l.status, 0);
+    EXPECT_NE(l.out.find("\"fields\":0,\"rows\":0,"), std::string::npos) << l.out;
+}
+
+TEST_F(Cli, SchlechteEingabenGebenStatusUndDeutscheMeldung) {
+    const auto gut = schein("gut.kv13", {test::reiheAus("1111111111111")});
+    TScheinOffen vew = test::reiheAus("1111111111111");
+    vew.sys = 7;
+    const auto schlecht = schein("schlecht.kv13", {test::reiheAus("1111111111111"), vew});
+    struct Fall {
+        std::string args;
+        int status;
+        const char* inStderr;
+    };
+    const std::vector<Fall> faelle = {
+        {"expand " + schlecht, 2, "Im Feld 2"},
+        {"info " + schlecht, 2, "schlecht.kv13"},
+        {"expand " + tmp.datei("fehlt.kv13"), 1, "fehlt.kv13"},
+        {"evaluate --result 111111111111 --json " + gut, 2, "Gewinnreihe"},
+        {"evaluate --result 11111111111113 --json " + gut, 2, "Gewinnreihe"},
+        {"evaluate --result 111111111111x --json " + gut, 2, "Gewinnreihe"},
+        {"evaluate --result 1111111111111 --finished 0-3 --json " + gut, 2, "beendeten Spiele"},
+        {"evaluate --result 1111111111111 --finished 1-14 --json " + gut, 2, "beendeten Spiele"},
+        {"evaluate --result 1111111111111 --finished 5-1 --json " + gut, 2, "beendeten Spiele"},
+        {"evaluate --result 1111111111111 --finished 1,,2 --json " + gut, 2, "beendeten Spiele"},
+        {"evaluate --result 1111111111111 --finished x --json " + gut, 2, "beendeten Spiele"},
+        {"evaluate --result 1111111111111 --rows " + schlecht, 2, "Im Feld 2"},
+        {"evaluate --scores " + tmp.datei("fehlt.spst") + " --json " + gut, 1, "fehlt.spst"},
+        {"evaluate --json " + gut, 2, "--result"},
+        {"frobnicate", 2, "Unbekannter Befehl"},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = starte(f.args);
+        EXPECT_EQ(l.status, f.status) << f.args;
+        EXPECT_EQ(l.out, "") << f.args;
+        EXPECT_NE(l.err.find(f.inStderr), std::string::npos) << f.args << "\n" << l.err;
+    }
+}
+
+TEST_F(Cli, SchlechterScheinUnterMehrerenFehltNurSelbst) {
+    const auto gut = schein("gut.kv13", {test::reiheAus("1111111111111")});
+    TScheinOffen f14 = test::reiheAus("1111111111111");
+    f14.sys = 14;
+    const auto schlecht = schein("schlecht.kv13", {f14});
+    const Lauf l = starte("evaluate --result 1111111111111 --json " + schlecht + " " + gut);
+    EXPECT_EQ(l.status, 2);
+    EXPECT_EQ(l.out.find("schlecht.kv13"), std::string::npos);
+    EXPECT_NE(l.out.find("\"file\":\"gut.kv13\""), std::string::npos);
+    EXPECT_NE(l.err.find("unbekannte Systemnummer 14"), std::string::npos);
+}
+
+TEST_F(Cli, HilfeErklaertAlleBefehle) {
+    const Lauf l = starte("--help");
+    EXPECT_EQ(l.status, 0);
+    for (const char* wort : {"expand", "evaluate", "--result", "--finished", "--scores", "--json", "--rows", "info"})
+        EXPECT_NE(l.out.find(wort), std::string::npos) << wort;
+}
+
+}  // namespace
+}  // namespace kv
