@@ -1,5 +1,7 @@
 #include "Cli.h"
 
+#include "ImportRows.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -48,12 +50,17 @@ const char* const kHilfe =
     "      Eine Zeile je Feld: Nummer, System (VEW-Name oder no), Zweiwege, Dreiwege,\n"
     "      Reihen, durch TAB getrennt.\n"
     "\n"
+    "  import-rows TEXTDATEI -o AUSGABE.kv13\n"
+    "      Erkennt Tippreihen in einer Textdatei wie das Transfer-Tool (Zeilen ohne\n"
+    "      Tippreihe werden übersprungen), schreibt sie als Spielschein-Datei und gibt\n"
+    "      die Zahl der geschriebenen Reihen aus.\n"
+    "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
     "\n"
     "Eine leere Spielschein-Datei ist ein Schein ohne Felder.\n"
-    "Rueckgabewert: 0 in Ordnung, 1 Datei nicht les- oder schreibbar, 2 ungueltige Eingabe\n"
-    "(unbekannter Befehl, falsche ZIFFERN oder LISTE, ungueltiger Spielschein).\n";
+    "Rückgabewert: 0 in Ordnung, 1 Datei nicht les- oder schreibbar, 2 ungültige Eingabe\n"
+    "(unbekannter Befehl, falsche ZIFFERN oder LISTE, ungültiger Spielschein).\n";
 
 // Messages of the core use the paragraph break; on a terminal it is a blank.
 std::string einzeilig(std::string s) {
@@ -325,6 +332,7 @@ int ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (befehl == "expand") return expand(args, out, err);
     if (befehl == "evaluate") return evaluate(args, out, err);
     if (befehl == "info") return info(args, out, err);
+    if (befehl == "import-rows") return importRows(args, out, err);
     return benutzung(err, "Unbekannter Befehl " + befehl + ".");
 }
 
