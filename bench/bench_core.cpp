@@ -1,10 +1,10 @@
 // Benchmarks of the core: opening and re-evaluating the largest slips.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <random>
 #include <string>
-#include <unistd.h>
 
 #include "evaluation/Auswertung.h"
 #include "evaluation/Programmzustand.h"
@@ -57,7 +57,7 @@ Ergebnislage lageMitTor(int tor) {
     Ergebnislage l;
     l.gewinnreihe = {1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1};
     l.gewinnreihe[3] = static_cast<std::uint8_t>(1 + tor % 3);  // one goal changes match 4's tendency
-    l.beendet = 0x001F;                                          // matches 1..5 finished
+    l.beendet = 0x001F;                                         // matches 1..5 finished
     return l;
 }
 

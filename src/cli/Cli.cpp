@@ -103,7 +103,8 @@ std::optional<std::array<std::uint8_t, kSpiele>> zifferReihe(const std::string& 
 }
 
 std::optional<int> spielNummer(const std::string& s) {
-    if (s.empty() || s.size() > 2 || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (s.empty() || s.size() > 2 ||
+        !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const int n = std::stoi(s);
     if (n < 1 || n > kSpiele) return std::nullopt;
@@ -154,7 +155,7 @@ int benutzung(std::ostream& err, const std::string& text) {
 
 // Writes the text rows in large blocks.
 class Puffer {
-public:
+  public:
     explicit Puffer(std::ostream& out) : out_(out) { text_.reserve(1 << 20); }
     ~Puffer() { leeren(); }
     Puffer(const Puffer&) = delete;
@@ -168,7 +169,7 @@ public:
         text_.clear();
     }
 
-private:
+  private:
     std::ostream& out_;
     std::string text_;
 };
@@ -246,7 +247,8 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
             if (!wert(spielstand)) return benutzung(err, "--scores braucht eine Spielstand-Datei.");
         } else if (o == "--json" || o == "--rows") {
             const Art neu = o == "--json" ? Art::json : Art::zeilen;
-            if (art != Art::keine && art != neu) return benutzung(err, "--json und --rows schließen sich aus.");
+            if (art != Art::keine && art != neu)
+                return benutzung(err, "--json und --rows schließen sich aus.");
             art = neu;
         } else if (o.size() > 1 && o[0] == '-') {
             return benutzung(err, "Unbekannte Option " + o + ".");
@@ -259,7 +261,8 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
         return benutzung(err, "evaluate braucht entweder --result oder --scores.");
     if (spielstand && beendet) return benutzung(err, "--finished gehört zu --result, nicht zu --scores.");
     if (dateien.empty()) return benutzung(err, "Keine Spielschein-Datei angegeben.");
-    if (art == Art::zeilen && dateien.size() != 1) return benutzung(err, "--rows erwartet genau eine Spielschein-Datei.");
+    if (art == Art::zeilen && dateien.size() != 1)
+        return benutzung(err, "--rows erwartet genau eine Spielschein-Datei.");
 
     Ergebnislage lage;
     if (ergebnis) {
@@ -270,9 +273,10 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
         lage.gewinnreihe = *r;
         const auto l = beendetListe(beendet.value_or("none"));
         if (!l)
-            return benutzung(err, "Die Liste der beendeten Spiele \"" + *beendet +
-                                      "\" ist ungültig: erwartet sind Spielnummern 1 bis 13 und Bereiche wie 1-5,7, "
-                                      "oder all oder none.");
+            return benutzung(
+                err, "Die Liste der beendeten Spiele \"" + *beendet +
+                         "\" ist ungültig: erwartet sind Spielnummern 1 bis 13 und Bereiche wie 1-5,7, "
+                         "oder all oder none.");
         lage.beendet = *l;
     } else {
         Spielstaende st{};
@@ -307,10 +311,11 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
         const Auswertung aw(schein, lage, true);
         const auto& C = aw.C();
         const auto& K = aw.K();
-        out << (erster ? "" : ",") << "{\"file\":" << jsonText(dateiName(d)) << ",\"fields\":" << schein.feldAnzahl()
-            << ",\"rows\":" << schein.zeilen() << ",\"classes\":[" << C[13] << ',' << C[12] << ',' << C[11] << ','
-            << C[10] << "],\"hits\":[" << C[9] << ',' << C[8] << ',' << C[7] << ',' << C[6] << ',' << C[5]
-            << "],\"chances\":[" << K[0] << ',' << K[1] << ',' << K[2] << ',' << K[3] << "]}";
+        out << (erster ? "" : ",") << "{\"file\":" << jsonText(dateiName(d))
+            << ",\"fields\":" << schein.feldAnzahl() << ",\"rows\":" << schein.zeilen() << ",\"classes\":["
+            << C[13] << ',' << C[12] << ',' << C[11] << ',' << C[10] << "],\"hits\":[" << C[9] << ',' << C[8]
+            << ',' << C[7] << ',' << C[6] << ',' << C[5] << "],\"chances\":[" << K[0] << ',' << K[1] << ','
+            << K[2] << ',' << K[3] << "]}";
         erster = false;
     }
     out << "]}\n";

@@ -3,11 +3,11 @@
 // the real one against.
 #pragma once
 
+#include <stdlib.h>
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <random>
-#include <stdlib.h>
 #include <string>
 #include <vector>
 
@@ -33,7 +33,8 @@ inline TScheinOffen reiheAus(const std::string& ziffern) {
 
 // Every row of a full system by plain nested recursion over the crossed
 // columns, match 1 outermost: the rows as digit strings.
-inline void alleKombinationen(const TScheinOffen& f, int m, std::string& aktuell, std::vector<std::string>& aus) {
+inline void alleKombinationen(const TScheinOffen& f, int m, std::string& aktuell,
+                              std::vector<std::string>& aus) {
     if (m > kSpiele) {
         aus.push_back(aktuell);
         return;
@@ -72,7 +73,7 @@ inline TScheinOffen zufallsfeld(std::mt19937& rng, int maxMehrwege) {
 }
 
 class TempOrdner {
-public:
+  public:
     TempOrdner() {
         std::string vorlage = (std::filesystem::temp_directory_path() / "kalvendo-test-XXXXXX").string();
         pfad_ = ::mkdtemp(vorlage.data());
@@ -86,7 +87,7 @@ public:
     std::string datei(const std::string& name) const { return (pfad_ / name).string(); }
     const std::filesystem::path& pfad() const { return pfad_; }
 
-private:
+  private:
     std::filesystem::path pfad_;
 };
 

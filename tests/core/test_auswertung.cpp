@@ -3,8 +3,8 @@
 #include <random>
 #include <vector>
 
-#include "evaluation/Auswertung.h"
 #include "Hilfen.h"
+#include "evaluation/Auswertung.h"
 
 namespace kv {
 namespace {
@@ -26,7 +26,8 @@ Referenz referenz(const std::vector<TScheinOffen>& felder, const Ergebnislage& l
     std::uint64_t zeile = 0;
     for (const auto& daten : felder) {
         std::array<std::uint64_t, 4> fc{};
-        for (const auto& ziffern : daten.sys == 0 ? test::referenzReihen(daten) : std::vector<std::string>{}) {
+        for (const auto& ziffern :
+             daten.sys == 0 ? test::referenzReihen(daten) : std::vector<std::string>{}) {
             int h = 0, fehler = 0;
             for (int m = 1; m <= kSpiele; ++m) {
                 const bool treffer = spalteVonZiffer(ziffern[m - 1] - '0') == lage.gewinnreihe[m - 1];
@@ -54,7 +55,8 @@ void vergleiche(const std::vector<TScheinOffen>& felder, const Ergebnislage& lag
     const Referenz ref = referenz(felder, lage);
     ASSERT_EQ(aw.C(), ref.C);
     ASSERT_EQ(aw.K(), ref.K);
-    for (std::size_t f = 0; f < felder.size(); ++f) ASSERT_EQ(aw.feldKlassen(f), ref.feldC[f]) << "field " << f + 1;
+    for (std::size_t f = 0; f < felder.size(); ++f)
+        ASSERT_EQ(aw.feldKlassen(f), ref.feldC[f]) << "field " << f + 1;
     for (std::uint64_t n = 1; n <= schein.zeilen(); ++n) {
         ASSERT_EQ(aw.treffer(n), ref.treffer[n - 1]) << "line " << n;
         ASSERT_EQ(aw.chance(n), ref.chance[n - 1]) << "line " << n;
@@ -80,7 +82,8 @@ TEST(Auswertung, GleichDerZeilenweisenAuswertung) {
         std::vector<TScheinOffen> felder;
         const int n = static_cast<int>(rng() % 5) + 1;
         for (int i = 0; i < n; ++i) felder.push_back(test::zufallsfeld(rng, 7));
-        if (runde % 7 == 0) felder.push_back(feldAus({"1", "", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}));
+        if (runde % 7 == 0)
+            felder.push_back(feldAus({"1", "", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}));
         SCOPED_TRACE(runde);
         vergleiche(felder, zufallslage(rng));
     }
@@ -88,7 +91,8 @@ TEST(Auswertung, GleichDerZeilenweisenAuswertung) {
 
 TEST(Auswertung, VewFelderGleichIhrenTabellenzeilen) {
     // A "0-4" field: its 9 rows evaluated one by one.
-    const TScheinOffen vew = feldAus({"1", "102", "1", "1", "102", "1", "1", "1", "102", "1", "1", "1", "102"}, 2);
+    const TScheinOffen vew =
+        feldAus({"1", "102", "1", "1", "102", "1", "1", "1", "102", "1", "1", "1", "102"}, 2);
     const Schein schein({vew, reiheAus("1111111111111")});
     Ergebnislage lage;
     lage.gewinnreihe.fill(1);
@@ -156,7 +160,7 @@ TEST(Auswertung, ZeilennummernLaufenUeberFelder) {
     lage.gewinnreihe.fill(3);  // every "2" right
     lage.beendet = 0x1FFF;
     const Auswertung aw(schein, lage, true);
-    EXPECT_EQ(aw.chance(9), 11);  // "1" on matches 12 and 13: two misses
+    EXPECT_EQ(aw.chance(9), 11);              // "1" on matches 12 and 13: two misses
     EXPECT_EQ(aw.chancenEintrag(0, 1), 12u);  // only "2222222222222" (line 12) has no miss
     EXPECT_EQ(aw.chancenEintrag(1, 1), 10u);
     EXPECT_EQ(aw.chancenEintrag(1, 2), 11u);
@@ -224,8 +228,8 @@ TEST(Auswertung, LinkesFeldZaehltNurSeineReihen) {
 
 TEST(Auswertung, GrosseSystemeOhneZeilenweiseArbeit) {
     // 13 three-ways: C follows the binomial distribution 2^(13-h) * C(13, h).
-    const Schein schein({feldAus({"102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102",
-                                  "102", "102"})});
+    const Schein schein({feldAus(
+        {"102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102"})});
     Ergebnislage lage;
     lage.beendet = 0x001F;
     const Auswertung aw(schein, lage, true);

@@ -9,10 +9,10 @@
 #include <sstream>
 #include <string>
 
+#include "Hilfen.h"
 #include "io/Datei.h"
 #include "model/Spielscheindatei.h"
 #include "model/Spielstandsdatei.h"
-#include "Hilfen.h"
 
 namespace kv {
 namespace {
@@ -23,7 +23,7 @@ struct Lauf {
 };
 
 class Cli : public ::testing::Test {
-protected:
+  protected:
     test::TempOrdner tmp;
 
     Lauf starte(const std::string& argumente) {
@@ -49,8 +49,9 @@ protected:
 };
 
 TEST_F(Cli, ExpandSchreibtTextzeilenMitCrLf) {
-    const auto p = schein("s.kv13", {test::feldAus({"12", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "10"}),
-                                     test::reiheAus("2222222222220")});
+    const auto p =
+        schein("s.kv13", {test::feldAus({"12", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "10"}),
+                          test::reiheAus("2222222222220")});
     const Lauf l = starte("expand " + p);
     EXPECT_EQ(l.status, 0);
     EXPECT_EQ(l.out,
@@ -61,8 +62,8 @@ TEST_F(Cli, ExpandSchreibtTextzeilenMitCrLf) {
 }
 
 TEST_F(Cli, ExpandDesGroesstenSystems) {
-    const auto p = schein("voll.kv13", {test::feldAus({"102", "102", "102", "102", "102", "102", "102", "102", "102",
-                                                       "102", "102", "102", "102"})});
+    const auto p = schein("voll.kv13", {test::feldAus({"102", "102", "102", "102", "102", "102", "102", "102",
+                                                       "102", "102", "102", "102", "102"})});
     const Lauf l = starte("expand " + p);
     ASSERT_EQ(l.status, 0);
     EXPECT_EQ(l.out.size(), 1594323u * 27);
@@ -72,13 +73,15 @@ TEST_F(Cli, ExpandDesGroesstenSystems) {
 
 TEST_F(Cli, EvaluateJsonInArgumentfolge) {
     const auto a = schein("a.kv13", {test::reiheAus("0111101111111")});
-    const auto b = schein("b.kv13", {test::feldAus({"102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"})});
+    const auto b = schein(
+        "b.kv13", {test::feldAus({"102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"})});
     const Lauf l = starte("evaluate --result 1111111111111 --finished 1-5 --json " + a + " " + b);
     EXPECT_EQ(l.status, 0) << l.err;
-    EXPECT_EQ(l.out,
-              "{\"slips\":[{\"file\":\"a.kv13\",\"fields\":1,\"rows\":1,\"classes\":[0,0,1,0],\"hits\":[0,0,0,0,0],"
-              "\"chances\":[0,1,0,0]},{\"file\":\"b.kv13\",\"fields\":1,\"rows\":3,\"classes\":[1,2,0,0],"
-              "\"hits\":[0,0,0,0,0],\"chances\":[1,2,0,0]}]}\n");
+    EXPECT_EQ(
+        l.out,
+        "{\"slips\":[{\"file\":\"a.kv13\",\"fields\":1,\"rows\":1,\"classes\":[0,0,1,0],\"hits\":[0,0,0,0,0],"
+        "\"chances\":[0,1,0,0]},{\"file\":\"b.kv13\",\"fields\":1,\"rows\":3,\"classes\":[1,2,0,0],"
+        "\"hits\":[0,0,0,0,0],\"chances\":[1,2,0,0]}]}\n");
 }
 
 TEST_F(Cli, EvaluateMitSpielstandDatei) {
@@ -94,12 +97,14 @@ TEST_F(Cli, EvaluateMitSpielstandDatei) {
     schreibeAtomar(spst, bytes);
     const Lauf l = starte("evaluate --scores " + spst + " --json " + s);
     EXPECT_EQ(l.status, 0) << l.err;
-    EXPECT_NE(l.out.find("\"classes\":[0,0,0,0],\"hits\":[0,0,0,0,0],\"chances\":[1,0,0,0]"), std::string::npos)
+    EXPECT_NE(l.out.find("\"classes\":[0,0,0,0],\"hits\":[0,0,0,0,0],\"chances\":[1,0,0,0]"),
+              std::string::npos)
         << l.out;
 }
 
 TEST_F(Cli, EvaluateZeilen) {
-    const auto s = schein("s.kv13", {test::feldAus({"12", "1", "1", "1", "1", "1", "1", "1", "1", "0", "0", "0", "0"})});
+    const auto s =
+        schein("s.kv13", {test::feldAus({"12", "1", "1", "1", "1", "1", "1", "1", "1", "0", "0", "0", "0"})});
     const Lauf l = starte("evaluate --result 2111111111111 --finished all --rows " + s);
     EXPECT_EQ(l.status, 0) << l.err;
     EXPECT_EQ(l.out, "1\t1111111110000\t8\t---\n2\t2111111110000\t9\t---\n");
@@ -108,11 +113,11 @@ TEST_F(Cli, EvaluateZeilen) {
 }
 
 TEST_F(Cli, Info) {
-    const auto s = schein("s.kv13", {test::reiheAus("1111111111111"),
-                                     test::feldAus({"1", "102", "1", "1", "102", "1", "1", "1", "102", "1", "1", "1",
-                                                    "102"},
-                                                   2),
-                                     test::feldAus({"10", "102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", ""})});
+    const auto s =
+        schein("s.kv13",
+               {test::reiheAus("1111111111111"),
+                test::feldAus({"1", "102", "1", "1", "102", "1", "1", "1", "102", "1", "1", "1", "102"}, 2),
+                test::feldAus({"10", "102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", ""})});
     const Lauf l = starte("info " + s);
     EXPECT_EQ(l.status, 0);
     EXPECT_EQ(l.out, "1\tno\t0\t0\t1\n2\t0-4\t0\t4\t9\n3\tno\t1\t1\t0\n");
@@ -177,7 +182,8 @@ TEST_F(Cli, SchlechterScheinUnterMehrerenFehltNurSelbst) {
 TEST_F(Cli, HilfeErklaertAlleBefehle) {
     const Lauf l = starte("--help");
     EXPECT_EQ(l.status, 0);
-    for (const char* wort : {"expand", "evaluate", "--result", "--finished", "--scores", "--json", "--rows", "info"})
+    for (const char* wort :
+         {"expand", "evaluate", "--result", "--finished", "--scores", "--json", "--rows", "info"})
         EXPECT_NE(l.out.find(wort), std::string::npos) << wort;
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "expansion/Feld.h"
 #include "Hilfen.h"
+#include "expansion/Feld.h"
 
 namespace kv {
 namespace {
@@ -62,7 +62,8 @@ TEST(Vollsystem, GleichDerVerschachteltenSchleifeUndPerIndex) {
 }
 
 TEST(Vollsystem, DreizehnDreiwege) {
-    const Feld f(feldAus({"102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102"}));
+    const Feld f(
+        feldAus({"102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102"}));
     ASSERT_EQ(f.reihenAnzahl(), 1594323u);
     EXPECT_EQ(reiheZiffern(f.reihe(0)), "1111111111111");
     EXPECT_EQ(reiheZiffern(f.reihe(1)), "1111111111110");
@@ -131,12 +132,14 @@ TEST(Feldpruefung, UngueltigeFelderWerdenBenannt) {
     sys255.sys = 255;
     const std::vector<Fall> faelle = {
         {test::reiheAus("1111111111111"), ""},
-        {feldAus({"1", "102", "1", "", "102", "1", "1", "1", "102", "1", "1", "1", "1"}), ""},  // full system may be empty
+        {feldAus({"1", "102", "1", "", "102", "1", "1", "1", "102", "1", "1", "1", "1"}),
+         ""},  // full system may be empty
         {sys14, "unbekannte Systemnummer 14"},
         {sys255, "unbekannte Systemnummer 255"},
         {feldAus({"1", "102", "1", "1", "102", "1", "1", "1", "102", "1", "1", "1", "1"}, 2),
          "VEW 0-4 (0 Zweiwege, 4 Dreiwege) und die Kombination aus 0 Zweiwegen und 3 Dreiwegen"},
-        {feldAus({"10", "102", "1", "1", "102", "1", "1", "1", "102", "1", "1", "1", "102"}, 2), "1 Zweiwegen"},
+        {feldAus({"10", "102", "1", "1", "102", "1", "1", "1", "102", "1", "1", "1", "102"}, 2),
+         "1 Zweiwegen"},
         {feldAus({"1", "102", "1", "", "102", "1", "1", "1", "102", "1", "1", "1", "102"}, 2),
          "hat Spiel 4 keinen Tipp"},
     };

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "evaluation/Programmzustand.h"
 #include "Hilfen.h"
+#include "evaluation/Programmzustand.h"
 
 namespace kv {
 namespace {

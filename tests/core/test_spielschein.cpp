@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "Hilfen.h"
 #include "io/Datei.h"
 #include "model/Schein.h"
 #include "model/Spielscheindatei.h"
-#include "Hilfen.h"
 
 namespace kv {
 namespace {
@@ -17,8 +17,8 @@ using test::feldAus;
 using test::reiheAus;
 
 void schreibeRoh(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(pfad, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(pfad, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 TEST(Spielscheindatei, BeispielsatzEinerEinzelreihe) {
@@ -34,14 +34,15 @@ TEST(Spielscheindatei, BeispielsatzEinerEinzelreihe) {
 
 TEST(Spielscheindatei, LesenNachGroesseUndInhalt) {
     test::TempOrdner tmp;
-    const auto satz = spielscheinBytes({feldAus({"10", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "102"})});
+    const auto satz =
+        spielscheinBytes({feldAus({"10", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "102"})});
     struct Fall {
         const char* name;
         std::size_t saetze;
         std::size_t extra;
     };
-    for (const Fall& f : {Fall{"leer", 0, 0}, Fall{"ein", 1, 0}, Fall{"ein-plus-eins", 1, 1}, Fall{"zwoelf", 12, 0},
-                          Fall{"dreizehn", 13, 39}, Fall{"rest", 0, 39}}) {
+    for (const Fall& f : {Fall{"leer", 0, 0}, Fall{"ein", 1, 0}, Fall{"ein-plus-eins", 1, 1},
+                          Fall{"zwoelf", 12, 0}, Fall{"dreizehn", 13, 39}, Fall{"rest", 0, 39}}) {
         std::vector<std::uint8_t> bytes;
         for (std::size_t i = 0; i < f.saetze; ++i) bytes.insert(bytes.end(), satz.begin(), satz.end());
         bytes.insert(bytes.end(), f.extra, 1);
@@ -85,7 +86,8 @@ TEST(Spielscheindatei, UngueltigeSaetzeWerdenMitDateiUndFeldAbgelehnt) {
         {"sys200", mitSys(200), "unbekannte Systemnummer 200"},
         {"vew-ohne-mehrwege", mitSys(13), "VEW 4-4"},
         {"vew-leeres-spiel",
-         spielscheinBytes({feldAus({"1", "102", "1", "", "102", "1", "1", "1", "102", "1", "1", "1", "102"}, 2)}),
+         spielscheinBytes(
+             {feldAus({"1", "102", "1", "", "102", "1", "1", "1", "102", "1", "1", "1", "102"}, 2)}),
          "hat Spiel 4 keinen Tipp"},
     };
     for (const Fall& f : faelle) {
@@ -159,10 +161,11 @@ TEST(Systemschein, SystemPasstNichtBrichtOhneDateiAb) {
     const auto p = systemschein(schein, systeme);
     EXPECT_EQ(p.fehlerFeld, 3);
     EXPECT_TRUE(p.felder.empty());
-    EXPECT_EQ(p.meldung,
-              std::string("Im Feld 3 passen gewähltes System und die Kombination aus Zwei- und Dreiwegen nicht "
-                          "zusammen.") +
-                  kAbsatz + "Ich muss daher abbrechen.");
+    EXPECT_EQ(
+        p.meldung,
+        std::string("Im Feld 3 passen gewähltes System und die Kombination aus Zwei- und Dreiwegen nicht "
+                    "zusammen.") +
+            kAbsatz + "Ich muss daher abbrechen.");
 }
 
 TEST(Zeilenliste, GenauEinKreuzJeSpiel) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "Hilfen.h"
 #include "model/Records.h"
 #include "model/Tipp.h"
 #include "model/TippListen.h"
-#include "Hilfen.h"
 
 namespace kv {
 namespace {
@@ -21,7 +21,8 @@ TEST(Tippcodierung, Kreuzindex) {
     struct Fall {
         int kreuz, spiel, spalte, ziffer;
     };
-    for (const Fall& f : {Fall{1, 1, 1, 1}, Fall{2, 1, 2, 0}, Fall{3, 1, 3, 2}, Fall{4, 2, 1, 1}, Fall{39, 13, 3, 2}}) {
+    for (const Fall& f :
+         {Fall{1, 1, 1, 1}, Fall{2, 1, 2, 0}, Fall{3, 1, 3, 2}, Fall{4, 2, 1, 1}, Fall{39, 13, 3, 2}}) {
         EXPECT_EQ(kreuzIndex(f.spiel, f.spalte), f.kreuz);
         EXPECT_EQ(spielVonKreuz(f.kreuz), f.spiel);
         EXPECT_EQ(spalteVonKreuz(f.kreuz), f.spalte);
@@ -73,7 +74,10 @@ TEST(Tipplisten, ZaehlregelnDerEingabefenster) {
     const std::vector<Fall> faelle = {
         {{"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}, 0, 0, 1},
         {{"10", "102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}, 1, 1, 6},
-        {{"102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102"}, 0, 13, 1594323},
+        {{"102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102"},
+         0,
+         13,
+         1594323},
         // an empty match does not enter the displayed product
         {{"10", "", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}, 1, 0, 2},
         {{"", "", "", "", "", "", "", "", "", "", "", "", ""}, 0, 0, 0},

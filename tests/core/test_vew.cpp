@@ -46,9 +46,9 @@ TEST(VewSysteme, Deskriptoren) {
         const char* name;
         int zw, dw, reihen;
     };
-    const Fall erwartet[] = {{"5-0", 5, 0, 8},    {"0-4", 0, 4, 9},    {"7-0", 7, 0, 16},  {"3-3", 3, 3, 24},
-                             {"0-5", 0, 5, 27},   {"7-1", 7, 1, 48},   {"4-3", 4, 3, 48},  {"9-0", 9, 0, 64},
-                             {"3-4", 3, 4, 72},   {"0-6", 0, 6, 81},   {"5-3", 5, 3, 96},  {"2-5", 2, 5, 108},
+    const Fall erwartet[] = {{"5-0", 5, 0, 8},  {"0-4", 0, 4, 9},  {"7-0", 7, 0, 16}, {"3-3", 3, 3, 24},
+                             {"0-5", 0, 5, 27}, {"7-1", 7, 1, 48}, {"4-3", 4, 3, 48}, {"9-0", 9, 0, 64},
+                             {"3-4", 3, 4, 72}, {"0-6", 0, 6, 81}, {"5-3", 5, 3, 96}, {"2-5", 2, 5, 108},
                              {"4-4", 4, 4, 144}};
     for (int s = 1; s <= kVewSystemAnzahl; ++s) {
         const Fall& f = erwartet[s - 1];
@@ -77,7 +77,8 @@ TEST(VewSysteme, EigenschaftenAllerTabellen) {
                 else
                     EXPECT_TRUE(row[k] >= '1' && row[k] <= '3') << row;
             }
-        EXPECT_EQ(std::set<std::string>(rows.begin(), rows.end()).size(), rows.size()) << "a row occurs twice";
+        EXPECT_EQ(std::set<std::string>(rows.begin(), rows.end()).size(), rows.size())
+            << "a row occurs twice";
         for (const auto& komb : kombinationen(s)) {
             int best = 99;
             for (const auto& row : rows) best = std::min(best, abweichungen(komb, row));
@@ -102,8 +103,9 @@ TEST(VewSysteme, EinzelneZeilen) {
         int system, reihe;
         const char* codes;
     };
-    for (const Fall& f : {Fall{2, 1, "1111"}, Fall{2, 9, "3321"}, Fall{3, 16, "5555555"}, Fall{4, 4, "554133"},
-                          Fall{13, 144, "55552231"}, Fall{10, 81, "331333"}, Fall{1, 1, "44444"}}) {
+    for (const Fall& f :
+         {Fall{2, 1, "1111"}, Fall{2, 9, "3321"}, Fall{3, 16, "5555555"}, Fall{4, 4, "554133"},
+          Fall{13, 144, "55552231"}, Fall{10, 81, "331333"}, Fall{1, 1, "44444"}}) {
         EXPECT_EQ(tabelle(f.system)[f.reihe - 1], f.codes);
     }
     EXPECT_EQ(vewCode(0, 1, 1), 0);

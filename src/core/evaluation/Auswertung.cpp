@@ -5,7 +5,9 @@
 
 namespace kv {
 
-int Ergebnislage::beendetAnzahl() const { return std::popcount(static_cast<unsigned>(beendet & 0x1FFFu)); }
+int Ergebnislage::beendetAnzahl() const {
+    return std::popcount(static_cast<unsigned>(beendet & 0x1FFFu));
+}
 
 Auswertung::Auswertung(const Schein& schein, const Ergebnislage& lage, bool rechts)
     : schein_(&schein), lage_(lage), rechts_(rechts) {
@@ -18,7 +20,9 @@ Auswertung::Auswertung(const Schein& schein, const Ergebnislage& lage, bool rech
     for (std::size_t f = 0; f < n; ++f) feldAuswerten(f);
 }
 
-int Auswertung::fehlerVon(Reihe r) const { return nF_ - kv::treffer(r, F_); }
+int Auswertung::fehlerVon(Reihe r) const {
+    return nF_ - kv::treffer(r, F_);
+}
 
 void Auswertung::feldAuswerten(std::size_t f) {
     const Feld& feld = schein_->felder()[f];
@@ -77,9 +81,13 @@ std::array<std::uint64_t, 4> Auswertung::feldKlassen(std::size_t f) const {
     return {c[0], c[1], c[2], c[3]};
 }
 
-std::uint64_t Auswertung::maxK() const { return *std::max_element(K_.begin(), K_.end()); }
+std::uint64_t Auswertung::maxK() const {
+    return *std::max_element(K_.begin(), K_.end());
+}
 
-int Auswertung::treffer(std::uint64_t zeile) const { return kv::treffer(schein_->reihe(zeile), W_); }
+int Auswertung::treffer(std::uint64_t zeile) const {
+    return kv::treffer(schein_->reihe(zeile), W_);
+}
 
 int Auswertung::chance(std::uint64_t zeile) const {
     const int x = fehlerVon(schein_->reihe(zeile));

@@ -22,9 +22,9 @@ struct Ergebnislage {
     std::array<std::uint8_t, kSpiele> gewinnreihe{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};  // columns 1..3
     std::uint16_t beendet = 0;  // bit m - 1 set = match m finished
 
-    Reihe gewinnmenge() const { return mengeAus(gewinnreihe); }    // W
+    Reihe gewinnmenge() const { return mengeAus(gewinnreihe); }            // W
     Reihe beendetMenge() const { return mengeAus(gewinnreihe, beendet); }  // F
-    int beendetAnzahl() const;                                       // nF
+    int beendetAnzahl() const;                                             // nF
     bool istBeendet(int spiel) const { return (beendet >> (spiel - 1)) & 1u; }
     friend bool operator==(const Ergebnislage&, const Ergebnislage&) = default;
 };
@@ -32,7 +32,7 @@ struct Ergebnislage {
 inline constexpr int kKeineChance = -1;
 
 class Auswertung {
-public:
+  public:
     // Evaluates `schein` (which must outlive this object) against `lage`.
     // `rechts`: the slip is a tab of the right-hand table (chances are kept).
     Auswertung(const Schein& schein, const Ergebnislage& lage, bool rechts);
@@ -55,7 +55,7 @@ public:
     // (the chance list L[x]); 0 when k > K[x].
     std::uint64_t chancenEintrag(int x, std::uint64_t k) const;
 
-private:
+  private:
     void feldAuswerten(std::size_t f);
     std::uint64_t feldEintrag(std::size_t f, int x, std::uint64_t k) const;
     int fehlerVon(Reihe r) const;

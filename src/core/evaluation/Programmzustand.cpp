@@ -77,7 +77,9 @@ void Programmzustand::gewinnreiheDirektSetzen(const std::array<std::uint8_t, kSp
     gewinnreiheDirekt = true;
 }
 
-void Programmzustand::gewinnreiheAusTendenzen() { gewinnreihe = spielTendenz; }
+void Programmzustand::gewinnreiheAusTendenzen() {
+    gewinnreihe = spielTendenz;
+}
 
 void Programmzustand::spielstaendeUebernehmen(const Spielstaende& neu) {
     spielstaende = neu;

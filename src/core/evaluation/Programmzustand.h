@@ -20,26 +20,26 @@ namespace kv {
 
 // One slip slot: an opened slip, where it is shown, and its last evaluation.
 struct Scheinslot {
-    std::string datei;   // full file name
+    std::string datei;  // full file name
     Schein schein;
-    bool rechts = false; // ScheinRechts
+    bool rechts = false;  // ScheinRechts
     std::optional<Auswertung> auswertung;
 };
 
 class Programmzustand {
-public:
+  public:
     Programmzustand();
 
     // --- state ---------------------------------------------------------
-    Spielstaende spielstaende{};                  // Spielstaende
+    Spielstaende spielstaende{};                     // Spielstaende
     std::array<std::uint8_t, kSpiele> spielTendenz;  // SpielTendenz (1..3)
     std::array<std::uint8_t, kSpiele> gewinnreihe;   // Gewinnreihe (1..3)
-    std::uint16_t beendeteSpiele = 0;             // BeendeteSpiele, bit m - 1
-    bool alleBeendet = false;                     // AlleBeendet
-    bool gewinnreiheDirekt = false;               // GewinnreiheDirekt
-    int linkerSchein = -1;                        // LinkerSchein (0-based slot), -1 = none
-    int linkerFelder = -1;                        // LinkerFelder
-    Begegnungen begegnungen{};                    // Begegnungen
+    std::uint16_t beendeteSpiele = 0;                // BeendeteSpiele, bit m - 1
+    bool alleBeendet = false;                        // AlleBeendet
+    bool gewinnreiheDirekt = false;                  // GewinnreiheDirekt
+    int linkerSchein = -1;                           // LinkerSchein (0-based slot), -1 = none
+    int linkerFelder = -1;                           // LinkerFelder
+    Begegnungen begegnungen{};                       // Begegnungen
     bool spielplanGeladen = false;
 
     // Slots are only added (slot s = entry s - 1); unique_ptr keeps each
@@ -77,7 +77,7 @@ public:
     // A score file was read: scores, tendencies, finished flags, winning row.
     void spielstaendeUebernehmen(const Spielstaende& neu);
 
-private:
+  private:
     Reihe gewinnmenge_ = 0;
 };
 

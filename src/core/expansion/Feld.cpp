@@ -16,7 +16,8 @@ std::string feldFehler(const TScheinOffen& feld) {
                " Zweiwegen und " + std::to_string(dw) + " Dreiwegen nicht zusammen";
     for (int m = 1; m <= kSpiele; ++m)
         if (tippAnzahl(feld, m) == 0)
-            return "hat Spiel " + std::to_string(m) + " keinen Tipp, obwohl das Feld das System " + name + " spielt";
+            return "hat Spiel " + std::to_string(m) + " keinen Tipp, obwohl das Feld das System " + name +
+                   " spielt";
     return {};
 }
 

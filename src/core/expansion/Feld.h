@@ -23,7 +23,7 @@ namespace kv {
 std::string feldFehler(const TScheinOffen& feld);
 
 class Feld {
-public:
+  public:
     // Expands one field (the contract of `TippTransfer2`). The field must be
     // valid (feldFehler empty); an invalid one yields a field without rows.
     explicit Feld(const TScheinOffen& daten);
@@ -46,7 +46,7 @@ public:
     // The stored rows of a VEW field (empty for a full system).
     const std::vector<Reihe>& vewReihen() const { return vew_; }
 
-private:
+  private:
     TScheinOffen daten_;
     TippListen listen_;
     std::uint64_t anzahl_ = 0;
@@ -82,6 +82,8 @@ void Feld::fuerJedeReihe(F&& f) const {
 }
 
 // `TippTransfer2`: the rows of one field.
-inline Feld TippTransfer2(const TScheinOffen& ts) { return Feld(ts); }
+inline Feld TippTransfer2(const TScheinOffen& ts) {
+    return Feld(ts);
+}
 
 }  // namespace kv

@@ -6,6 +6,7 @@
 namespace kv {
 namespace {
 
+// clang-format off
 // System 1, "5-0": 5 two-ways, 0 three-ways, 8 rows.
 constexpr const char* kSystem1[] = {
     "44444", "44554", "45455", "45545", "54445", "54555", "55454", "55544",
@@ -154,8 +155,11 @@ constexpr const char* kSystem13[] = {
     "54443333", "55543222", "55451132", "54551321", "55441213", "54542123", "54452312", "55552231",
 };
 
+// clang-format on
+
 constexpr const char* const* kTabellen[14] = {
-    nullptr, kSystem1, kSystem2, kSystem3, kSystem4, kSystem5, kSystem6, kSystem7, kSystem8, kSystem9, kSystem10, kSystem11, kSystem12, kSystem13,
+    nullptr,  kSystem1, kSystem2, kSystem3,  kSystem4,  kSystem5,  kSystem6,
+    kSystem7, kSystem8, kSystem9, kSystem10, kSystem11, kSystem12, kSystem13,
 };
 
 }  // namespace

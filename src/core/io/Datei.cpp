@@ -15,23 +15,33 @@ namespace {
 
 std::string systemText(int fehler) {
     switch (fehler) {
-        case ENOENT: return "Datei oder Ordner nicht gefunden";
+        case ENOENT:
+            return "Datei oder Ordner nicht gefunden";
         case EACCES:
-        case EPERM: return "Zugriff verweigert";
-        case ENOSPC: return "Kein Speicherplatz mehr auf dem Datenträger";
-        case EDQUOT: return "Speicherkontingent erschöpft";
-        case EROFS: return "Der Datenträger ist schreibgeschützt";
-        case EISDIR: return "Das ist ein Ordner, keine Datei";
-        case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner";
-        case ENAMETOOLONG: return "Der Dateiname ist zu lang";
-        case EIO: return "Ein-/Ausgabefehler";
-        default: return std::strerror(fehler);
+        case EPERM:
+            return "Zugriff verweigert";
+        case ENOSPC:
+            return "Kein Speicherplatz mehr auf dem Datenträger";
+        case EDQUOT:
+            return "Speicherkontingent erschöpft";
+        case EROFS:
+            return "Der Datenträger ist schreibgeschützt";
+        case EISDIR:
+            return "Das ist ein Ordner, keine Datei";
+        case ENOTDIR:
+            return "Ein Teil des Pfades ist kein Ordner";
+        case ENAMETOOLONG:
+            return "Der Dateiname ist zu lang";
+        case EIO:
+            return "Ein-/Ausgabefehler";
+        default:
+            return std::strerror(fehler);
     }
 }
 
 [[noreturn]] void wirf(const char* was, const std::string& pfad, int fehler) {
-    throw DateiFehler(std::string("Die Datei ") + pfad + " konnte nicht " + was + " werden: " + systemText(fehler) +
-                      ".");
+    throw DateiFehler(std::string("Die Datei ") + pfad + " konnte nicht " + was +
+                      " werden: " + systemText(fehler) + ".");
 }
 
 std::string ordnerVon(const std::string& pfad) {

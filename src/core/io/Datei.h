@@ -14,14 +14,14 @@ namespace kv {
 // A file could not be opened, read or written. what() is a German message
 // that names the file.
 class DateiFehler : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A file was read but its content is refused. what() is a German message
 // that names the file (and the record, where there is one).
 class UngueltigeDatei : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

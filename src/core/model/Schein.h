@@ -12,7 +12,7 @@
 namespace kv {
 
 class Schein {
-public:
+  public:
     Schein() = default;
     explicit Schein(const std::vector<TScheinOffen>& felder);
 
@@ -33,7 +33,7 @@ public:
     // The row of line n (1-based).
     Reihe reihe(std::uint64_t zeile) const;
 
-private:
+  private:
     std::vector<Feld> felder_;
     std::vector<std::uint64_t> start_ = {0};
 };

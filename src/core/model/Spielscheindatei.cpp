@@ -7,7 +7,8 @@
 
 namespace kv {
 
-std::vector<TScheinOffen> spielscheinAusBytes(const std::vector<std::uint8_t>& bytes, const std::string& name) {
+std::vector<TScheinOffen> spielscheinAusBytes(const std::vector<std::uint8_t>& bytes,
+                                              const std::string& name) {
     const std::size_t anzahl = bytes.size() / kFeldBytes;  // a trailing partial record is no record
     std::vector<TScheinOffen> felder(anzahl);
     for (std::size_t k = 0; k < anzahl; ++k) {
@@ -41,7 +42,8 @@ void schreibeSpielschein(const std::string& pfad, const std::vector<TScheinOffen
     schreibeAtomar(pfad, spielscheinBytes(felder));
 }
 
-SystemscheinPruefung systemschein(const TSchein& schein, const std::array<std::uint8_t, kMaxFelder>& systeme) {
+SystemscheinPruefung systemschein(const TSchein& schein,
+                                  const std::array<std::uint8_t, kMaxFelder>& systeme) {
     SystemscheinPruefung p;
     for (int f = 1; f <= kMaxFelder; ++f) {
         TScheinOffen feld;
@@ -54,9 +56,10 @@ SystemscheinPruefung systemschein(const TSchein& schein, const std::array<std::u
             if (!bekannt || zweiwege(feld) != VewSysteme[feld.sys].Zweiwege ||
                 dreiwege(feld) != VewSysteme[feld.sys].Dreiwege) {
                 p.fehlerFeld = f;
-                p.meldung = "Im Feld " + std::to_string(f) +
-                            " passen gewähltes System und die Kombination aus Zwei- und Dreiwegen nicht zusammen." +
-                            kAbsatz + "Ich muss daher abbrechen.";
+                p.meldung =
+                    "Im Feld " + std::to_string(f) +
+                    " passen gewähltes System und die Kombination aus Zwei- und Dreiwegen nicht zusammen." +
+                    kAbsatz + "Ich muss daher abbrechen.";
                 p.felder.clear();
                 return p;
             }

@@ -20,7 +20,8 @@ inline constexpr std::size_t kFeldBytes = 40;
 std::vector<TScheinOffen> leseSpielschein(const std::string& pfad);
 
 // The same for bytes already in memory; `name` is used in messages.
-std::vector<TScheinOffen> spielscheinAusBytes(const std::vector<std::uint8_t>& bytes, const std::string& name);
+std::vector<TScheinOffen> spielscheinAusBytes(const std::vector<std::uint8_t>& bytes,
+                                              const std::string& name);
 
 // The bytes of a slip file: one record per field, flags written as 1 and 0.
 std::vector<std::uint8_t> spielscheinBytes(const std::vector<TScheinOffen>& felder);

@@ -6,7 +6,8 @@ TippListen tippListen(const TScheinOffen& feld) {
     TippListen t;
     for (int m = 1; m <= kSpiele; ++m)
         for (int c = 1; c <= kSpalten; ++c)
-            if (feld.kreuz(m, c)) t.kreuz[m - 1][t.anzahl[m - 1]++] = static_cast<std::uint8_t>(kreuzIndex(m, c));
+            if (feld.kreuz(m, c))
+                t.kreuz[m - 1][t.anzahl[m - 1]++] = static_cast<std::uint8_t>(kreuzIndex(m, c));
     return t;
 }
 
@@ -24,9 +25,15 @@ int spieleMit(const TScheinOffen& feld, int tipps) {
 }
 }  // namespace
 
-int zweiwege(const TScheinOffen& feld) { return spieleMit(feld, 2); }
-int dreiwege(const TScheinOffen& feld) { return spieleMit(feld, 3); }
-bool hatLeeresSpiel(const TScheinOffen& feld) { return spieleMit(feld, 0) > 0; }
+int zweiwege(const TScheinOffen& feld) {
+    return spieleMit(feld, 2);
+}
+int dreiwege(const TScheinOffen& feld) {
+    return spieleMit(feld, 3);
+}
+bool hatLeeresSpiel(const TScheinOffen& feld) {
+    return spieleMit(feld, 0) > 0;
+}
 
 std::uint64_t angezeigteReihenAnzahl(const TScheinOffen& feld) {
     std::uint64_t n = 1;
