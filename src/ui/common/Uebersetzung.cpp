@@ -1,0 +1,32 @@
+#include "common/Uebersetzung.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QtGlobal>
+
+namespace kv::ui {
+
+namespace {
+constexpr const char* kTranslatorName = "kalvendo_qtbase_de";
+}
+
+void deutschLaden(QApplication& app) {
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(deutsch);
+    if (app.findChild<QTranslator*>(QLatin1String(kTranslatorName), Qt::FindDirectChildrenOnly)) return;
+
+    // The translator belongs to the application and lives as long as it does.
+    auto* qtbase = new QTranslator(&app);
+    qtbase->setObjectName(QLatin1String(kTranslatorName));
+    const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!qtbase->load(deutsch, QStringLiteral("qtbase"), QStringLiteral("_"), ordner)) {
+        qWarning("Die deutsche Übersetzung der Standarddialoge fehlt in %s", qPrintable(ordner));
+        delete qtbase;
+        return;
+    }
+    app.installTranslator(qtbase);
+}
+
+}  // namespace kv::ui

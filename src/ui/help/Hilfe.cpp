@@ -1,0 +1,61 @@
+#include "help/Hilfe.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include "help/HilfeFenster.h"
+#include "help/HilfeSeiten.h"
+
+namespace kv::ui {
+
+namespace {
+
+QPointer<HilfeFenster> gFenster;
+
+// The window that owns the help: normally the outermost window of the one that
+// asks, so the help outlives small windows that delete themselves. While a modal
+// window runs, the help must belong to it, or the modal window would block it.
+QWidget* besitzer(QWidget* eltern) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    QWidget* w = eltern ? eltern->window() : nullptr;
+    while (w && w->parentWidget()) w = w->parentWidget()->window();
+    return w;
+}
+
+HilfeFenster* fenster(QWidget* eltern) {
+    QWidget* neuerBesitzer = besitzer(eltern);
+    if (!gFenster) {
+        gFenster = new HilfeFenster(neuerBesitzer);
+        if (!neuerBesitzer) {
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, gFenster.data(), &QObject::deleteLater);
+        }
+    } else if (neuerBesitzer && neuerBesitzer != gFenster->parentWidget() &&
+               QApplication::activeModalWidget() == neuerBesitzer) {
+        gFenster->setParent(neuerBesitzer, gFenster->windowFlags());
+    }
+    return gFenster;
+}
+
+void zeigen(HilfeFenster* f) {
+    if (f->isMinimized()) f->showNormal();
+    f->show();
+    f->raise();
+    f->activateWindow();
+}
+
+}  // namespace
+
+void hilfeZeigen(QWidget* eltern, int kontext) {
+    HilfeFenster* f = fenster(eltern);
+    f->zeigeSeite(hilfeSeiteZuKontext(kontext));
+    zeigen(f);
+}
+
+void hilfeSuchen(QWidget* eltern) {
+    HilfeFenster* f = fenster(eltern);
+    f->zeigeSuche();
+    zeigen(f);
+}
+
+}  // namespace kv::ui

@@ -1,0 +1,24 @@
+// The program's help: German pages shipped as resources, shown in one help
+// window that opens at a context number or at its search page.
+#pragma once
+
+class QWidget;
+
+namespace kv::ui {
+
+// Context numbers the windows ask for.
+inline constexpr int kHilfeHauptfenster = 1010;
+inline constexpr int kHilfeGewinnzahlen = 1080;
+inline constexpr int kHilfeKalender = 1090;
+inline constexpr int kHilfeTransfer = 1100;
+inline constexpr int kHilfeProgrammInfo = 1130;
+
+// Shows the help window (one for the whole program, reused) at the page of
+// `kontext`; an unknown number shows the contents page. `eltern` is the
+// window that asks; it may be null.
+void hilfeZeigen(QWidget* eltern, int kontext);
+
+// Shows the help window at its full-text search page with an empty query.
+void hilfeSuchen(QWidget* eltern);
+
+}  // namespace kv::ui
