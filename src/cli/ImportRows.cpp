@@ -1,0 +1,90 @@
+#include "ImportRows.h"
+
+#include <ostream>
+#include <string_view>
+
+#include "io/Datei.h"
+#include "transfer/Transfertabelle.h"
+
+namespace kv::cli {
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kEaFehler = 1;
+constexpr int kEingabeFehler = 2;
+
+const char* const kAufruf =
+    "Aufruf: kalvendo-cli import-rows TEXTDATEI -o AUSGABE.kv13\n"
+    "  Liest Tippreihen aus TEXTDATEI (eine Reihe je Zeile, mit oder ohne Trennzeichen\n"
+    "  Leerzeichen, Komma, Semikolon, Tab) und schreibt jede Reihe als ein Feld in die\n"
+    "  Spielschein-Datei AUSGABE.kv13. Zeilen, die keine Reihe sind, werden uebergangen.\n";
+
+int benutzung(std::ostream& err, const std::string& text) {
+    err << text << "\n" << kAufruf;
+    return kEingabeFehler;
+}
+
+}  // namespace
+
+int importRows(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::size_t i = !args.empty() && args[0] == "import-rows" ? 1 : 0;
+    std::string textdatei;
+    std::string ausgabe;
+    for (; i < args.size(); ++i) {
+        if (args[i] == "-o") {
+            if (i + 1 == args.size()) return benutzung(err, "Nach -o fehlt der Name der Spielschein-Datei.");
+            if (!ausgabe.empty()) return benutzung(err, "-o ist doppelt angegeben.");
+            ausgabe = args[++i];
+        } else if (args[i] == "-h" || args[i] == "--help") {
+            out << kAufruf;
+            return kOk;
+        } else if (args[i].size() > 1 && args[i][0] == '-') {
+            return benutzung(err, "Unbekannte Option " + args[i] + ".");
+        } else if (textdatei.empty()) {
+            textdatei = args[i];
+        } else {
+            return benutzung(err, "Nur eine Textdatei kann eingelesen werden.");
+        }
+    }
+    if (textdatei.empty()) return benutzung(err, "Die Textdatei fehlt.");
+    if (ausgabe.empty()) return benutzung(err, "Die Spielschein-Datei fehlt (-o AUSGABE.kv13).");
+
+    try {
+        const std::vector<std::uint8_t> bytes = leseDatei(textdatei);
+        std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // byte-order mark
+
+        // The rows go into a table as the transfer tool fills it; the table
+        // then holds exactly the rows found.
+        Transfertabelle tabelle;
+        std::vector<std::uint64_t> textzeile;  // line of the text file of each table row
+        Zeilenleser leser(text);
+        std::uint64_t nr = 0;
+        for (std::string_view zeile; leser.naechste(zeile);) {
+            ++nr;
+            if (const auto reihe = ReihenErkennen(zeile)) {
+                textzeile.push_back(nr);
+                tabelle.setzeReihe(textzeile.size(), *reihe);
+            }
+        }
+        tabelle.setzeZeilenAnzahl(textzeile.size() + 1);
+        try {
+            TabelleAlsSchein(tabelle, ausgabe);
+        } catch (const TabellenFehler& f) {
+            err << textdatei << ", Zeile " << textzeile[f.zeile() - 1] << ": Der Tipp für Spiel " << f.spiel()
+                << " ist keine Zahl (\""
+                << tabelle.reihe(f.zeile())[static_cast<std::size_t>(f.spiel() - 1)].text()
+                << "\"). Es wurde nichts geschrieben.\n";
+            return kEingabeFehler;
+        }
+        out << textzeile.size() << (textzeile.size() == 1 ? " Reihe" : " Reihen") << " nach " << ausgabe
+            << " geschrieben.\n";
+        return kOk;
+    } catch (const DateiFehler& f) {
+        err << f.what() << "\n";
+        return kEaFehler;
+    }
+}
+
+}  // namespace kv::cli

@@ -1,0 +1,101 @@
+// kalvendo-cli import-rows: tip rows from a text file into a slip file.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "Hilfen.h"
+#include "Schreibpruefung.h"
+#include "model/Spielscheindatei.h"
+
+namespace kv {
+namespace {
+
+struct Lauf {
+    int status;
+    std::string out, err;
+};
+
+class ImportRows : public ::testing::Test {
+  protected:
+    test::TempOrdner tmp;
+
+    Lauf starte(const std::string& argumente) {
+        const std::string errDatei = tmp.datei("stderr.txt");
+        const std::string befehl =
+            std::string(KALVENDO_CLI_PATH) + " import-rows " + argumente + " 2>" + errDatei;
+        FILE* p = ::popen(befehl.c_str(), "r");
+        Lauf l{};
+        std::array<char, 4096> puffer{};
+        for (std::size_t n; (n = std::fread(puffer.data(), 1, puffer.size(), p)) > 0;)
+            l.out.append(puffer.data(), n);
+        const int st = ::pclose(p);
+        l.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+        l.err = test::dateiInhalt(errDatei);
+        std::filesystem::remove(errDatei);
+        return l;
+    }
+};
+
+TEST_F(ImportRows, SchreibtDieErkanntenReihen) {
+    // Byte-order mark, CR LF, lines that are no rows, every kind of separator.
+    test::schreibeRoh(tmp.datei("reihen.txt"),
+                      "\xEF\xBB\xBF"
+                      "1021021021021\r\nKopf\r\n1,1,1,1,1,1,1,1,1,1,1,1,2\r\n\r\n"
+                      "2;2;2;2;2;2;2;2;2;2;2;2;0\n0 0 0 0 0 0 0 0 0 0 0 0 "
+                      "1\n1\t0\t3\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n12345\n");
+    const Lauf l = starte(tmp.datei("reihen.txt") + " -o " + tmp.datei("aus.kv13"));
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.out, "5 Reihen nach " + tmp.datei("aus.kv13") + " geschrieben.\n");
+    EXPECT_EQ(l.err, "");
+
+    // "3" (match 3 of the last row) leaves the match without a cross.
+    std::vector<TScheinOffen> erwartet = {test::reiheAus("1021021021021"), test::reiheAus("1111111111112"),
+                                          test::reiheAus("2222222222220"), test::reiheAus("0000000000001"),
+                                          test::reiheAus("1000000000000")};
+    erwartet[4].setzeKreuz(3, 2, false);
+    const auto bytes = spielscheinBytes(erwartet);
+    EXPECT_EQ(test::dateiInhalt(tmp.datei("aus.kv13")), std::string(bytes.begin(), bytes.end()));
+}
+
+TEST_F(ImportRows, OhneReiheEineLeereDatei) {
+    test::schreibeRoh(tmp.datei("leer.txt"), "keine\nReihe\n");
+    const Lauf l = starte(tmp.datei("leer.txt") + " -o " + tmp.datei("aus.kv13"));
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.out, "0 Reihen nach " + tmp.datei("aus.kv13") + " geschrieben.\n");
+    EXPECT_EQ(test::dateiInhalt(tmp.datei("aus.kv13")), "");
+}
+
+TEST_F(ImportRows, BuchstabenWerdenAbgelehnt) {
+    test::schreibeRoh(tmp.datei("r.txt"), "1111111111111\nfalsch\n11111111X1111\n");
+    test::schreibeRoh(tmp.datei("aus.kv13"), "alt");
+    const Lauf l = starte(tmp.datei("r.txt") + " -o " + tmp.datei("aus.kv13"));
+    EXPECT_EQ(l.status, 2);
+    EXPECT_EQ(l.out, "");
+    EXPECT_EQ(l.err, tmp.datei("r.txt") +
+                         ", Zeile 3: Der Tipp für Spiel 9 ist keine Zahl (\"X\"). Es wurde nichts "
+                         "geschrieben.\n");
+    EXPECT_EQ(test::dateiInhalt(tmp.datei("aus.kv13")), "alt");
+}
+
+TEST_F(ImportRows, FalscherAufrufUndDateifehler) {
+    test::schreibeRoh(tmp.datei("r.txt"), "1111111111111\n");
+    for (const std::string& a :
+         {std::string(), tmp.datei("r.txt"), "-o " + tmp.datei("a.kv13"), tmp.datei("r.txt") + " -o",
+          tmp.datei("r.txt") + " -x -o " + tmp.datei("a.kv13")}) {
+        const Lauf l = starte(a);
+        EXPECT_EQ(l.status, 2) << a;
+        EXPECT_NE(l.err.find("Aufruf: kalvendo-cli import-rows"), std::string::npos) << a;
+    }
+    EXPECT_EQ(starte(tmp.datei("fehlt.txt") + " -o " + tmp.datei("a.kv13")).status, 1);
+    EXPECT_EQ(starte(tmp.datei("r.txt") + " -o " + tmp.datei("kein/ordner.kv13")).status, 1);
+    EXPECT_EQ(test::eintraege(tmp.pfad()), std::set<std::string>{"r.txt"});
+}
+
+}  // namespace
+}  // namespace kv
