@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -45,12 +46,25 @@ TScheinOffen einzelreihe(std::mt19937& rng) {
     return f;
 }
 
-std::string tempDatei(const char* name) {
-    static std::string ordner = [] {
+// A temporary folder for the benchmark's files, removed again at exit.
+class TempOrdner {
+public:
+    TempOrdner() {
         char vorlage[] = "/tmp/kalvendo-bench-XXXXXX";
-        return std::string(::mkdtemp(vorlage));
-    }();
-    return ordner + "/" + name;
+        pfad_ = ::mkdtemp(vorlage);
+    }
+    ~TempOrdner() { std::filesystem::remove_all(pfad_); }
+    TempOrdner(const TempOrdner&) = delete;
+    TempOrdner& operator=(const TempOrdner&) = delete;
+    std::string datei(const char* name) const { return pfad_ + "/" + name; }
+
+private:
+    std::string pfad_;
+};
+
+std::string tempDatei(const char* name) {
+    static const TempOrdner ordner;
+    return ordner.datei(name);
 }
 
 Ergebnislage lageMitTor(int tor) {
