@@ -1,0 +1,114 @@
+// The main window under load: a 12-field slip on the left and a full 13 x 3
+// system (1,594,323 rows) as a tab. Measured: one goal change until every
+// table and colour is updated and drawn, and opening the system as a new tab
+// until it is shown. Runs on the offscreen platform in a temporary data folder.
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "main/TFMain.h"
+#include "main/TFfrErg.h"
+#include "main/UpDown.h"
+#include "model/Spielscheindatei.h"
+
+namespace {
+
+using kv::TScheinOffen;
+
+TScheinOffen feld(const char* ziffern) {
+    TScheinOffen f;
+    // ziffern: 13 groups separated by '|', e.g. "1|10|102|..."
+    int m = 1;
+    for (const char* z = ziffern; *z && m <= 13; ++z) {
+        if (*z == '|') {
+            ++m;
+            continue;
+        }
+        f.setzeKreuz(m, kv::spalteVonZiffer(*z - '0'), true);
+    }
+    return f;
+}
+
+struct Welt {
+    QTemporaryDir tmp;
+    QString links, voll;
+    std::unique_ptr<kv::ui::TFMain> w;
+
+    Welt() {
+        qputenv("XDG_DATA_HOME", (tmp.path() + QStringLiteral("/daten")).toUtf8());
+        const QString ordner = tmp.path() + QStringLiteral("/daten/Kalvendo/");
+        QDir().mkpath(ordner);
+        std::vector<TScheinOffen> zwoelf;
+        for (int i = 0; i < 12; ++i)
+            zwoelf.push_back(i % 3 == 0   ? feld("10|1|0|2|102|1|0|2|1|0|2|1|0")
+                             : i % 3 == 1 ? feld("1|0|2|1|0|2|1|0|2|1|0|2|1")
+                                          : feld("2|2|0|0|1|1|2|2|0|0|1|1|2"));
+        links = tmp.path() + QStringLiteral("/links.kv13");
+        voll = tmp.path() + QStringLiteral("/voll.kv13");
+        kv::schreibeSpielschein(links.toStdString(), zwoelf);
+        kv::schreibeSpielschein(voll.toStdString(),
+                                {feld("102|102|102|102|102|102|102|102|102|102|102|102|102")});
+        w = std::make_unique<kv::ui::TFMain>(ordner);
+        w->show();
+        QApplication::processEvents();
+        w->DateiEinlesen(links);
+        w->DateienEinlesen(voll);
+        QApplication::processEvents();
+    }
+};
+
+// One goal of match 4 up and down again: each change evaluates every slip,
+// refills the tables, recolours the left slip; then the pending paints run.
+void BM_Torwechsel(benchmark::State& state) {
+    Welt welt;
+    kv::ui::UpDown* gast = welt.w->frSpiel(4)->Up2();
+    int tore = 0;
+    for (auto _ : state) {
+        tore = 1 - tore;
+        gast->setzePosition(tore);
+        QApplication::processEvents();
+    }
+    state.SetLabel("Auswertung + Tabellen + Farben + Zeichnen");
+}
+BENCHMARK(BM_Torwechsel)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// The same with the whole window drawn anew after every change (worst case).
+void BM_TorwechselGanzesFenster(benchmark::State& state) {
+    Welt welt;
+    kv::ui::UpDown* gast = welt.w->frSpiel(4)->Up2();
+    int tore = 0;
+    for (auto _ : state) {
+        tore = 1 - tore;
+        gast->setzePosition(tore);
+        welt.w->repaint();
+    }
+}
+BENCHMARK(BM_TorwechselGanzesFenster)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// Opening the full 13 x 3 system as a further tab until it is drawn.
+void BM_VollsystemOeffnen(benchmark::State& state) {
+    Welt welt;
+    for (auto _ : state) {
+        welt.w->DateienEinlesen(welt.voll);
+        QApplication::processEvents();
+    }
+    state.SetLabel("1.594.323 Reihen als Tab");
+}
+BENCHMARK(BM_VollsystemOeffnen)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

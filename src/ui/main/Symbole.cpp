@@ -1,0 +1,132 @@
+#include "main/Symbole.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <functional>
+
+namespace kv::ui::symbol {
+
+namespace {
+
+QIcon gemalt(int groesse, const std::function<void(QPainter&)>& malen) {
+    QPixmap pm(groesse, groesse);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    malen(p);
+    p.end();
+    return QIcon(pm);
+}
+
+}  // namespace
+
+QIcon beenden() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(170, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(4, 5, 16, 16), 120 * 16, 300 * 16);
+        p.drawLine(QPointF(12, 2), QPointF(12, 12));
+    });
+}
+
+QIcon gewinnzahlen() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(166, 255, 166));
+        p.drawRoundedRect(QRectF(1, 4, 22, 16), 3, 3);
+        QFont f = p.font();
+        f.setPixelSize(10);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(0, 51, 51));
+        p.drawText(QRectF(1, 4, 22, 16), Qt::AlignCenter, QStringLiteral("102"));
+    });
+}
+
+QIcon rechner() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(QColor(220, 220, 220));
+        p.drawRoundedRect(QRectF(4.5, 1.5, 15, 21), 2, 2);
+        p.setBrush(QColor(180, 220, 180));
+        p.drawRect(QRectF(6.5, 3.5, 11, 5));
+        p.setBrush(QColor(90, 90, 90));
+        p.setPen(Qt::NoPen);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(6.5 + c * 4, 11 + r * 3.7, 3, 2.6));
+    });
+}
+
+QIcon kalender() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(2.5, 4.5, 19, 17));
+        p.setBrush(QColor(200, 40, 40));
+        p.drawRect(QRectF(2.5, 4.5, 19, 5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(90, 90, 90));
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 4; ++c) p.drawRect(QRectF(4.5 + c * 4.3, 11.5 + r * 3.3, 2.4, 2.2));
+    });
+}
+
+QIcon hilfe() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 90, 170));
+        p.drawEllipse(QRectF(2, 2, 20, 20));
+        QFont f = p.font();
+        f.setPixelSize(16);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
+    });
+}
+
+QIcon oeffnen() {
+    return gemalt(16, [](QPainter& p) {
+        p.setPen(QPen(QColor(150, 110, 20), 1));
+        p.setBrush(QColor(250, 210, 90));
+        QPainterPath pfad;
+        pfad.moveTo(1.5, 3.5);
+        pfad.lineTo(6, 3.5);
+        pfad.lineTo(7.5, 5);
+        pfad.lineTo(14.5, 5);
+        pfad.lineTo(14.5, 13.5);
+        pfad.lineTo(1.5, 13.5);
+        pfad.closeSubpath();
+        p.drawPath(pfad);
+    });
+}
+
+QIcon laeuft() {
+    return gemalt(16, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 150, 30));
+        QPolygonF dreieck;
+        dreieck << QPointF(4, 2) << QPointF(13, 8) << QPointF(4, 14);
+        p.drawPolygon(dreieck);
+    });
+}
+
+QIcon beendet() {
+    return gemalt(16, [](QPainter& p) {
+        // a chequered flag
+        p.setPen(QPen(QColor(60, 60, 60), 1.2));
+        p.drawLine(QPointF(3, 1), QPointF(3, 15));
+        p.setPen(Qt::NoPen);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 4; ++c) {
+                p.setBrush((r + c) % 2 ? Qt::white : Qt::black);
+                p.drawRect(QRectF(3.5 + c * 2.8, 2 + r * 2.8, 2.8, 2.8));
+            }
+        p.setPen(QPen(Qt::black, 0.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(3.5, 2, 11.2, 8.4));
+    });
+}
+
+}  // namespace kv::ui::symbol

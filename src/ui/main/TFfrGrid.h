@@ -1,0 +1,63 @@
+// The result tables of one slip shown as a tab: all its rows with their hit
+// colours and chances (GReihen), the prize classes (GTreffer2), the lower hit
+// counts (Gtreffer), the chance totals (GChges) and chance lists (GChancen),
+// and "Als Text- Datei".
+#pragma once
+
+#include <QWidget>
+
+#include "evaluation/Programmzustand.h"
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace kv::ui {
+
+class ChancenModell;
+class Gitter;
+class ReihenModell;
+class WerteModell;
+
+class TFfrGrid : public QWidget {
+    Q_OBJECT
+  public:
+    // Frame "fr" + slip number for slot `slot` (0-based) of `zustand`.
+    TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QString& datenordner, QWidget* eltern);
+
+    Gitter* GReihen() const { return GReihen_; }
+    Gitter* GTreffer2() const { return GTreffer2_; }
+    Gitter* Gtreffer() const { return Gtreffer_; }
+    Gitter* GChges() const { return GChges_; }
+    Gitter* GChancen() const { return GChancen_; }
+    QLabel* LReihen() const { return LReihen_; }
+    QTabWidget* PC5() const { return PC5_; }
+
+    // `ScheinInTabelle`: lists the slip's rows; returns their number as text.
+    QString ScheinInTabelle();
+    // Refills every table from the slot's last evaluation.
+    void auswertungAnzeigen();
+
+    // "Als Text- Datei": the rows (columns 1..13) as a text row file.
+    void bsSkinSpeedButton2Click();
+
+  private:
+    const Programmzustand* zustand_;
+    std::size_t slot_;
+    QString datenordner_;
+    Gitter* GReihen_;
+    ReihenModell* reihen_;
+    Gitter* GTreffer2_;
+    WerteModell* treffer2_;
+    Gitter* Gtreffer_;
+    WerteModell* treffer_;
+    Gitter* GChges_;
+    WerteModell* chges_;
+    Gitter* GChancen_;
+    ChancenModell* chancen_;
+    QLabel* LReihen_;
+    QTabWidget* PC5_;
+    QPushButton* bsSkinSpeedButton2_;
+};
+
+}  // namespace kv::ui

@@ -1,0 +1,130 @@
+// kalvendo-screenshots ZIELORDNER: writes PNG pictures of the main window (a
+// mixed 12-field slip on the left with some matches finished, a tab with a
+// full 13 x 3 system) and of every small window, in a temporary data folder.
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QFontInfo>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "TestUmgebung.h"
+#include "common/Uebersetzung.h"
+#include "help/Hilfe.h"
+#include "main/TFFrScheineS.h"
+#include "main/TFGZEingabe.h"
+#include "main/TFMain.h"
+#include "main/TFfrErg.h"
+#include "main/TFfrGrid.h"
+#include "main/UpDown.h"
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+
+QWidget* fenster(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) return w;
+    return nullptr;
+}
+
+bool speichern(QWidget* w, const QString& ordner, const QString& name) {
+    if (!w) {
+        std::fprintf(stderr, "Fenster fehlt: %s\n", qPrintable(name));
+        return false;
+    }
+    QTest::qWait(50);
+    const QString fn = ordner + QLatin1Char('/') + name + QStringLiteral(".png");
+    const bool ok = w->grab().save(fn);
+    std::printf("%s %s (%dx%d)\n", ok ? "geschrieben" : "FEHLER", qPrintable(fn), w->width(), w->height());
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ui::deutschLaden(app);
+    const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(ziel);
+    if (QFontInfo(app.font()).family().isEmpty()) {
+        std::fprintf(stderr, "Keine Schrift gefunden\n");
+        return 1;
+    }
+
+    TestUmgebung welt;
+    Begegnungen b;
+    const char* vereine[26] = {
+        "Hamburg",   "Bremen",   "Dortmund",  "Schalke", "Köln",           "Mainz",     "Freiburg",
+        "Stuttgart", "Hannover", "Wolfsburg", "Bochum",  "Bielefeld",      "Augsburg",  "Nürnberg",
+        "Kiel",      "Rostock",  "Dresden",   "Leipzig", "Kaiserslautern", "Karlsruhe", "Darmstadt",
+        "Frankfurt", "Berlin",   "Potsdam",   "Aachen",  "Münster"};
+    for (int m = 0; m < 13; ++m) {
+        b[static_cast<std::size_t>(m)].Heim = vereine[2 * m];
+        b[static_cast<std::size_t>(m)].Gast = vereine[2 * m + 1];
+        b[static_cast<std::size_t>(m)].Tendenz = "5-3-2";
+    }
+    const QString plan = welt.spielplan(QStringLiteral("Spieltag 12.sp13"), b);
+    const QString links =
+        welt.schein(QStringLiteral("Gemischt.kv13"),
+                    {reihe("1021021021021"), reihe("1111111111111"),
+                     system({"10", "1", "0", "2", "102", "1", "1", "0", "2", "1", "1", "0", "2"}), vew(4),
+                     reihe("0000000000000"), reihe("2222222222222"),
+                     system({"1", "0", "2", "10", "02", "1", "0", "2", "1", "0", "2", "1", "0"}),
+                     reihe("1020102010201"), vew(9), reihe("1101101101101"), reihe("2020202020202"),
+                     system({"102", "102", "1", "0", "2", "1", "0", "2", "1", "0", "2", "1", "0"})});
+    const QString voll = welt.schein(QStringLiteral("Vollsystem 13x3.kv13"), {vollsystem()});
+    const QString klein =
+        welt.schein(QStringLiteral("Zwei Systeme.kv13"),
+                    {system({"10", "10", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}),
+                     system({"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "02", "02"})});
+
+    ui::TFMain& w = welt.starten();
+    w.SpielplanEinlesen(plan);
+    w.DateiEinlesen(links);
+    w.DateienEinlesen(klein);
+    w.DateienEinlesen(voll);
+    const int tore[13][2] = {{2, 1}, {0, 0}, {1, 3}, {1, 0}, {2, 2}, {0, 1}, {3, 1},
+                             {0, 0}, {1, 1}, {2, 0}, {0, 2}, {1, 1}, {4, 2}};
+    for (int m = 1; m <= 13; ++m) {
+        w.frSpiel(m)->Up1()->setzePosition(tore[m - 1][0]);
+        w.frSpiel(m)->Up2()->setzePosition(tore[m - 1][1]);
+    }
+    for (int m : {1, 3, 4, 7, 10}) w.BRunClick(m);
+    speichern(&w, ziel, QStringLiteral("hauptfenster"));
+
+    w.fr(2)->PC5()->setCurrentIndex(0);
+    speichern(w.fr(2), ziel, QStringLiteral("tabelle-gewinnchancen"));
+    w.fr(2)->PC5()->setCurrentIndex(1);
+    w.PC1()->setCurrentIndex(0);
+    speichern(w.fr(1), ziel, QStringLiteral("tabelle-zwei-systeme"));
+    w.Image1Click();
+    speichern(&w, ziel, QStringLiteral("hauptfenster-eingeklappt"));
+    w.Image1Click();
+
+    w.BGZdirektClick();
+    auto* gz = w.gzEingabe();
+    for (int i = 1; i <= 13; ++i) gz->BLotAuswerten(100 * i + (i % 3) + 1);
+    speichern(gz, ziel, QStringLiteral("gewinnzahlen"));
+    gz->close();
+
+    w.BKalClick();
+    speichern(fenster(QStringLiteral("FKal")), ziel, QStringLiteral("kalender"));
+    w.InfoClick();
+    speichern(fenster(QStringLiteral("FInfo")), ziel, QStringLiteral("programminfo"));
+    w.HilfeClick();
+    speichern(fenster(QStringLiteral("FHilfe")), ziel, QStringLiteral("hilfe"));
+
+    // a new user: no slip, no settings
+    TestUmgebung neu;
+    ui::TFMain& leer = neu.starten();
+    speichern(&leer, ziel, QStringLiteral("erster-start"));
+    neu.beenden();
+    welt.beenden();
+    return 0;
+}

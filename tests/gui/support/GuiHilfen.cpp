@@ -1,0 +1,74 @@
+#include "GuiHilfen.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include "main/TFMain.h"
+#include "main/TFfrErg.h"
+#include "main/UpDown.h"
+
+namespace kv::test {
+
+void klicke(QAbstractButton* b) {
+    if (!b) {
+        QTest::qFail("Knopf fehlt", __FILE__, __LINE__);
+        return;
+    }
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+namespace {
+void stellen(ui::UpDown* u, int ziel) {
+    for (int i = 0; i < 20 && u->position() < ziel; ++i) klicke(u->knopfHoch());
+    for (int i = 0; i < 20 && u->position() > ziel; ++i) klicke(u->knopfRunter());
+}
+}  // namespace
+
+void tore(ui::TFMain& w, int spiel, int heim, int gast) {
+    stellen(w.frSpiel(spiel)->Up1(), heim);
+    stellen(w.frSpiel(spiel)->Up2(), gast);
+}
+
+void beenden(ui::TFMain& w, int spiel) {
+    klicke(w.frSpiel(spiel)->BRun());
+}
+
+QAction* aktion(const ui::TFMain& w, const char* name) {
+    auto* a = w.findChild<QAction*>(QString::fromLatin1(name));
+    if (!a)
+        QTest::qFail(qPrintable(QStringLiteral("Aktion fehlt: ") + QString::fromLatin1(name)), __FILE__,
+                     __LINE__);
+    return a;
+}
+
+QColor farbe(const QWidget* w) {
+    return w->palette().color(QPalette::Window);
+}
+
+QString zelle(const QTableView* g, int zeile, int spalte) {
+    return g->model()->data(g->model()->index(zeile, spalte), Qt::DisplayRole).toString().trimmed();
+}
+
+QColor zellfarbe(const QTableView* g, int zeile, int spalte) {
+    const QVariant v = g->model()->data(g->model()->index(zeile, spalte), Qt::BackgroundRole);
+    return v.isValid() ? v.value<QColor>() : QColor();
+}
+
+QString kopf(const QTableView* g, int spalte) {
+    return g->model()->headerData(spalte, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+QString gewinnreihe(const ui::TFMain& w) {
+    QString s;
+    for (int m = 1; m <= 13; ++m) {
+        const QString t = w.PGewZ(m)->text();
+        s += t.isEmpty() ? QStringLiteral(" ") : t;
+    }
+    return s;
+}
+
+}  // namespace kv::test

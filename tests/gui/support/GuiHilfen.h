@@ -1,0 +1,36 @@
+// Small helpers of the GUI tests: acting on the main window as a user would
+// (clicking the up-downs and buttons) and reading what it shows.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QAbstractButton;
+class QAction;
+class QTableView;
+class QWidget;
+
+namespace kv::ui {
+class TFMain;
+}
+
+namespace kv::test {
+
+void klicke(QAbstractButton* b);
+// Brings match `spiel` to heim:gast with clicks on the arrows of its up-downs.
+void tore(kv::ui::TFMain& w, int spiel, int heim, int gast);
+// Clicks the running/final button of match `spiel`.
+void beenden(kv::ui::TFMain& w, int spiel);
+// The action with this object name (menu items and tool-bar commands).
+QAction* aktion(const kv::ui::TFMain& w, const char* name);
+
+// The background a panel or label shows.
+QColor farbe(const QWidget* w);
+// Text (without padding blanks) and background of a grid cell (value rows from 0).
+QString zelle(const QTableView* g, int zeile, int spalte);
+QColor zellfarbe(const QTableView* g, int zeile, int spalte);
+QString kopf(const QTableView* g, int spalte);
+// The winning row as shown, e.g. "1021021021021" (a blank for an empty panel).
+QString gewinnreihe(const kv::ui::TFMain& w);
+
+}  // namespace kv::test

@@ -1,0 +1,99 @@
+#include "TestDialoge.h"
+
+#include <QTest>
+
+namespace kv::test {
+
+namespace {
+void scheitern(const QString& text) {
+    QTest::qFail(qPrintable(text), __FILE__, __LINE__);
+}
+}  // namespace
+
+QString artName(TestDialoge::Art a) {
+    switch (a) {
+        case TestDialoge::Art::Information:
+            return QStringLiteral("Information");
+        case TestDialoge::Art::Fehler:
+            return QStringLiteral("Fehler");
+        case TestDialoge::Art::FrageJaNein:
+            return QStringLiteral("Frage Ja/Nein");
+        case TestDialoge::Art::FrageJaNeinAbbrechen:
+            return QStringLiteral("Frage Ja/Nein/Abbrechen");
+    }
+    return {};
+}
+
+TestDialoge::TestDialoge() {
+    kv::ui::Dialoge::setzeDialoge(this);
+}
+
+TestDialoge::~TestDialoge() {
+    kv::ui::Dialoge::setzeDialoge(nullptr);
+}
+
+QString TestDialoge::nimmMeldung(Art art) {
+    if (meldungen_.isEmpty()) {
+        scheitern(QStringLiteral("Erwartet: %1, es kam keine Meldung").arg(artName(art)));
+        return {};
+    }
+    const Meldung m = meldungen_.takeFirst();
+    if (m.art != art)
+        scheitern(QStringLiteral("Erwartet: %1, es kam %2: %3").arg(artName(art), artName(m.art), m.text));
+    return m.text;
+}
+
+void TestDialoge::pruefen() {
+    QStringList rest;
+    for (const Meldung& m : meldungen_) rest << artName(m.art) + QStringLiteral(": ") + m.text;
+    if (!oeffnen_.isEmpty())
+        rest << QStringLiteral("%1 ungenutzte Antworten für Öffnen-Dialoge").arg(oeffnen_.size());
+    if (!speichern_.isEmpty())
+        rest << QStringLiteral("%1 ungenutzte Antworten für Speichern-Dialoge").arg(speichern_.size());
+    if (!fragen_.isEmpty()) rest << QStringLiteral("%1 ungenutzte Antworten auf Fragen").arg(fragen_.size());
+    meldungen_.clear();
+    oeffnen_.clear();
+    speichern_.clear();
+    fragen_.clear();
+    if (!rest.isEmpty()) scheitern(QStringLiteral("Unerwartet: ") + rest.join(QStringLiteral(" | ")));
+}
+
+kv::ui::Dialoge::Antwort TestDialoge::frageJaNein(QWidget*, const QString& text) {
+    meldungen_ << Meldung{Art::FrageJaNein, text};
+    if (fragen_.isEmpty()) {
+        scheitern(QStringLiteral("Unerwartete Frage: ") + text);
+        return Antwort::Nein;
+    }
+    return fragen_.takeFirst();
+}
+
+kv::ui::Dialoge::Antwort TestDialoge::frageJaNeinAbbrechen(QWidget*, const QString& text) {
+    meldungen_ << Meldung{Art::FrageJaNeinAbbrechen, text};
+    if (fragen_.isEmpty()) {
+        scheitern(QStringLiteral("Unerwartete Frage: ") + text);
+        return Antwort::Abbrechen;
+    }
+    return fragen_.takeFirst();
+}
+
+QStringList TestDialoge::dateienOeffnen(QWidget*, const kv::ui::Dateiauswahl& a, bool mehrere) {
+    dialoge_ << a;
+    if (oeffnen_.isEmpty()) {
+        scheitern(QStringLiteral("Unerwarteter Öffnen-Dialog: ") + a.titel);
+        return {};
+    }
+    QStringList d = oeffnen_.takeFirst();
+    if (!mehrere && d.size() > 1) d = d.mid(0, 1);
+    return d;
+}
+
+QString TestDialoge::dateiSpeichern(QWidget*, const kv::ui::Dateiauswahl& a) {
+    dialoge_ << a;
+    if (speichern_.isEmpty()) {
+        scheitern(QStringLiteral("Unerwarteter Speichern-Dialog: ") + a.titel);
+        return {};
+    }
+    return kv::ui::mitEndung(speichern_.takeFirst(), a.endung);
+}
+
+}  // namespace kv::test

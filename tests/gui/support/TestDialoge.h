@@ -1,0 +1,62 @@
+// Scripted message boxes and file dialogs for the GUI tests: every message
+// is recorded (kind and text) and every dialog that wants an answer takes it
+// from a queue. A dialog with no answer queued fails the running test, and
+// so do messages nobody looked at and answers nobody asked for (pruefen()).
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "common/Dialoge.h"
+
+namespace kv::test {
+
+class TestDialoge : public kv::ui::Dialoge {
+  public:
+    enum class Art { Information, Fehler, FrageJaNein, FrageJaNeinAbbrechen };
+    struct Meldung {
+        Art art;
+        QString text;
+    };
+
+    TestDialoge();            // installs itself
+    ~TestDialoge() override;  // installs the real dialogs again
+
+    // --- answers ---------------------------------------------------------
+    // The next open dialog chooses these files (an empty list cancels).
+    void oeffnenAntwort(const QStringList& dateien) { oeffnen_ << dateien; }
+    // The next save dialog chooses this file (empty: cancel).
+    void speichernAntwort(const QString& datei) { speichern_ << datei; }
+    void frageAntwort(Antwort a) { fragen_ << a; }
+
+    // --- what happened ---------------------------------------------------
+    const QList<Meldung>& meldungen() const { return meldungen_; }
+    // Takes the oldest message; fails the test when there is none or it is of another kind.
+    QString nimmMeldung(Art art);
+    // The file dialogs shown, oldest first.
+    const QList<kv::ui::Dateiauswahl>& dateiDialoge() const { return dialoge_; }
+    // Fails the test for messages not taken and answers not used; clears both.
+    void pruefen();
+
+    // --- the seam --------------------------------------------------------
+    void information(QWidget*, const QString& text) override {
+        meldungen_ << Meldung{Art::Information, text};
+    }
+    void fehler(QWidget*, const QString& text) override { meldungen_ << Meldung{Art::Fehler, text}; }
+    Antwort frageJaNein(QWidget*, const QString& text) override;
+    Antwort frageJaNeinAbbrechen(QWidget*, const QString& text) override;
+    QStringList dateienOeffnen(QWidget*, const kv::ui::Dateiauswahl& a, bool mehrere) override;
+    QString dateiSpeichern(QWidget*, const kv::ui::Dateiauswahl& a) override;
+
+  private:
+    QList<Meldung> meldungen_;
+    QList<QStringList> oeffnen_;
+    QStringList speichern_;
+    QList<Antwort> fragen_;
+    QList<kv::ui::Dateiauswahl> dialoge_;
+};
+
+QString artName(TestDialoge::Art a);
+
+}  // namespace kv::test

@@ -1,1 +1,0 @@
-// Shared helpers of the GUI tests live in this folder.

@@ -1,0 +1,207 @@
+// The frame of the main window: menus and tool bar with the places for the
+// commands of later windows, the right panel's splitter and strip, the
+// scrolling field frames, and the small windows it opens.
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "GuiHilfen.h"
+#include "TestUmgebung.h"
+#include "main/TFFrScheineS.h"
+#include "main/TFMain.h"
+#include "settings/IniDatei.h"
+
+using namespace kv;
+using namespace kv::test;
+using kv::ui::TFMain;
+
+namespace {
+
+QStringList texte(const QMenu* m) {
+    QStringList t;
+    for (const QAction* a : m->actions()) t << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return t;
+}
+
+QStringList knoepfe(const QToolBar* leiste) {
+    QStringList t;
+    for (QAction* a : leiste->actions()) {
+        const QWidget* w = leiste->widgetForAction(a);
+        if (w && !w->objectName().isEmpty()) t << w->objectName();
+    }
+    return t;
+}
+
+QWidget* fenster(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
+void ziehen(QSplitter* s, int dx) {
+    QWidget* griff = s->handle(1);
+    const QPoint mitte = griff->rect().center();
+    QTest::mousePress(griff, Qt::LeftButton, {}, mitte);
+    QTest::mouseMove(griff, mitte + QPoint(dx / 2, 0));
+    QTest::mouseMove(griff, mitte + QPoint(dx, 0));
+    QTest::mouseRelease(griff, Qt::LeftButton, {}, mitte + QPoint(dx, 0));
+}
+
+}  // namespace
+
+class TestFenster : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void menuesUndWerkzeugleiste();
+    void befehleSpaeterFenster();
+    void splitterRastet();
+    void streifenKlappt();
+    void feldrahmenScrollen();
+    void kleineFenster();
+};
+
+void TestFenster::menuesUndWerkzeugleiste() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    QCOMPARE(texte(w.menueDatei()),
+             (QStringList{"Tippschein(e) öffnen...", "-", "Gesondert gespeicherte Spielstände öffnen...",
+                          "Spielstände gesondert speichern...",
+                          "Automatisch gespeicherte Spielstände einlesen ", "-", "&Beenden"}));
+    QCOMPARE(texte(w.menueExtras()), (QStringList{"&Kalender", "Taschen&rechner", "-"}));
+    QCOMPARE(texte(w.menueHilfe()),
+             (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "-", "Programm-&Info"}));
+    QCOMPARE(knoepfe(w.PTool()),
+             (QStringList{"BClose", "BGZdirekt1", "BCalc", "BKal", "bsSkinSpeedButton6", "Label10"}));
+    // commands of later windows are not there at all
+    for (const char* name : {"BEingabe", "BSys", "BDruck", "bsSkinSpeedButton1", "BUpdate"})
+        QVERIFY(!w.findChild<QWidget*>(QString::fromLatin1(name)));
+    // "Beenden" closes the window after saving
+    aktion(w, "Beenden1")->trigger();
+    QVERIFY(!w.isVisible());
+    QVERIFY(QFile::exists(welt.spielstanddatei()));
+    welt.dialoge().pruefen();
+}
+
+void TestFenster::befehleSpaeterFenster() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    auto* update = new QAction(QStringLiteral("&Update-Prüfung"), &w);
+    auto* drucken = new QAction(QStringLiteral("Tippschein(e) drucken..."), &w);
+    auto* normal = new QAction(QStringLiteral("Neuen Normalschein eingeben..."), &w);
+    auto* system = new QAction(QStringLiteral("Neuen Systemschein eingeben..."), &w);
+    auto* transfer = new QAction(QStringLiteral("Transfer-Tool"), &w);
+    w.befehlHinzufuegen(TFMain::Befehl::UpdatePruefung, update);
+    w.befehlHinzufuegen(TFMain::Befehl::Systemschein, system);
+    w.befehlHinzufuegen(TFMain::Befehl::Drucken, drucken);
+    w.befehlHinzufuegen(TFMain::Befehl::TransferTool, transfer);
+    w.befehlHinzufuegen(TFMain::Befehl::Normalschein, normal);
+    QCOMPARE(texte(w.menueDatei()).mid(0, 5),
+             (QStringList{"Tippschein(e) öffnen...", "Tippschein(e) drucken...",
+                          "Neuen Normalschein eingeben...", "Neuen Systemschein eingeben...", "-"}));
+    QCOMPARE(texte(w.menueExtras()),
+             (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "-", "&Update-Prüfung"}));
+    QCOMPARE(texte(w.menueHilfe()),
+             (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "Programm-&Info"}));
+    QCOMPARE(knoepfe(w.PTool()),
+             (QStringList{"BClose", "BEingabe", "BSys", "BDruck", "BGZdirekt1", "bsSkinSpeedButton1",
+                          "BUpdate", "BCalc", "BKal", "bsSkinSpeedButton6", "Label10"}));
+    welt.dialoge().pruefen();
+}
+
+void TestFenster::splitterRastet() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    QCOMPARE(w.ppcBreite(), 378);
+    ziehen(w.splitt1(), 78);  // 300 wide: snaps shut
+    QCOMPARE(w.ppcBreite(), 46);
+    ziehen(w.splitt1(), -329);  // 375 wide: snaps open
+    QCOMPARE(w.ppcBreite(), 378);
+    ziehen(w.splitt1(), -200);  // wider than open: back to open
+    QCOMPARE(w.ppcBreite(), 378);
+    ziehen(w.splitt1(), 200);
+    QCOMPARE(w.ppcBreite(), 46);
+    // the width survives a restart; opening a tab opens the panel
+    TFMain& w2 = welt.starten();
+    QCOMPARE(w2.ppcBreite(), 46);
+    QVERIFY(w2.DateienEinlesen(welt.schein(QStringLiteral("T.kv13"), {reihe("1111111111111")})));
+    QCOMPARE(w2.ppcBreite(), 378);
+    welt.dialoge().pruefen();
+}
+
+void TestFenster::streifenKlappt() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    auto* strip = w.findChild<QToolButton*>(QStringLiteral("Image1"));
+    QVERIFY(strip);
+    klicke(strip);
+    QCOMPARE(w.ppcBreite(), 46);
+    klicke(strip);
+    QCOMPARE(w.ppcBreite(), 378);
+    klicke(strip);
+    QCOMPARE(w.ppcBreite(), 46);
+    QVERIFY(welt.beenden());
+    QCOMPARE(IniDatei(welt.einstellungsdatei().toStdString()).leseZahl("Splitter", "Pos", 0), 46);
+    welt.dialoge().pruefen();
+}
+
+void TestFenster::feldrahmenScrollen() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    QScrollArea* p = w.PTipps();
+    // the window is narrower than the 12 field frames: they scroll, none is squeezed
+    QVERIFY(p->viewport()->width() < p->widget()->width());
+    QVERIFY(p->horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(w.Tippfeld(12)->width(), 99);
+    p->horizontalScrollBar()->setValue(p->horizontalScrollBar()->maximum());
+    const QRect r(w.Tippfeld(12)->mapTo(p->viewport(), QPoint(0, 0)), w.Tippfeld(12)->size());
+    QVERIFY(p->viewport()->rect().contains(r.topLeft()));
+    QVERIFY(r.right() <= p->viewport()->width());
+    // collapsing the right panel gives the frames more room
+    const int vorher = p->viewport()->width();
+    w.Image1Click();
+    QVERIFY(p->viewport()->width() > vorher);
+    welt.dialoge().pruefen();
+}
+
+void TestFenster::kleineFenster() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    klicke(w.findChild<QToolButton*>(QStringLiteral("BKal")));
+    QWidget* kal = fenster(QStringLiteral("FKal"));
+    QVERIFY(kal && kal->isVisible());
+    kal->close();
+    QVERIFY(!kal->isVisible());
+    aktion(w, "Kalender1")->trigger();
+    QCOMPARE(fenster(QStringLiteral("FKal")), kal);
+    QVERIFY(kal->isVisible());
+
+    aktion(w, "ProgrammInfo1")->trigger();
+    QPointer<QWidget> info = fenster(QStringLiteral("FInfo"));
+    QVERIFY(info && info->isVisible());
+    info->close();
+    QTRY_VERIFY(info.isNull());  // it destroys itself
+
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F1);
+    QWidget* hilfe = fenster(QStringLiteral("FHilfe"));
+    QVERIFY(hilfe && hilfe->isVisible());
+    hilfe->close();
+    aktion(w, "InHilfesuchen1")->trigger();
+    QVERIFY(hilfe->isVisible());
+    hilfe->close();
+    klicke(w.findChild<QToolButton*>(QStringLiteral("bsSkinSpeedButton6")));
+    QVERIFY(hilfe->isVisible());
+    welt.dialoge().pruefen();
+}
+
+KV_GUI_TEST_MAIN(TestFenster)
+#include "tst_hauptfenster_fenster.moc"

@@ -1,0 +1,366 @@
+// The score entry: goals typed with the up-downs, finished toggles, "Alles",
+// "Alles auf Anfang", the score files and the direct entry of the winning
+// row, each checked on the winning row, the colours of the left slip and the
+// evaluation.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+#include "GuiHilfen.h"
+#include "TestUmgebung.h"
+#include "main/Farben.h"
+#include "main/Gitter.h"
+#include "main/TFFrScheineS.h"
+#include "main/TFGZEingabe.h"
+#include "main/TFMain.h"
+#include "main/TFfrErg.h"
+#include "main/UpDown.h"
+#include "settings/IniDatei.h"
+
+using namespace kv;
+using namespace kv::test;
+using kv::ui::TFMain;
+
+namespace {
+const QColor starkGruen(94, 255, 94), hellGruen(206, 255, 206), starkRot(255, 91, 91), hellRot(255, 185, 185),
+    gelb(255, 255, 0), bernstein(245, 199, 10);
+
+// Field 1 tips "1" everywhere, field 2 "0" everywhere, field 3 "1" and "2" on match 5.
+QString linkerSchein(TestUmgebung& welt) {
+    return welt.schein(QStringLiteral("Links.kv13"),
+                       {reihe("1111111111111"), reihe("0000000000000"),
+                        system({"1", "1", "1", "1", "12", "1", "1", "1", "1", "1", "1", "1", "1"})});
+}
+
+TFMain& mitSchein(TestUmgebung& welt) {
+    TFMain& w = welt.starten();
+    const QString fn = linkerSchein(welt);
+    if (!w.DateiEinlesen(fn)) QTest::qFail("Schein nicht geöffnet", __FILE__, __LINE__);
+    return w;
+}
+
+QByteArray lies(const QString& fn) {
+    QFile f(fn);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}  // namespace
+
+class TestSpielstand : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void toreUndTendenzen();
+    void beendetUmschalten();
+    void allesZweimal();
+    void allesAufAnfang();
+    void trefferbildOhneSchein();
+    void spielstandDateien();
+    void spielstandDateiMitZuGrossenToren();
+    void direkteEingabe();
+    void direkteEingabeOhneSchein();
+    void gewinnzahlenFenster();
+};
+
+void TestSpielstand::toreUndTendenzen() {
+    TestUmgebung welt;
+    TFMain& w = mitSchein(welt);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0000000000000"));
+    QCOMPARE(w.Tippfeld(1)->LNr()->text(), QStringLiteral("Feld 1"));
+    QCOMPARE(farbe(w.Ausgang(1, 4, 1)), gelb);
+    QCOMPARE(farbe(w.Ausgang(1, 4, 2)), hellRot);
+    QCOMPARE(farbe(w.Ausgang(1, 4, 3)), ui::neutral());
+    QCOMPARE(farbe(w.Ausgang(2, 4, 2)), hellGruen);
+    QCOMPARE(zelle(w.Tippfeld(2)->G1(), 0, 0), QStringLiteral("1"));  // 13 draws: class I
+
+    tore(w, 4, 2, 1);
+    QCOMPARE(w.frSpiel(4)->PHeim()->text(), QStringLiteral("2"));
+    QCOMPARE(w.frSpiel(4)->PGast()->text(), QStringLiteral("1"));
+    QCOMPARE(w.zustand().spielstaende[3], (TSpielstand{2, 1, 0}));
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0001000000000"));
+    QCOMPARE(farbe(w.Ausgang(1, 4, 1)), hellGruen);
+    QCOMPARE(farbe(w.Ausgang(1, 4, 2)), ui::neutral());
+    QCOMPARE(farbe(w.Ausgang(2, 4, 1)), hellRot);
+    QCOMPARE(farbe(w.Ausgang(2, 4, 2)), gelb);
+    QCOMPARE(zelle(w.Tippfeld(2)->G1(), 0, 0), QStringLiteral("0"));
+    QCOMPARE(zelle(w.Tippfeld(2)->G1(), 0, 1), QStringLiteral("1"));
+
+    // 2:1 -> 2:2 turns "1" into "0" and recolours only match 4
+    tore(w, 4, 2, 2);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0000000000000"));
+    QCOMPARE(farbe(w.Ausgang(1, 4, 1)), gelb);
+    QCOMPARE(farbe(w.Ausgang(1, 4, 2)), hellRot);
+    QCOMPARE(zelle(w.Tippfeld(2)->G1(), 0, 0), QStringLiteral("1"));
+
+    tore(w, 6, 0, 3);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0000020000000"));
+    QCOMPARE(farbe(w.Ausgang(3, 6, 3)), hellRot);
+    // field 3 has two rows; with match 5 at 1:0 its row with "1" there gains a hit
+    tore(w, 5, 1, 0);
+    QCOMPARE(farbe(w.Ausgang(3, 5, 1)), hellGruen);
+    QCOMPARE(farbe(w.Ausgang(3, 5, 3)), gelb);
+    QCOMPARE(w.Tippfeld(3)->LTipps()->text(), QStringLiteral("2 Tippreihen"));
+
+    // the up-downs stop at 0 and 12
+    tore(w, 9, 0, 12);
+    klicke(w.frSpiel(9)->Up2()->knopfHoch());
+    klicke(w.frSpiel(9)->Up1()->knopfRunter());
+    QCOMPARE(w.zustand().spielstaende[8], (TSpielstand{0, 12, 0}));
+    QCOMPARE(w.frSpiel(9)->PGast()->text(), QStringLiteral("12"));
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::beendetUmschalten() {
+    TestUmgebung welt;
+    TFMain& w = mitSchein(welt);
+    beenden(w, 4);
+    QVERIFY(!w.frSpiel(4)->Pups()->isVisible());
+    QCOMPARE(w.frSpiel(4)->BRun()->property("bild").toInt(), 1);
+    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{1u << 3});
+    QCOMPARE(farbe(w.Ausgang(2, 4, 2)), starkGruen);
+    QCOMPARE(farbe(w.Ausgang(1, 4, 2)), starkRot);
+    QCOMPARE(farbe(w.Ausgang(1, 5, 2)), hellRot);  // other matches still run
+    beenden(w, 4);
+    QVERIFY(w.frSpiel(4)->Pups()->isVisible());
+    QCOMPARE(w.frSpiel(4)->BRun()->property("bild").toInt(), 0);
+    QCOMPARE(farbe(w.Ausgang(2, 4, 2)), hellGruen);
+    QCOMPARE(farbe(w.Ausgang(1, 4, 2)), hellRot);
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::allesZweimal() {
+    TestUmgebung welt;
+    TFMain& w = mitSchein(welt);
+    QCOMPARE(w.BAlles()->property("bild").toInt(), 1);
+    klicke(w.BAlles());
+    QCOMPARE(w.BAlles()->property("bild").toInt(), 0);
+    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{0x1FFF});
+    for (int m = 1; m <= 13; ++m) {
+        QVERIFY(!w.frSpiel(m)->Pups()->isVisible());
+        QCOMPARE(w.zustand().spielstaende[static_cast<std::size_t>(m - 1)].Beendet, std::uint8_t{1});
+        QCOMPARE(farbe(w.Ausgang(1, m, 2)), starkRot);
+        QCOMPARE(farbe(w.Ausgang(2, m, 2)), starkGruen);
+    }
+    klicke(w.BAlles());
+    QCOMPARE(w.BAlles()->property("bild").toInt(), 1);
+    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{0});
+    for (int m = 1; m <= 13; ++m) {
+        QVERIFY(w.frSpiel(m)->Pups()->isVisible());
+        QCOMPARE(farbe(w.Ausgang(2, m, 2)), hellGruen);
+    }
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::allesAufAnfang() {
+    TestUmgebung welt;
+    TFMain& w = mitSchein(welt);
+    tore(w, 1, 3, 0);
+    tore(w, 2, 0, 1);
+    beenden(w, 2);
+    klicke(w.BAlles());
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1200000000000"));
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BNull")));
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0000000000000"));
+    QVERIFY(!w.zustand().alleBeendet);
+    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{0});
+    QCOMPARE(w.BAlles()->property("bild").toInt(), 1);
+    for (int m = 1; m <= 13; ++m) {
+        QCOMPARE(w.zustand().spielstaende[static_cast<std::size_t>(m - 1)], (TSpielstand{0, 0, 0}));
+        QCOMPARE(w.frSpiel(m)->PHeim()->text(), QStringLiteral("0"));
+        QVERIFY(w.frSpiel(m)->Pups()->isVisible());
+        QCOMPARE(farbe(w.Ausgang(1, m, 2)), hellRot);
+        QCOMPARE(farbe(w.Ausgang(2, m, 2)), hellGruen);
+    }
+    QCOMPARE(zelle(w.Tippfeld(2)->G1(), 0, 0), QStringLiteral("1"));
+    QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("0"));
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::trefferbildOhneSchein() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    tore(w, 1, 1, 0);
+    tore(w, 13, 0, 2);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1000000000002"));
+    QCOMPARE(farbe(w.Ausgang(1, 1, 1)), bernstein);
+    QCOMPARE(farbe(w.Ausgang(1, 1, 2)), ui::neutral());
+    QCOMPARE(farbe(w.Ausgang(1, 13, 3)), bernstein);
+    QCOMPARE(farbe(w.Ausgang(1, 2, 2)), bernstein);
+    QCOMPARE(farbe(w.Ausgang(2, 1, 1)), ui::neutral());
+    QCOMPARE(w.zustand().scheinAnzahl(), 0);
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::spielstandDateien() {
+    TestUmgebung welt;
+    TFMain& w = mitSchein(welt);
+    tore(w, 1, 2, 1);
+    tore(w, 7, 1, 1);
+    beenden(w, 7);
+    const QString gesondert = welt.ablage() + QStringLiteral("Samstag");
+    welt.dialoge().speichernAntwort(gesondert);
+    aktion(w, "Spielstndegesondertspeichern1")->trigger();
+    QCOMPARE(welt.dialoge().dateiDialoge().last().titel, QStringLiteral("Spielstände gesondert speichern"));
+    QCOMPARE(welt.dialoge().dateiDialoge().last().filter, QStringLiteral("Spielstände|*.spst"));
+    const QByteArray bytes = lies(gesondert + QStringLiteral(".spst"));
+    QCOMPARE(bytes.size(), 39);
+    QCOMPARE(bytes.mid(0, 3), QByteArray("\x02\x01\x00", 3));
+    QCOMPARE(bytes.mid(18, 3), QByteArray("\x01\x01\x01", 3));
+
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BNull")));
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0000000000000"));
+    welt.dialoge().oeffnenAntwort({gesondert + QStringLiteral(".spst")});
+    aktion(w, "Spielsystemauswhlen1")->trigger();
+    QCOMPARE(welt.dialoge().dateiDialoge().last().titel,
+             QStringLiteral("Gesondert gespeicherte Spielstände öffnen"));
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1000000000000"));
+    QCOMPARE(w.frSpiel(1)->PHeim()->text(), QStringLiteral("2"));
+    QVERIFY(!w.frSpiel(7)->Pups()->isVisible());
+    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{1u << 6});
+    QCOMPARE(farbe(w.Ausgang(2, 7, 2)), starkGruen);
+    QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("0"));
+
+    // five records change matches 1 to 5 only
+    const QString fuenf =
+        welt.datei(QStringLiteral("Fuenf.spst"), std::string("\x00\x03\x00\x00\x00\x00\x00\x00\x00"
+                                                             "\x00\x00\x00\x04\x00\x01",
+                                                             15));
+    welt.dialoge().oeffnenAntwort({fuenf});
+    aktion(w, "Spielsystemauswhlen1")->trigger();
+    QCOMPARE(gewinnreihe(w), QStringLiteral("2000100000000"));
+    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{(1u << 4) | (1u << 6)});
+    QCOMPARE(w.frSpiel(7)->PHeim()->text(), QStringLiteral("1"));
+
+    // the automatic file: missing, then written by closing and read again
+    aktion(w, "AutomatischgespeicherteSpielstndeeinlesen1")->trigger();
+    QCOMPARE(
+        welt.dialoge().nimmMeldung(TestDialoge::Art::Information),
+        QStringLiteral("Die Datei Spielstaende.spst, in der die Spielstände automatisch gespeichert werden, "
+                       "wurde im Pfad ") +
+            welt.datenordner() + QStringLiteral(" nicht gefunden."));
+    TFMain& w2 = welt.starten();
+    QCOMPARE(gewinnreihe(w2), QStringLiteral("2000100000000"));
+    klicke(w2.findChild<QAbstractButton*>(QStringLiteral("BNull")));
+    aktion(w2, "AutomatischgespeicherteSpielstndeeinlesen1")->trigger();
+    QCOMPARE(gewinnreihe(w2), QStringLiteral("2000100000000"));
+    QCOMPARE(w2.frSpiel(5)->PHeim()->text(), QStringLiteral("4"));
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::spielstandDateiMitZuGrossenToren() {
+    TestUmgebung welt;
+    // match 1: 2:1 finished; match 2: 13:12 stored. The stored bytes are kept
+    // and give the tendency (home win); the score controls cannot show 13 and
+    // keep their previous 0:0.
+    {
+        QFile f(welt.spielstanddatei());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\x02\x01\x01\x0d\x0c\x00", 6) + QByteArray(33, '\0'));
+    }
+    TFMain& w = welt.starten();
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1100000000000"));
+    QVERIFY(!w.frSpiel(1)->Pups()->isVisible());
+    QCOMPARE(w.frSpiel(1)->PHeim()->text(), QStringLiteral("2"));
+    QCOMPARE(w.frSpiel(2)->PHeim()->text(), QStringLiteral("0"));
+    QCOMPARE(w.zustand().spielstaende[1], (TSpielstand{13, 12, 0}));
+    QCOMPARE(w.zustand().spielTendenz[1], std::uint8_t{1});
+    // a later change stores what the controls show, and score and tendency agree again
+    tore(w, 2, 12, 12);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1000000000000"));
+    QCOMPARE(w.zustand().spielstaende[1], (TSpielstand{12, 12, 0}));
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::direkteEingabe() {
+    TestUmgebung welt;
+    TFMain& w = mitSchein(welt);
+    tore(w, 7, 1, 0);
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BGZdirekt")));
+    ui::TFGZEingabe* gz = w.gzEingabe();
+    QVERIFY(gz && gz->isVisible());
+
+    // "0" of match 5 twice: no choice; the transfer refuses
+    klicke(gz->BGZ(5, 2));
+    klicke(gz->BGZ(5, 2));
+    QCOMPARE(gz->eingabe(5), 0);
+    QVERIFY(!gz->BGZ(5, 2)->gewaehlt());
+    // "1" then "2" of match 3: only "2"
+    klicke(gz->BGZ(3, 1));
+    klicke(gz->BGZ(3, 3));
+    QVERIFY(!gz->BGZ(3, 1)->gewaehlt());
+    QVERIFY(gz->BGZ(3, 3)->gewaehlt());
+    klicke(gz->findChild<QAbstractButton*>(QStringLiteral("bsSkinSpeedButton2")));
+    QCOMPARE(welt.dialoge().nimmMeldung(TestDialoge::Art::Information),
+             QStringLiteral(
+                 "Es müssen sämtliche Spielergebnisse eingegeben werden.\r\rIch breche erst einmal ab."));
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0000001000000"));
+
+    for (int i = 1; i <= 13; ++i) klicke(gz->BGZ(i, 1));
+    klicke(gz->findChild<QAbstractButton*>(QStringLiteral("bsSkinSpeedButton2")));
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1111111111111"));
+    QVERIFY(w.zustand().gewinnreiheDirekt);
+    QVERIFY(gz->isVisible());
+    QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("1"));
+    QCOMPARE(farbe(w.Ausgang(1, 2, 1)), hellGruen);
+    QCOMPARE(w.zustand().spielstaende[1], (TSpielstand{0, 0, 0}));  // the scores stay
+
+    // finishing match 7 brings back its score tendency only
+    beenden(w, 7);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1111111111111"));
+    beenden(w, 2);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1011111111111"));
+    QCOMPARE(farbe(w.Ausgang(1, 2, 2)), starkRot);
+    // the next goal change anywhere restores all 13 from the scores
+    tore(w, 13, 0, 1);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0000001000002"));
+    QVERIFY(!w.zustand().gewinnreiheDirekt);
+    QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("0"));
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::direkteEingabeOhneSchein() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    w.BGZdirektClick();
+    ui::TFGZEingabe* gz = w.gzEingabe();
+    for (int i = 1; i <= 13; ++i) gz->BLotAuswerten(100 * i + (i == 4 ? 3 : 1));
+    gz->bsSkinSpeedButton2Click();
+    QCOMPARE(gewinnreihe(w), QStringLiteral("1112111111111"));
+    QCOMPARE(farbe(w.Ausgang(1, 4, 3)), bernstein);
+    QCOMPARE(farbe(w.Ausgang(1, 4, 2)), ui::neutral());
+    QCOMPARE(farbe(w.Ausgang(2, 4, 3)), ui::neutral());
+    welt.dialoge().pruefen();
+}
+
+void TestSpielstand::gewinnzahlenFenster() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    w.move(500, 120);
+    w.BGZdirektClick();
+    ui::TFGZEingabe* gz = w.gzEingabe();
+    QCOMPARE(gz->windowTitle(), QStringLiteral("Kalvendo 1.6.2.0"));
+    // nothing stored: left of the main window, top aligned with it
+    QCOMPARE(gz->pos(), QPoint(500 - gz->frameGeometry().width(), 120));
+    gz->BLotAuswerten(101);
+    gz->move(40, 60);
+    QVERIFY(gz->close());
+    QVERIFY(!gz->isVisible());
+    const IniDatei ini(welt.einstellungsdatei().toStdString());
+    QCOMPARE(ini.leseZahl("Fenster", "GZEingabe-Left", 0), 40);
+    QCOMPARE(ini.leseZahl("Fenster", "GZEingabe-Top", 0), 60);
+    // shown again: the same window, at the stored place, with its choices
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BGZdirekt1")));
+    QCOMPARE(w.gzEingabe(), gz);
+    QCOMPARE(gz->pos(), QPoint(40, 60));
+    QCOMPARE(gz->eingabe(1), 1);
+    // a stored 0 counts as not stored: at the screen's left edge when there is no room
+    gz->move(0, 0);
+    gz->close();
+    w.move(10, 5);
+    w.BGZdirektClick();
+    QCOMPARE(gz->pos(), QPoint(0, 5));
+    welt.dialoge().pruefen();
+}
+
+KV_GUI_TEST_MAIN(TestSpielstand)
+#include "tst_hauptfenster_spielstand.moc"

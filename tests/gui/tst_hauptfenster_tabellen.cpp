@@ -1,0 +1,426 @@
+// The result tables: slips opened as tabs and into the left panel, the
+// numbers of every grid against the evaluation's edge cases, the cell colours
+// of the row table, the refusals of empty and invalid files, the text export
+// and the fixture list.
+#include <QCheckBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "GuiHilfen.h"
+#include "TestUmgebung.h"
+#include "main/Farben.h"
+#include "main/Gitter.h"
+#include "main/TFFrScheineS.h"
+#include "main/TFMain.h"
+#include "main/TFfrErg.h"
+#include "main/TFfrGrid.h"
+#include "settings/IniDatei.h"
+
+using namespace kv;
+using namespace kv::test;
+using kv::ui::TFfrGrid;
+using kv::ui::TFMain;
+
+namespace {
+const QColor starkGruen(94, 255, 94), hellGruen(206, 255, 206), starkRot(255, 91, 91), hellRot(255, 185, 185);
+
+QString zeile(const QTableView* g, int z) {
+    QString s;
+    for (int c = 1; c <= 13; ++c) s += zelle(g, z, c);
+    return s;
+}
+
+QStringList werte(const QTableView* g) {
+    QStringList w;
+    for (int c = 0; c < g->model()->columnCount(); ++c) w << zelle(g, 0, c);
+    return w;
+}
+
+TFfrGrid* letzterTab(TFMain& w) {
+    return w.PC1()->currentWidget()->findChild<TFfrGrid*>();
+}
+}  // namespace
+
+class TestTabellen : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void zweiSystemfelderMitChancen();
+    void alleSpieleBeendet();
+    void vollsystemAlsTab();
+    void farbenDerReihentabelle();
+    void dreizehnFelderNurRechts();
+    void leereDateien();
+    void ungueltigerSchein();
+    void linkesFeldZaehltNurSichSelbst();
+    void auchRechtsOeffnen();
+    void zweiterLinkerSchein();
+    void alsTextDatei();
+    void spielplan();
+    void kopfZentriert();
+};
+
+void TestTabellen::zweiSystemfelderMitChancen() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    // two fields of 4 rows each; scores: "1" on matches 1..5, final; draws elsewhere
+    const QString fn =
+        welt.schein(QStringLiteral("Zwei.kv13"),
+                    {system({"10", "10", "1", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0"}),
+                     system({"1", "1", "1", "2", "2", "0", "0", "0", "0", "0", "0", "10", "10"})});
+    welt.dialoge().oeffnenAntwort({fn});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+    TFfrGrid* g = letzterTab(w);
+    QVERIFY(g);
+    QCOMPARE(g->objectName(), QStringLiteral("fr1"));
+    QCOMPARE(g->LReihen()->text(), QStringLiteral("8"));
+    QCOMPARE(g->GReihen()->model()->rowCount(), 8);
+    QCOMPARE(zelle(g->GReihen(), 0, 0), QStringLiteral("1"));
+    QCOMPARE(zeile(g->GReihen(), 0), QStringLiteral("1111100000000"));
+    QCOMPARE(zeile(g->GReihen(), 3), QStringLiteral("0011100000000"));
+    QCOMPARE(zeile(g->GReihen(), 4), QStringLiteral("1112200000011"));  // line 5: field 2 begins
+    QCOMPARE(zelle(g->GReihen(), 4, 0), QStringLiteral("5"));
+    // no match final: every row has chance 13, all listed under "I"
+    QCOMPARE(werte(g->GChges()), (QStringList{"8", "0", "0", "0"}));
+    QCOMPARE(g->GChancen()->model()->rowCount(), 8);
+    for (int r = 0; r < 8; ++r) {
+        QCOMPARE(zelle(g->GChancen(), r, 0), QString::number(r + 1));
+        QCOMPARE(zelle(g->GReihen(), r, 14), QStringLiteral("13"));
+    }
+    QCOMPARE(zelle(g->GChancen(), 0, 1), QString());
+
+    for (int m = 1; m <= 5; ++m) {
+        tore(w, m, 1, 0);
+        beenden(w, m);
+    }
+    // field 1: misses 0, 1, 1, 2 among matches 1..5; field 2: 2 misses (matches 4, 5)
+    QCOMPARE(werte(g->GChges()), (QStringList{"1", "2", "5", "0"}));
+    QCOMPARE(g->GChancen()->model()->rowCount(), 5);
+    QCOMPARE(zelle(g->GChancen(), 0, 0), QStringLiteral("1"));
+    QCOMPARE(zelle(g->GChancen(), 0, 1), QStringLiteral("2"));
+    QCOMPARE(zelle(g->GChancen(), 1, 1), QStringLiteral("3"));
+    QStringList drei;
+    for (int r = 0; r < 5; ++r) drei << zelle(g->GChancen(), r, 2);
+    QCOMPARE(drei, (QStringList{"4", "5", "6", "7", "8"}));
+    QCOMPARE(zelle(g->GReihen(), 0, 14), QStringLiteral("13"));
+    QCOMPARE(zelle(g->GReihen(), 3, 14), QStringLiteral("11"));
+    QCOMPARE(zelle(g->GReihen(), 7, 14), QStringLiteral("11"));
+    // hits: field 1 13, 12, 12, 11; field 2 misses matches 4, 5 and gains on 12, 13: 9, 10, 10, 11
+    QCOMPARE(werte(g->GTreffer2()), (QStringList{"1", "2", "2", "2"}));
+    QCOMPARE(werte(g->Gtreffer()), (QStringList{"1", "0", "0", "0", "0"}));
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::alleSpieleBeendet() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    // all scores 1:0 -> "1" everywhere; rows with 13, 12, 9 and 4 hits
+    const QString fn = welt.schein(
+        QStringLiteral("Alle.kv13"),
+        {reihe("1111111111111"), reihe("1111111111110"), reihe("1111111110000"), reihe("1111000000000")});
+    for (int m = 1; m <= 13; ++m) tore(w, m, 1, 0);
+    QVERIFY(w.DateienEinlesen(fn));
+    klicke(w.BAlles());
+    TFfrGrid* g = letzterTab(w);
+    QCOMPARE(zelle(g->GReihen(), 0, 14), QStringLiteral("13"));
+    QCOMPARE(zelle(g->GReihen(), 1, 14), QStringLiteral("12"));
+    QCOMPARE(zelle(g->GReihen(), 2, 14), QStringLiteral("---"));
+    QCOMPARE(zelle(g->GReihen(), 3, 14), QStringLiteral("---"));
+    QCOMPARE(werte(g->GTreffer2()), (QStringList{"1", "1", "0", "0"}));
+    QCOMPARE(werte(g->Gtreffer()), (QStringList{"1", "0", "0", "0", "0"}));  // 4 hits: counted nowhere
+    QCOMPARE(werte(g->GChges()), (QStringList{"1", "1", "0", "0"}));
+    // rows with four misses are listed in no chance list; the list keeps two lines
+    QCOMPARE(g->GChancen()->model()->rowCount(), 1);
+    QCOMPARE(zelle(g->GChancen(), 0, 0), QStringLiteral("1"));
+    QCOMPARE(zelle(g->GChancen(), 0, 1), QStringLiteral("2"));
+    QVERIFY(!zellfarbe(g->GReihen(), 2, 14).isValid());
+    QCOMPARE(zellfarbe(g->GReihen(), 0, 14), QColor(231, 186, 10));
+    QCOMPARE(zellfarbe(g->GReihen(), 1, 14), QColor(248, 211, 69));
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::vollsystemAlsTab() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    const QString fn = welt.schein(QStringLiteral("Voll.kv13"), {vollsystem()});
+    QVERIFY(w.DateienEinlesen(fn));
+    TFfrGrid* g = letzterTab(w);
+    QCOMPARE(g->LReihen()->text(), QStringLiteral("1594323"));
+    QCOMPARE(g->GReihen()->model()->rowCount(), 1594323);
+    QCOMPARE(zeile(g->GReihen(), 0), QStringLiteral("1111111111111"));
+    QCOMPARE(zeile(g->GReihen(), 1594322), QStringLiteral("2222222222222"));
+    QCOMPARE(zelle(g->GReihen(), 1594322, 0), QStringLiteral("1594323"));
+    QCOMPARE(werte(g->GTreffer2()), (QStringList{"1", "26", "312", "2288"}));
+    QCOMPARE(werte(g->GChges()), (QStringList{"1594323", "0", "0", "0"}));
+    QCOMPARE(g->GChancen()->model()->rowCount(), 1594323);
+    // scrolled to the end, the view shows the last line
+    g->GReihen()->scrollToBottom();
+    QTest::qWait(10);
+    QCOMPARE(g->GReihen()->rowAt(g->GReihen()->viewport()->height() - 2), 1594322);
+    // three matches final, one of them lost for two thirds of the rows
+    for (int m = 1; m <= 3; ++m) beenden(w, m);
+    QCOMPARE(werte(g->GChges()), (QStringList{"59049", "354294", "708588", "472392"}));
+    QCOMPARE(g->GChancen()->model()->rowCount(), 708588);
+    // the last row with two misses among matches 1..3 (draws) is 2,2,0,2,...,2: line 1535274
+    QCOMPARE(zelle(g->GChancen(), 708587, 2), QStringLiteral("1535274"));
+    QCOMPARE(zelle(g->GReihen(), 1535273, 14), QStringLiteral("11"));
+    QCOMPARE(zelle(g->GReihen(), 1594322, 14), QStringLiteral("10"));
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::farbenDerReihentabelle() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    QVERIFY(w.DateienEinlesen(welt.schein(QStringLiteral("Null.kv13"), {reihe("1111022222222")})));
+    TFfrGrid* g = letzterTab(w);
+    QCOMPARE(zelle(g->GReihen(), 0, 5), QStringLiteral("0"));
+    QCOMPARE(zellfarbe(g->GReihen(), 0, 5), hellGruen);  // match 5 level and running
+    QCOMPARE(zellfarbe(g->GReihen(), 0, 1), hellRot);
+    tore(w, 5, 1, 0);
+    QCOMPARE(zellfarbe(g->GReihen(), 0, 5), hellRot);
+    beenden(w, 5);
+    QCOMPARE(zellfarbe(g->GReihen(), 0, 5), starkRot);
+    tore(w, 6, 0, 1);
+    beenden(w, 6);
+    QCOMPARE(zellfarbe(g->GReihen(), 0, 6), starkGruen);
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::dreizehnFelderNurRechts() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    std::vector<TScheinOffen> zwoelf(12, reihe("1111111111111"));
+    const QString a = welt.schein(QStringLiteral("Zwoelf.kv13"), zwoelf);
+    zwoelf.push_back(reihe("2222222222222"));
+    const QString b = welt.schein(QStringLiteral("Dreizehn.kv13"), zwoelf);
+    welt.dialoge().oeffnenAntwort({a});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen")));
+    QCOMPARE(w.LDatei()->text(), QStringLiteral("Zwoelf.kv13"));
+    QCOMPARE(w.Tippfeld(12)->LTipps()->text(), QStringLiteral("1 Tippreihe"));
+    welt.dialoge().oeffnenAntwort({b});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen")));
+    QCOMPARE(
+        welt.dialoge().nimmMeldung(TestDialoge::Art::Information),
+        QStringLiteral("Die Darstellung des Spielscheins benötigt mehr als 12 Felder, daher wurde er nur "
+                       "rechts, in die Tabelle eingelesen."));
+    QCOMPARE(w.LDatei()->text(), QStringLiteral("Zwoelf.kv13"));
+    QCOMPARE(w.PC1()->count(), 1);
+    QCOMPARE(w.PC1()->tabText(0), QStringLiteral("Dreizehn"));
+    QCOMPARE(w.PC1()->widget(0)->objectName(), QStringLiteral("Tab2"));
+    QCOMPARE(w.zustand().scheinAnzahl(), 2);
+    QCOMPARE(letzterTab(w)->LReihen()->text(), QStringLiteral("13"));
+    const IniDatei ini(welt.einstellungsdatei().toStdString());
+    QCOMPARE(QString::fromStdString(ini.leseText("Spielschein", "Datei", "")), a);
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::leereDateien() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    const QString leer = welt.datei(QStringLiteral("Leer.kv13"), "");
+    welt.dialoge().oeffnenAntwort({leer});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen")));
+    QCOMPARE(w.LDatei()->text(), QStringLiteral("Leer.kv13"));
+    QCOMPARE(w.zustand().linkerFelder, 0);
+    QCOMPARE(w.Tippfeld(1)->LNr()->text(), QStringLiteral("Feld 1"));
+    QVERIFY(!QFile::exists(welt.einstellungsdatei()));  // not remembered
+
+    welt.dialoge().oeffnenAntwort({leer});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+    QCOMPARE(welt.dialoge().nimmMeldung(TestDialoge::Art::Fehler),
+             QStringLiteral("Die Datei Leer.kv13 enthält keine Daten.\r\rIch breche ab."));
+    QCOMPARE(w.PC1()->count(), 0);
+    QCOMPARE(w.zustand().scheinAnzahl(), 1);
+
+    // a file that is not there: the platform's message, the program goes on
+    welt.dialoge().oeffnenAntwort({welt.ablage() + QStringLiteral("Fehlt.kv13")});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+    QVERIFY(welt.dialoge().nimmMeldung(TestDialoge::Art::Fehler).contains(QStringLiteral("Fehlt.kv13")));
+    QCOMPARE(w.zustand().scheinAnzahl(), 1);
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::ungueltigerSchein() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    TScheinOffen falsch = reihe("1111111111111");
+    falsch.sys = 14;
+    const QString fn = welt.schein(QStringLiteral("Falsch.kv13"), {reihe("1111111111111"), falsch});
+    welt.dialoge().oeffnenAntwort({fn});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen")));
+    const QString text = welt.dialoge().nimmMeldung(TestDialoge::Art::Fehler);
+    QVERIFY2(text.contains(QStringLiteral("Falsch.kv13")) && text.contains(QStringLiteral("2")),
+             qPrintable(text));
+    QCOMPARE(w.zustand().scheinAnzahl(), 0);
+    QVERIFY(w.LDatei()->text().isEmpty());
+    QCOMPARE(w.Tippfeld(1)->LNr()->text(), QStringLiteral("Trefferbild"));
+    welt.dialoge().oeffnenAntwort({fn});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+    QVERIFY(!welt.dialoge().nimmMeldung(TestDialoge::Art::Fehler).isEmpty());
+    QCOMPARE(w.PC1()->count(), 0);
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::linkesFeldZaehltNurSichSelbst() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    // draws everywhere: two fields with 12 hits, one with 10
+    QVERIFY(w.DateiEinlesen(
+        welt.schein(QStringLiteral("Drei.kv13"),
+                    {reihe("1000000000000"), reihe("0000000000002"), reihe("1110000000000")})));
+    QCOMPARE(werte(w.Tippfeld(1)->G1()), (QStringList{"0", "1", "0", "0"}));
+    QCOMPARE(werte(w.Tippfeld(2)->G1()), (QStringList{"0", "1", "0", "0"}));
+    QCOMPARE(werte(w.Tippfeld(3)->G1()), (QStringList{"0", "0", "0", "1"}));
+    QCOMPARE(kopf(w.Tippfeld(1)->G1(), 3).trimmed(), QStringLiteral("IV"));
+    QVERIFY(w.Tippfeld(4)->LTipps()->text().isEmpty());
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::auchRechtsOeffnen() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    w.cbRechts()->setChecked(true);
+    const QString fn =
+        welt.schein(QStringLiteral("Fuenf.kv13"),
+                    std::vector<TScheinOffen>(
+                        5, system({"10", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})));
+    welt.dialoge().oeffnenAntwort({fn});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen")));
+    QCOMPARE(w.LDatei()->text(), QStringLiteral("Fuenf.kv13"));
+    QCOMPARE(w.Tippfeld(5)->LTipps()->text(), QStringLiteral("2 Tippreihen"));
+    QCOMPARE(w.PC1()->count(), 1);
+    TFfrGrid* g = letzterTab(w);
+    QCOMPARE(g->LReihen()->text(), QStringLiteral("10"));
+    QCOMPARE(zeile(g->GReihen(), 9), QStringLiteral("0000000000000"));
+    QCOMPARE(werte(g->GTreffer2()), (QStringList{"5", "5", "0", "0"}));
+    QCOMPARE(werte(w.Tippfeld(5)->G1()), (QStringList{"1", "1", "0", "0"}));
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::zweiterLinkerSchein() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    const QString a = welt.schein(QStringLiteral("Vew.kv13"), {vew(4), vew(9), reihe("0000000000000")});
+    QVERIFY(w.DateiEinlesen(a));
+    QVERIFY(w.Tippfeld(2)->LVEW()->isVisibleTo(w.Tippfeld(2)));
+    QCOMPARE(w.Tippfeld(1)->LVEW()->text(), QStringLiteral("VEW 3-3"));
+    QCOMPARE(w.Tippfeld(2)->LTipps()->text(), QStringLiteral("72 VEW-Reihen"));
+    QCOMPARE(w.Tippfeld(3)->G1()->model()->data(w.Tippfeld(3)->G1()->model()->index(0, 0)).toString(),
+             QStringLiteral("1"));
+    QVERIFY(w.DateiEinlesen(welt.schein(QStringLiteral("Eins.kv13"), {reihe("1111111111111")})));
+    QCOMPARE(w.zustand().scheinAnzahl(), 2);
+    QCOMPARE(w.zustand().linkerSchein, 1);
+    QVERIFY(!w.Tippfeld(1)->LVEW()->isVisibleTo(w.Tippfeld(1)));
+    QVERIFY(!w.Tippfeld(2)->LVEW()->isVisibleTo(w.Tippfeld(2)));
+    QCOMPARE(farbe(w.Ausgang(2, 1, 1)), ui::neutral());
+    QCOMPARE(farbe(w.Ausgang(3, 1, 2)), ui::neutral());
+    QVERIFY(w.Tippfeld(2)->LTipps()->text().isEmpty());
+    // the first slip counts nothing any more
+    QCOMPARE(w.zustand().slots[0]->schein.zeilen(), 0u);
+    QVERIFY(werte(w.Tippfeld(3)->G1()).join(QString()).isEmpty());
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::alsTextDatei() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    beenden(w, 1);
+    QVERIFY(w.DateienEinlesen(welt.schein(
+        QStringLiteral("Text.kv13"), {reihe("1021021021021"), system({"1", "1", "1", "1", "1", "1", "1", "1",
+                                                                      "1", "1", "1", "1", "02"})})));
+    const QString ziel = welt.ablage() + QStringLiteral("Reihen");
+    welt.dialoge().speichernAntwort(ziel);
+    klicke(letzterTab(w)->findChild<QAbstractButton*>(QStringLiteral("bsSkinSpeedButton2")));
+    const kv::ui::Dateiauswahl& d = welt.dialoge().dateiDialoge().last();
+    QCOMPARE(d.titel, QStringLiteral("Text-Datei speichern"));
+    QCOMPARE(d.filter, QStringLiteral("Text-Datei|*.txt"));
+    QCOMPARE(d.endung, QStringLiteral("txt"));
+    QFile f(ziel + QStringLiteral(".txt"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("1,0,2,1,0,2,1,0,2,1,0,2,1\r\n"
+                                     "1,1,1,1,1,1,1,1,1,1,1,1,0\r\n"
+                                     "1,1,1,1,1,1,1,1,1,1,1,1,2\r\n"));
+    // a folder that does not exist: the platform's message, the old file stays whole
+    welt.dialoge().speichernAntwort(welt.ablage() + QStringLiteral("fehlt/Reihen.txt"));
+    klicke(letzterTab(w)->findChild<QAbstractButton*>(QStringLiteral("bsSkinSpeedButton2")));
+    QVERIFY(welt.dialoge().nimmMeldung(TestDialoge::Art::Fehler).contains(QStringLiteral("Reihen.txt")));
+    QVERIFY(!QFile::exists(welt.ablage() + QStringLiteral("fehlt/Reihen.txt")));
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::spielplan() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    Begegnungen b;
+    for (int m = 0; m < 13; ++m) {
+        b[static_cast<std::size_t>(m)].Heim = "Heim" + std::to_string(m + 1);
+        b[static_cast<std::size_t>(m)].Gast = "Gast" + std::to_string(m + 1);
+    }
+    const QString fn = welt.spielplan(QStringLiteral("Tag.sp13"), b);
+    welt.dialoge().oeffnenAntwort({fn});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen1")));
+    QCOMPARE(w.LDatei2()->text(), QStringLiteral("Tag.sp13"));
+    QCOMPARE(w.frSpiel(7)->LHeim()->text(), QStringLiteral("Heim7"));
+    QCOMPARE(w.frSpiel(7)->LGast()->text(), QStringLiteral("Gast7"));
+    for (int j : {1, 6, 12}) QCOMPARE(w.Tippfeld(j)->Spielfr(7)->toolTip(), QStringLiteral("Heim7 : Gast7"));
+    QVERIFY(w.zustand().spielplanGeladen);
+    const IniDatei ini(welt.einstellungsdatei().toStdString());
+    QCOMPARE(QString::fromStdString(ini.leseText("Spieltag", "Datei", "")), fn);
+
+    // a list of 12 records leaves match 13 as it was
+    Begegnungen c = b;
+    c[0].Heim = "Neu";
+    const QString voll = welt.spielplan(QStringLiteral("Neu.sp13"), c);
+    QFile nf(voll);
+    QVERIFY(nf.open(QIODevice::ReadOnly));
+    const QByteArray kurz = nf.readAll().left(12 * 73);
+    nf.close();
+    const QString kurzFn = welt.datei(QStringLiteral("Kurz.sp13"), kurz.toStdString());
+    w.cbMerkenSp()->setChecked(false);
+    welt.dialoge().oeffnenAntwort({kurzFn});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen1")));
+    QCOMPARE(w.frSpiel(1)->LHeim()->text(), QStringLiteral("Neu"));
+    QCOMPARE(w.frSpiel(13)->LHeim()->text(), QStringLiteral("Heim13"));
+    QCOMPARE(QString::fromStdString(
+                 IniDatei(welt.einstellungsdatei().toStdString()).leseText("Spieltag", "Datei", "")),
+             fn);
+    welt.dialoge().pruefen();
+}
+
+void TestTabellen::kopfZentriert() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    QVERIFY(w.DateienEinlesen(welt.schein(QStringLiteral("K.kv13"), {reihe("1111111111111")})));
+    TFfrGrid* g = letzterTab(w);
+    // every header text stands in the middle of the room round(0.7 w) to within one blank
+    const QFontMetrics fm(g->GReihen()->horizontalHeader()->font());
+    const int blank = fm.horizontalAdvance(QLatin1Char(' '));
+    struct Fall {
+        const QTableView* gitter;
+        int spalte, w;
+    };
+    const Fall faelle[] = {{g->GReihen(), 0, 30},       {g->GReihen(), 5, 18},  {g->GReihen(), 14, 22},
+                           {g->Gtreffer(), 0, 32},      {g->GChancen(), 3, 35}, {g->GChges(), 3, 26},
+                           {w.Tippfeld(1)->G1(), 0, 16}};
+    for (const Fall& f : faelle) {
+        const QString k = kopf(f.gitter, f.spalte);
+        const QString text = k.trimmed();
+        const int links = fm.horizontalAdvance(k) - fm.horizontalAdvance(text);
+        const double mitte = links + fm.horizontalAdvance(text) / 2.0;
+        const double soll = qRound(0.7 * f.w) / 2.0;
+        QVERIFY2(qAbs(mitte - soll) <= blank, qPrintable(k));
+        QVERIFY(!text.isEmpty());
+    }
+    QVERIFY(kopf(g->GChancen(), 0).startsWith(QLatin1Char(' ')));
+    QCOMPARE(g->GReihen()->columnWidth(0), 36);
+    QCOMPARE(g->GReihen()->columnWidth(14), 24);
+    QCOMPARE(g->Gtreffer()->columnWidth(4), 37);
+    welt.dialoge().pruefen();
+}
+
+KV_GUI_TEST_MAIN(TestTabellen)
+#include "tst_hauptfenster_tabellen.moc"
