@@ -1,0 +1,83 @@
+// "FTransfer", the transfer tool: tip rows pasted as text become a table of
+// rows, which is saved as a slip file or a text file or handed to the
+// spreadsheet program. Created hidden at start-up; closing only hides it, so
+// text and table last until the program ends.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+class QToolButton;
+
+namespace kv::ui {
+
+class TFMain;
+class TransferModell;
+class UpDown;
+
+// The text field: rows are pasted, not typed line by line, so Enter starts
+// no new line.
+class Textfeld : public QPlainTextEdit {
+    Q_OBJECT
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+class TFTransfer : public QWidget {
+    Q_OBJECT
+  public:
+    // `datenordner`: the data folder with a trailing separator; the save
+    // dialogs start there and the spreadsheet export writes its workbooks there.
+    explicit TFTransfer(const QString& datenordner, QWidget* eltern = nullptr);
+
+    // The text exactly as the text field holds it (lines joined by LF).
+    QString text() const;
+    const TransferModell& modell() const { return *modell_; }
+
+    // --- the commands -----------------------------------------------------
+    void BReihenInTabelleClick();  // ReihenInTabelle
+    void BAlsScheinClick();        // TabelleAlsSchein
+    void BReihenLoeschenClick();
+    void BTextfeldLoeschenClick();
+    void BAlsTextClick();
+    void BExcelClick();  // TabelleNachExcel
+    void BHilfeClick();
+    void M1Change();
+    void up1Change(int position);
+
+    // The workbook file the next spreadsheet export writes (in the data folder).
+    QString naechsteMappe() const;
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    QWidget* linksBauen();
+    QWidget* rechtsBauen();
+    QWidget* leiste(const char* name);
+
+    QString datenordner_;
+    bool gezeigt_ = false;
+    TransferModell* modell_;
+    Textfeld* M1_ = nullptr;
+    QLabel* LZeilen_ = nullptr;
+    QLabel* LDatei_ = nullptr;
+    QRadioButton* RG1a_ = nullptr;
+    QRadioButton* RG1b_ = nullptr;
+    UpDown* up1_ = nullptr;
+    QTableView* G1_ = nullptr;
+};
+
+// Creates the transfer tool hidden, as a window of its own above the main
+// window, and adds the command "Transfer-Tool" (tool bar and menu "&Extras")
+// that shows it.
+TFTransfer* transferToolEinrichten(TFMain& haupt);
+
+}  // namespace kv::ui
