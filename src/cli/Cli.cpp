@@ -19,10 +19,6 @@ namespace kv::cli {
 
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kEaFehler = 1;
-constexpr int kEingabeFehler = 2;
-
 const char* const kHilfe =
     "Aufruf: kalvendo-cli BEFEHL [OPTIONEN] DATEI...\n"
     "\n"

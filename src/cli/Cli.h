@@ -7,6 +7,11 @@
 
 namespace kv::cli {
 
+// Exit statuses of every command.
+inline constexpr int kOk = 0;
+inline constexpr int kEaFehler = 1;       // a file could not be read or written
+inline constexpr int kEingabeFehler = 2;  // bad usage or invalid input
+
 // Runs one command; returns the exit status (0 ok, 1 I/O error, 2 bad input).
 int ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -1,5 +1,7 @@
 #include "ImportRows.h"
 
+#include "Cli.h"
+
 #include <ostream>
 #include <string_view>
 
@@ -10,15 +12,11 @@ namespace kv::cli {
 
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kEaFehler = 1;
-constexpr int kEingabeFehler = 2;
-
 const char* const kAufruf =
     "Aufruf: kalvendo-cli import-rows TEXTDATEI -o AUSGABE.kv13\n"
     "  Liest Tippreihen aus TEXTDATEI (eine Reihe je Zeile, mit oder ohne Trennzeichen\n"
     "  Leerzeichen, Komma, Semikolon, Tab) und schreibt jede Reihe als ein Feld in die\n"
-    "  Spielschein-Datei AUSGABE.kv13. Zeilen, die keine Reihe sind, werden uebergangen.\n";
+    "  Spielschein-Datei AUSGABE.kv13. Zeilen, die keine Reihe sind, werden übergangen.\n";
 
 int benutzung(std::ostream& err, const std::string& text) {
     err << text << "\n" << kAufruf;

@@ -4,9 +4,14 @@
 #pragma once
 
 #include <stdlib.h>
+#include <sys/wait.h>
+
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -90,5 +95,28 @@ class TempOrdner {
   private:
     std::filesystem::path pfad_;
 };
+
+// One run of kalvendo-cli: exit status, standard output and standard error.
+struct CliLauf {
+    int status;
+    std::string out, err;
+};
+
+// Runs `kalvendo-cli ARGUMENTE` through the shell; stderr goes through a file in `ordner`.
+inline CliLauf starteCli(const TempOrdner& ordner, const std::string& argumente) {
+    const std::string errDatei = ordner.datei("stderr.txt");
+    const std::string befehl = std::string(KALVENDO_CLI_PATH) + " " + argumente + " 2>" + errDatei;
+    FILE* p = ::popen(befehl.c_str(), "r");
+    CliLauf l{};
+    std::array<char, 65536> puffer{};
+    for (std::size_t n; (n = std::fread(puffer.data(), 1, puffer.size(), p)) > 0;)
+        l.out.append(puffer.data(), n);
+    const int st = ::pclose(p);
+    l.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    std::ifstream e(errDatei, std::ios::binary);
+    l.err.assign(std::istreambuf_iterator<char>(e), {});
+    std::filesystem::remove(errDatei);
+    return l;
+}
 
 }  // namespace kv::test

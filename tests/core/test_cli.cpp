@@ -1,8 +1,6 @@
 // kalvendo-cli from the outside: the contract of its commands.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -17,29 +15,13 @@
 namespace kv {
 namespace {
 
-struct Lauf {
-    int status;
-    std::string out, err;
-};
+using Lauf = test::CliLauf;
 
 class Cli : public ::testing::Test {
   protected:
     test::TempOrdner tmp;
 
-    Lauf starte(const std::string& argumente) {
-        const std::string errDatei = tmp.datei("stderr.txt");
-        const std::string befehl = std::string(KALVENDO_CLI_PATH) + " " + argumente + " 2>" + errDatei;
-        FILE* p = ::popen(befehl.c_str(), "r");
-        Lauf l{};
-        std::array<char, 65536> puffer{};
-        std::size_t n;
-        while ((n = std::fread(puffer.data(), 1, puffer.size(), p)) > 0) l.out.append(puffer.data(), n);
-        const int st = ::pclose(p);
-        l.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        std::ifstream e(errDatei);
-        l.err.assign(std::istreambuf_iterator<char>(e), {});
-        return l;
-    }
+    Lauf starte(const std::string& argumente) { return test::starteCli(tmp, argumente); }
 
     std::string schein(const std::string& name, const std::vector<TScheinOffen>& felder) {
         const std::string p = tmp.datei(name);

@@ -1,8 +1,6 @@
 // kalvendo-cli import-rows: tip rows from a text file into a slip file.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -16,30 +14,13 @@
 namespace kv {
 namespace {
 
-struct Lauf {
-    int status;
-    std::string out, err;
-};
+using Lauf = test::CliLauf;
 
 class ImportRows : public ::testing::Test {
   protected:
     test::TempOrdner tmp;
 
-    Lauf starte(const std::string& argumente) {
-        const std::string errDatei = tmp.datei("stderr.txt");
-        const std::string befehl =
-            std::string(KALVENDO_CLI_PATH) + " import-rows " + argumente + " 2>" + errDatei;
-        FILE* p = ::popen(befehl.c_str(), "r");
-        Lauf l{};
-        std::array<char, 4096> puffer{};
-        for (std::size_t n; (n = std::fread(puffer.data(), 1, puffer.size(), p)) > 0;)
-            l.out.append(puffer.data(), n);
-        const int st = ::pclose(p);
-        l.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        l.err = test::dateiInhalt(errDatei);
-        std::filesystem::remove(errDatei);
-        return l;
-    }
+    Lauf starte(const std::string& argumente) { return test::starteCli(tmp, "import-rows " + argumente); }
 };
 
 TEST_F(ImportRows, SchreibtDieErkanntenReihen) {

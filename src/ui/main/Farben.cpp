@@ -6,6 +6,13 @@
 
 namespace kv::ui {
 
+QFont schrift(const QWidget* w, int pixel, bool fett) {
+    QFont f = w->font();
+    f.setPixelSize(pixel);
+    f.setBold(fett);
+    return f;
+}
+
 QColor neutral() {
     return QApplication::palette().color(QPalette::Button);
 }

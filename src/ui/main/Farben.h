@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 
 #include "evaluation/Hauptfensterlogik.h"
 
@@ -30,6 +31,9 @@ inline const QColor chance11{251, 228, 140};
 inline const QColor chance12{248, 211, 69};
 inline const QColor chance13{231, 186, 10};
 }  // namespace farbe
+
+// The widget's font at `pixel` pixels, bold or not.
+QFont schrift(const QWidget* w, int pixel, bool fett);
 
 // The neutral colour: the platform's button face.
 QColor neutral();

@@ -10,17 +10,6 @@
 
 namespace kv::ui {
 
-namespace {
-
-QFont schrift(const QWidget* w, int pixel, bool fett) {
-    QFont f = w->font();
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
-
-}  // namespace
-
 TFfrSpiel::TFfrSpiel(int feld, int spiel, QWidget* eltern) : QFrame(eltern) {
     setObjectName(QStringLiteral("Spielfr%1").arg(spiel + 100 * feld));
     setFixedSize(kBreite - 5, kHoehe);

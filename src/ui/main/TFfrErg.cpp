@@ -13,13 +13,6 @@ namespace kv::ui {
 
 namespace {
 
-QFont schrift(const QWidget* w, int pixel, bool fett) {
-    QFont f = w->font();
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
-
 QWidget* streifen(QWidget* eltern, const char* name, int hoehe) {
     auto* w = new QWidget(eltern);
     w->setObjectName(QString::fromLatin1(name));

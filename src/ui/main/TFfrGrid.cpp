@@ -21,13 +21,6 @@ namespace kv::ui {
 
 namespace {
 
-QFont schrift(const QWidget* w, int pixel, bool fett) {
-    QFont f = w->font();
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
-
 QStringList klassenKopf() {
     QStringList k;
     for (const char* g : Gewinnklassen) k << QString::fromLatin1(g);
