@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Hilfen.h"
+#include "evaluation/Auswertung.h"
 #include "io/Datei.h"
 #include "model/Schein.h"
 #include "model/Spielscheindatei.h"
@@ -108,6 +109,40 @@ TEST(Spielscheindatei, UngueltigeSaetzeWerdenMitDateiUndFeldAbgelehnt) {
             EXPECT_NE(text.find(std::string(kAbsatz) + "Ich breche ab."), std::string::npos) << text;
         }
     }
+}
+
+// Arbitrary bytes never crash the reader: a record is either refused with
+// UngueltigeDatei or opens into a slip whose counts add up.
+TEST(Spielscheindatei, BeliebigeBytesWerdenGeprueftNieFalschGelesen) {
+    std::mt19937 rng(2024);
+    int angenommen = 0, abgelehnt = 0;
+    for (int runde = 0; runde < 3000; ++runde) {
+        std::vector<std::uint8_t> bytes(40 * (1 + rng() % 3) + rng() % 40);
+        for (auto& b : bytes) {
+            // mostly small values, so that many records are valid
+            const unsigned z = rng() % 16;
+            b = static_cast<std::uint8_t>(z < 7 ? 0 : z < 13 ? 1 : rng() % 256);
+        }
+        if (runde % 2) bytes[0] = static_cast<std::uint8_t>(rng() % 14);
+        try {
+            const Schein schein(spielscheinAusBytes(bytes, "zufall.kv13"));
+            ++angenommen;
+            Ergebnislage lage;
+            lage.beendet = static_cast<std::uint16_t>(rng() & 0x1FFF);
+            const Auswertung aw(schein, lage, true);
+            std::uint64_t summe = 0;
+            for (auto c : aw.C()) summe += c;
+            ASSERT_EQ(summe, schein.zeilen());
+            if (schein.zeilen() > 0) {
+                ASSERT_GE(aw.treffer(schein.zeilen()), 0);
+                ASSERT_LE(aw.treffer(schein.zeilen()), 13);
+            }
+        } catch (const UngueltigeDatei&) {
+            ++abgelehnt;
+        }
+    }
+    EXPECT_GT(angenommen, 100);
+    EXPECT_GT(abgelehnt, 100);
 }
 
 TEST(Spielscheindatei, FehlendeDateiIstEinEaFehler) {
