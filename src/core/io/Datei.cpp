@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -97,10 +98,28 @@ std::vector<std::uint8_t> leseDatei(const std::string& pfad) {
     return daten;
 }
 
-void schreibeAtomar(const std::string& pfad, std::string_view inhalt) {
-    std::string vorlage = ordnerVon(pfad) + "/." + dateiName(pfad) + ".XXXXXX";
+namespace {
+
+// The file a write really replaces: a symbolic link is written through, so
+// the link stays and its target gets the new content.
+std::string schreibziel(const std::string& pfad) {
+    struct stat st {};
+    if (::lstat(pfad.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return pfad;
+    char* echt = ::realpath(pfad.c_str(), nullptr);
+    if (!echt) return pfad;
+    std::string ziel(echt);
+    std::free(echt);
+    return ziel;
+}
+
+}  // namespace
+
+void schreibeAtomar(const std::string& angegeben, std::string_view inhalt) {
+    const std::string pfad = schreibziel(angegeben);
+    // The temporary name stays within the file system's limit of 255 bytes.
+    std::string vorlage = ordnerVon(pfad) + "/." + dateiName(pfad).substr(0, 200) + ".XXXXXX";
     const int fd = ::mkstemp(vorlage.data());
-    if (fd < 0) wirf("geschrieben", pfad, errno);
+    if (fd < 0) wirf("geschrieben", angegeben, errno);
     // Keep the permissions of an existing target; new files get the usual 0666 & ~umask.
     struct stat alt {};
     if (::stat(pfad.c_str(), &alt) == 0) {
@@ -128,7 +147,7 @@ void schreibeAtomar(const std::string& pfad, std::string_view inhalt) {
     if (fehler == 0 && ::rename(vorlage.c_str(), pfad.c_str()) != 0) fehler = errno;
     if (fehler != 0) {
         ::unlink(vorlage.c_str());
-        wirf("geschrieben", pfad, fehler);
+        wirf("geschrieben", angegeben, fehler);
     }
 }
 
