@@ -197,6 +197,55 @@ TEST(MappeTransfertabelle, FrischeTabelleGibtNurVorsatzZeichen) {
     for (const auto& [ort, wert] : g.zellen) EXPECT_EQ(wert, "str:" + kNbsp) << ort;
 }
 
+// A stored text as a spreadsheet program reads it: every _xHHHH_ is the
+// character U+HHHH (all of them lie below U+0800 or are U+FFFE/U+FFFF here).
+std::string entschluesselt(const std::string& s) {
+    std::string o;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s.compare(i, 2, "_x") == 0 && i + 7 <= s.size() && s[i + 6] == '_') {
+            const unsigned long cp = std::stoul(s.substr(i + 2, 4), nullptr, 16);
+            if (cp < 0x80) {
+                o += static_cast<char>(cp);
+            } else if (cp < 0x800) {
+                o += static_cast<char>(0xC0 | (cp >> 6));
+                o += static_cast<char>(0x80 | (cp & 0x3F));
+            } else {
+                o += static_cast<char>(0xE0 | (cp >> 12));
+                o += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+                o += static_cast<char>(0x80 | (cp & 0x3F));
+            }
+            i += 6;
+        } else {
+            o += s[i];
+        }
+    }
+    return o;
+}
+
+TEST(MappeZeichen, WasXmlNichtTraegtKommtUnveraendertAn) {
+    if (!pythonHat("zipfile")) GTEST_SKIP() << "kein Python";
+    // U+FFFE and U+FFFF would make the sheet unreadable, U+0000 would cut the
+    // value off; a control character and a text that looks like an escape
+    // must arrive as they are too.
+    const std::vector<std::string> werte = {"\xEF\xBF\xBE", "\xEF\xBF\xBF", std::string("\0", 1),
+                                            "\x01",         "_x0041_",      "a_xFFFE_b"};
+    std::vector<std::vector<std::string>> z = {{"Tipp"}, {"1"}};
+    for (std::size_t k = 0; k < werte.size(); ++k) {
+        z[0].push_back(std::to_string(k + 1));
+        z[1].push_back(werte[k]);
+    }
+    test::TempOrdner tmp;
+    const std::string datei = tmp.datei("zeichen.xlsx");
+    schreibeTabellenmappe(Texttabelle(z), "Tippreihen", static_cast<int>(werte.size()), datei);
+    const Gelesen g = lies(tmp, kXmlLeser, datei);
+    ASSERT_TRUE(g.ok) << "das Blatt ist kein gültiges XML";
+    for (std::size_t k = 0; k < werte.size(); ++k) {
+        const std::string ort = ExcelZelle(1, static_cast<int>(k + 1));
+        ASSERT_EQ(g.zellen.count(ort), 1u) << ort;
+        EXPECT_EQ(entschluesselt(g.zellen.at(ort)), "str:" + kNbsp + werte[k]) << ort;
+    }
+}
+
 TEST(MappeFehler, ZielBleibtUnveraendert) {
     const Texttabelle t = beispielTabelle();
     test::pruefeFehlschlagAendertNichts(
@@ -267,6 +316,24 @@ TEST_F(Programmsuche, UnbrauchbareEintraegeZaehlenNicht) {
     desktop(o.datenOrdner[0], "ohne-exec.desktop", "[Desktop Entry]\nType=Application\nName=X\n" + kXlsx);
     desktop(o.datenOrdner[0], "link.desktop", "[Desktop Entry]\nType=Link\nName=X\nExec=x\n" + kXlsx);
     EXPECT_EQ(gefunden(), "-");
+}
+
+TEST_F(Programmsuche, TryExecZaehltWennDieserBenutzerEsStartenDarf) {
+    // A program installed for this user alone (only the owner may run it)
+    // is there; a file nobody may run is not.
+    const std::string programm = tmp.datei("rechenblatt-privat");
+    const std::string ohneRecht = tmp.datei("rechenblatt-ohne-recht");
+    test::schreibeRoh(programm, "#!/bin/sh\n");
+    test::schreibeRoh(ohneRecht, "#!/bin/sh\n");
+    namespace fs = std::filesystem;
+    fs::permissions(programm, fs::perms::owner_all);
+    fs::permissions(ohneRecht, fs::perms::owner_read | fs::perms::owner_write);
+
+    desktop(o.datenOrdner[0], "gesperrt.desktop",
+            eintrag("G", "g %f", kXlsx + "TryExec=" + ohneRecht + "\n"));
+    EXPECT_EQ(gefunden(), "-");
+    desktop(o.datenOrdner[0], "privat.desktop", eintrag("P", "p %f", kXlsx + "TryExec=" + programm + "\n"));
+    EXPECT_EQ(gefunden(), "privat.desktop");
 }
 
 TEST_F(Programmsuche, VorgabeUndEntfernteZuordnung) {

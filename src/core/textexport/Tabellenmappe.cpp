@@ -50,6 +50,41 @@ class Zwischendatei {
     std::string pfad_;
 };
 
+bool hexZiffer(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// A text as the workbook has to store it. XML cannot carry U+FFFE and U+FFFF,
+// and the library takes a text only up to a U+0000; the format writes such a
+// character as _xHHHH_, and so a text that already looks like that escape
+// gets its underscore written as _x005F_. A spreadsheet program thus reads
+// back exactly the value. (The library escapes the other control characters
+// itself.)
+std::string mappenText(std::string_view wert) {
+    std::string s;
+    s.reserve(wert.size());
+    for (std::size_t i = 0; i < wert.size(); ++i) {
+        const std::string_view rest = wert.substr(i);
+        if (rest.size() >= 3 && rest[0] == '\xEF' && rest[1] == '\xBF' &&
+            (rest[2] == '\xBE' || rest[2] == '\xBF')) {
+            s += rest[2] == '\xBE' ? "_xFFFE_" : "_xFFFF_";
+            i += 2;
+            continue;
+        }
+        if (rest[0] == '\0') {
+            s += "_x0000_";
+            continue;
+        }
+        if (rest.size() >= 7 && rest[0] == '_' && rest[1] == 'x' && hexZiffer(rest[2]) &&
+            hexZiffer(rest[3]) && hexZiffer(rest[4]) && hexZiffer(rest[5]) && rest[6] == '_') {
+            s += "_x005F_";
+            continue;
+        }
+        s += wert[i];
+    }
+    return s;
+}
+
 }  // namespace
 
 std::string excelWert(std::string_view zelle) {
@@ -107,7 +142,7 @@ void schreibeTabellenmappe(const Zellquelle& tabelle, const std::string& blattNa
             for (int k = 1; k <= spalten && fehler == LXW_NO_ERROR; ++k)
                 fehler = worksheet_write_string(blatt, static_cast<lxw_row_t>(r - 1),
                                                 static_cast<lxw_col_t>(k - 1),
-                                                excelWert(tabelle.zelle(k, r)).c_str(), nullptr);
+                                                mappenText(excelWert(tabelle.zelle(k, r))).c_str(), nullptr);
         const lxw_error schluss = workbook_close(mappe);
         if (fehler == LXW_NO_ERROR) fehler = schluss;
         if (fehler != LXW_NO_ERROR) wirf(pfad, lxw_strerror(fehler));

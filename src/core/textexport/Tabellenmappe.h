@@ -28,8 +28,10 @@ std::vector<double> excelSpaltenBreiten(const Zellquelle& tabelle, int letzteSpa
 // into a new workbook of one sheet named `blattName`: table row r (1 .. R - 1)
 // and column k (1 .. letzteSpalte) become sheet cell (r, k) holding
 // excelWert(cell) as text; row R and the columns after `letzteSpalte` stay
-// empty; the header row and column 0 are not exported. Columns A to Z are
-// sized to their values. The file is replaced in one step; throws DateiFehler
+// empty; the header row and column 0 are not exported. Characters the file
+// cannot hold as they are (U+0000, U+FFFE, U+FFFF) are stored in the
+// format's escape form, so every value reads back unchanged. Columns A to Z
+// are sized to their values. The file is replaced in one step; throws DateiFehler
 // when it cannot be written (or the table has more rows than a sheet holds),
 // and the target is then untouched.
 void schreibeTabellenmappe(const Zellquelle& tabelle, const std::string& blattName, int letzteSpalte,

@@ -1,5 +1,7 @@
 #include "textexport/Tabellenprogramm.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -91,10 +93,10 @@ Gruppen leseGruppen(const std::string& pfad) {
     return g;
 }
 
+// A regular file this user may run (whoever else may, too).
 bool ausfuehrbar(const std::string& pfad) {
     std::error_code ec;
-    const auto st = fs::status(pfad, ec);
-    return !ec && fs::is_regular_file(st) && (st.permissions() & fs::perms::others_exec) != fs::perms::none;
+    return fs::is_regular_file(pfad, ec) && ::access(pfad.c_str(), X_OK) == 0;
 }
 
 bool tryExecVorhanden(const std::string& programm, const std::vector<std::string>& suchpfad) {

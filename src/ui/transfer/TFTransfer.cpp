@@ -400,31 +400,33 @@ QString TFTransfer::naechsteMappe() const {
     return fn;
 }
 
-void TFTransfer::BExcelClick() {
-    // TabelleNachExcel: the block goes into a new workbook file in the data
-    // folder, which the desktop's spreadsheet program then opens.
+void TabelleNachExcel(QWidget* eltern, const Zellquelle& tabelle, const QString& blattName, int letzteSpalte,
+                      const QString& mappe) {
     Tabellenoeffner& programm = Tabellenoeffner::tabellenoeffner();
     if (!programm.vorhanden()) {
         dialoge().information(
-            this,
+            eltern,
             QStringLiteral("Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht möglich.") +
                 absatz() + QStringLiteral("Ich breche ab."));
         return;
     }
-    const QString fn = naechsteMappe();
     QString grund;
     try {
         const Sanduhr sanduhr;
-        schreibeTabellenmappe(modell_->tabelle(), kBlattName, kTippSpalten, fn.toStdString());
-        grund = programm.oeffnen(fn);
+        schreibeTabellenmappe(tabelle, blattName.toStdString(), letzteSpalte, mappe.toStdString());
+        grund = programm.oeffnen(mappe);
     } catch (const DateiFehler& e) {
-        dialoge().fehler(this, QString::fromStdString(e.what()));
+        dialoge().fehler(eltern, QString::fromStdString(e.what()));
         return;
     }
     if (!grund.isEmpty())
         dialoge().information(
-            this, QStringLiteral("Die Tabelle konnte nicht im Tabellenprogramm geöffnet werden: ") + grund +
-                      absatz() + QStringLiteral("Sie ist gespeichert in ") + fn + QStringLiteral("."));
+            eltern, QStringLiteral("Die Tabelle konnte nicht im Tabellenprogramm geöffnet werden: ") + grund +
+                        absatz() + QStringLiteral("Sie ist gespeichert in ") + mappe + QStringLiteral("."));
+}
+
+void TFTransfer::BExcelClick() {
+    TabelleNachExcel(this, modell_->tabelle(), QLatin1String(kBlattName), kTippSpalten, naechsteMappe());
 }
 
 void TFTransfer::BHilfeClick() {

@@ -13,6 +13,10 @@ class QRadioButton;
 class QTableView;
 class QToolButton;
 
+namespace kv {
+class Zellquelle;
+}
+
 namespace kv::ui {
 
 class TFMain;
@@ -47,7 +51,7 @@ class TFTransfer : public QWidget {
     void BReihenLoeschenClick();
     void BTextfeldLoeschenClick();
     void BAlsTextClick();
-    void BExcelClick();  // TabelleNachExcel
+    void BExcelClick();
     void BHilfeClick();
     void M1Change();
     void up1Change(int position);
@@ -74,6 +78,13 @@ class TFTransfer : public QWidget {
     UpDown* up1_ = nullptr;
     QTableView* G1_ = nullptr;
 };
+
+// The spreadsheet export: table rows 1 .. R - 1, columns 1 .. letzteSpalte,
+// each value led by a no-break space, go into the new workbook file `mappe` (one
+// sheet named `blattName`), which the desktop's spreadsheet program then
+// opens. Without such a program the user is told so and nothing is written.
+void TabelleNachExcel(QWidget* eltern, const Zellquelle& tabelle, const QString& blattName, int letzteSpalte,
+                      const QString& mappe);
 
 // Creates the transfer tool hidden, as a window of its own above the main
 // window, and adds the command "Transfer-Tool" (tool bar and menu "&Extras")
