@@ -17,6 +17,8 @@
 #include "TestUmgebung.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFMain.h"
+#include "main/TFfrErg.h"
+#include "main/UpDown.h"
 #include "settings/IniDatei.h"
 
 using namespace kv;
@@ -65,6 +67,7 @@ class TestFenster : public QObject {
     void splitterRastet();
     void streifenKlappt();
     void feldrahmenScrollen();
+    void spielePanelImSchmalenFenster();
     void kleineFenster();
 };
 
@@ -168,6 +171,41 @@ void TestFenster::feldrahmenScrollen() {
     const int vorher = p->viewport()->width();
     w.Image1Click();
     QVERIFY(p->viewport()->width() > vorher);
+    welt.dialoge().pruefen();
+}
+
+void TestFenster::spielePanelImSchmalenFenster() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    auto* rahmen = w.findChild<QScrollArea*>(QStringLiteral("PSpieleRahmen"));
+    QVERIFY(rahmen);
+    QScrollBar* balken = rahmen->horizontalScrollBar();
+    // the arrows of match `spiel` lie wholly in the panel's view and nothing covers them
+    auto erreichbar = [&](int spiel) {
+        for (QWidget* k : {w.frSpiel(spiel)->Up1()->knopfRunter(), w.frSpiel(spiel)->Up2()->knopfHoch()}) {
+            const QRect r(k->mapTo(rahmen->viewport(), QPoint(0, 0)), k->size());
+            if (!rahmen->viewport()->rect().contains(r)) return false;
+            if (w.childAt(k->mapTo(&w, k->rect().center())) != k) return false;
+        }
+        return true;
+    };
+    // at the designed width all 13 frames are in view and no scroll bar takes room
+    QVERIFY(!balken->isVisible());
+    const int hoehe = rahmen->height();
+    QVERIFY(erreichbar(1));
+    QVERIFY(erreichbar(13));
+    // narrower: the frames scroll sideways, the scroll bar sits below the up-downs
+    w.resize(w.minimumWidth(), w.height());
+    QVERIFY(w.width() < 13 * ui::TFfrErg::kBreite);
+    QTRY_VERIFY(balken->isVisible());
+    QTRY_COMPARE(rahmen->height(), hoehe + balken->height());
+    QTRY_VERIFY(erreichbar(1));
+    balken->setValue(balken->maximum());
+    QTRY_VERIFY(erreichbar(13));
+    // wide again: the panel gives the room back
+    w.resize(13 * ui::TFfrErg::kBreite + 34, w.height());
+    QTRY_VERIFY(!balken->isVisible());
+    QTRY_COMPARE(rahmen->height(), hoehe);
     welt.dialoge().pruefen();
 }
 

@@ -30,6 +30,7 @@ class TestStart : public QObject {
     void ersterStart();
     void neustartMitGemerktenDateienUndEnde();
     void gemerkteDateienFehlen();
+    void tabListeNurMitHaekchenGemerkt();
     void fensterposition_data();
     void fensterposition();
     void abgebrocheneDialogeAendernNichts();
@@ -179,6 +180,36 @@ void TestStart::gemerkteDateienFehlen() {
     // with a settings file the tick boxes take its values (defaults: not ticked)
     QVERIFY(!w.cbMerken()->isChecked());
     QVERIFY(!w.cbMerkenSp()->isChecked());
+    welt.dialoge().pruefen();
+}
+
+void TestStart::tabListeNurMitHaekchenGemerkt() {
+    TestUmgebung welt;
+    const QString a = welt.schein(QStringLiteral("A.kv13"), {reihe("1111111111111")});
+    const QString b = welt.schein(QStringLiteral("B.kv13"), {reihe("0000000000000")});
+    const QString c = welt.schein(QStringLiteral("C.kv13"), {reihe("2222222222222")});
+    {
+        TFMain& w = welt.starten();
+        welt.dialoge().oeffnenAntwort({a, b});
+        klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+        // not ticked: the choice is opened but the remembered list stays
+        w.cbMerken2()->setChecked(false);
+        welt.dialoge().oeffnenAntwort({c});
+        klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+        QCOMPARE(w.PC1()->count(), 3);
+    }
+    TFMain& w = welt.starten();
+    QCOMPARE(w.PC1()->count(), 2);
+    QCOMPARE(w.PC1()->tabText(0), QStringLiteral("A"));
+    QCOMPARE(w.PC1()->tabText(1), QStringLiteral("B"));
+    // ticked again: the whole section is replaced, no name of the old list is left
+    w.cbMerken2()->setChecked(true);
+    welt.dialoge().oeffnenAntwort({c});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+    const IniDatei ini(welt.einstellungsdatei().toStdString());
+    QCOMPARE(ini.leseZahl("Spielscheine", "Dateienanzahl", 0), 1);
+    QCOMPARE(QString::fromStdString(ini.leseText("Spielscheine", "Datei1", "")), c);
+    QCOMPARE(ini.leseText("Spielscheine", "Datei2", "fehlt"), std::string("fehlt"));
     welt.dialoge().pruefen();
 }
 

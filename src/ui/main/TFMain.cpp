@@ -402,7 +402,14 @@ QWidget* TFMain::spielePanelBauen() {
     l->addWidget(frames);
     PSpiele->setMinimumWidth(frames->width());
     rahmen->setWidget(PSpiele);
-    rahmen->setFixedHeight(PSpiele->sizeHint().height());
+    // In a window narrower than the 13 frames the scroll bar appears below
+    // them; the panel then grows by its height instead of covering the up-downs.
+    const int hoehe = PSpiele->sizeHint().height();
+    rahmen->setFixedHeight(hoehe);
+    QScrollBar* balken = rahmen->horizontalScrollBar();
+    connect(balken, &QScrollBar::rangeChanged, rahmen, [rahmen, balken, hoehe](int, int max) {
+        rahmen->setFixedHeight(hoehe + (max > 0 ? balken->sizeHint().height() : 0));
+    });
     rahmen->setMinimumWidth(200);
 
     connect(BOpen1, &QPushButton::clicked, this, &TFMain::BOpen1Click);
