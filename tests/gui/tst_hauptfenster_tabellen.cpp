@@ -59,6 +59,7 @@ class TestTabellen : public QObject {
     void linkesFeldZaehltNurSichSelbst();
     void auchRechtsOeffnen();
     void zweiterLinkerSchein();
+    void vollsystemLinksLesbar();
     void alsTextDatei();
     void spielplan();
     void kopfZentriert();
@@ -322,6 +323,24 @@ void TestTabellen::zweiterLinkerSchein() {
     // the first slip counts nothing any more
     QCOMPARE(w.zustand().slots[0]->schein.zeilen(), 0u);
     QVERIFY(werte(w.Tippfeld(3)->G1()).join(QString()).isEmpty());
+    welt.dialoge().pruefen();
+}
+
+// A full 13 x 3 system on the left: its long row count fits its frame.
+void TestTabellen::vollsystemLinksLesbar() {
+    TestUmgebung welt;
+    TFMain& w = welt.starten();
+    const QString fn = welt.schein(
+        QStringLiteral("Voll.kv13"),
+        {system({"102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102"}),
+         reihe("1111111111111")});
+    QVERIFY(w.DateiEinlesen(fn));
+    for (int j : {1, 2}) {
+        QLabel* l = w.Tippfeld(j)->LTipps();
+        QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
+    }
+    QCOMPARE(w.Tippfeld(1)->LTipps()->text(), QStringLiteral("1594323 Tippreihen"));
+    QCOMPARE(w.Tippfeld(2)->LTipps()->font().pixelSize(), 11);
     welt.dialoge().pruefen();
 }
 

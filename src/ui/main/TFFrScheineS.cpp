@@ -1,5 +1,6 @@
 #include "main/TFFrScheineS.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <algorithm>
@@ -88,6 +89,14 @@ TFFrScheineS::TFFrScheineS(int feld, QWidget* eltern) : QFrame(eltern) {
     G1_->kopfSetzen(G1Modell_, kopf, {16, 17, 20, 24});
     G1_->festeGroesse(1);
     G1_->move(3, unten + 38);
+}
+
+void TFFrScheineS::setzeTippsText(const QString& text) {
+    int pixel = 11;
+    QFont f = schrift(this, pixel, false);
+    while (pixel > 7 && QFontMetrics(f).horizontalAdvance(text) > LTipps_->width()) f.setPixelSize(--pixel);
+    LTipps_->setFont(f);
+    LTipps_->setText(text);
 }
 
 }  // namespace kv::ui

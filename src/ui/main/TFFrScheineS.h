@@ -42,6 +42,9 @@ class TFFrScheineS : public QFrame {
     void setzeTitel(const QString& text, const QColor& hinten);
     QLabel* LVEW() const { return LVEW_; }
     QLabel* LTipps() const { return LTipps_; }
+    // The row count caption; a long one ("1594323 Tippreihen") is set in a
+    // smaller type so that it fits the frame instead of being cut off.
+    void setzeTippsText(const QString& text);
     Gitter* G1() const { return G1_; }
     WerteModell* G1Modell() const { return G1Modell_; }
     TFfrSpiel* Spielfr(int spiel) const { return Spielfr_[static_cast<std::size_t>(spiel - 1)]; }

@@ -178,10 +178,10 @@ void TFMain::linkeFelderBeschriften() {
                 t->LVEW()->setText(QString::fromStdString(vewText(feld)));
                 t->LVEW()->show();
             }
-            t->LTipps()->setText(QString::fromStdString(tippreihenText(feld)));
+            t->setzeTippsText(QString::fromStdString(tippreihenText(feld)));
         } else {
             // frames beyond the slip's fields show nothing of an earlier slip
-            t->LTipps()->clear();
+            t->setzeTippsText(QString());
             t->G1Modell()->setzeWerte({});
         }
     }
