@@ -134,6 +134,8 @@ class TFMain : public QMainWindow {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    // Opens the fields already read from `fn` as a new tab.
+    QWidget* tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& felder);
     // building (FormCreate)
     void FormCreate();
     void menuesBauen();

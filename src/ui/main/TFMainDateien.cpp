@@ -52,7 +52,7 @@ bool TFMain::DateiEinlesen(const QString& fn) {
     // cannot be read or is not a valid slip leaves the window as it was.
     const std::vector<TScheinOffen> felder = leseSpielschein(pfad(fn));
     if (felder.size() > 12) {
-        if (!cbRechts_->isChecked()) DateienEinlesen(fn);
+        if (!cbRechts_->isChecked()) tabOeffnen(fn, felder);
         dialoge().information(
             this, QStringLiteral("Die Darstellung des Spielscheins benötigt mehr als 12 Felder, "
                                  "daher wurde er ") +
@@ -82,6 +82,10 @@ QWidget* TFMain::DateienEinlesen(const QString& fn) {
                                    QStringLiteral("Ich breche ab."));
         return nullptr;
     }
+    return tabOeffnen(fn, felder);
+}
+
+QWidget* TFMain::tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& felder) {
     Scheinslot& slot = zustand_.neuerSlot(pfad(fn), true);
     for (const TScheinOffen& f : felder) slot.schein.feldAnhaengen(f);
     const int n = zustand_.scheinAnzahl();
