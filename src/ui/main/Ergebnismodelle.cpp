@@ -82,21 +82,11 @@ ChancenModell::ChancenModell(const Programmzustand& zustand, std::size_t slot, Q
 
 QVariant ChancenModell::data(const QModelIndex& i, int role) const {
     if (!i.isValid()) return {};
-    switch (role) {
-        case Qt::DisplayRole: {
-            const Scheinslot& s = *zustand_->slots[slot_];
-            if (!s.auswertung) return QString();
-            const std::uint64_t n =
-                s.auswertung->chancenEintrag(i.column(), static_cast<std::uint64_t>(i.row()) + 1);
-            return n ? QString::number(n) : QString();
-        }
-        case Qt::BackgroundRole:
-            return QColor(Qt::white);
-        case Qt::TextAlignmentRole:
-            return int(Qt::AlignCenter);
-        default:
-            return {};
-    }
+    if (role != Qt::DisplayRole) return weisseZelle(role);
+    const Scheinslot& s = *zustand_->slots[slot_];
+    if (!s.auswertung) return QString();
+    const std::uint64_t n = s.auswertung->chancenEintrag(i.column(), static_cast<std::uint64_t>(i.row()) + 1);
+    return n ? QString::number(n) : QString();
 }
 
 void ChancenModell::aktualisieren() {

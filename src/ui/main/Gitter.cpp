@@ -20,11 +20,8 @@ void KopfModell::setzeKopf(const QStringList& kopf) {
 
 WerteModell::WerteModell(int spalten, QObject* eltern) : KopfModell(eltern), spalten_(spalten) {}
 
-QVariant WerteModell::data(const QModelIndex& i, int role) const {
-    if (!i.isValid()) return {};
+QVariant KopfModell::weisseZelle(int role) {
     switch (role) {
-        case Qt::DisplayRole:
-            return werte_.value(i.column());
         case Qt::BackgroundRole:
             return QColor(Qt::white);
         case Qt::TextAlignmentRole:
@@ -32,6 +29,12 @@ QVariant WerteModell::data(const QModelIndex& i, int role) const {
         default:
             return {};
     }
+}
+
+QVariant WerteModell::data(const QModelIndex& i, int role) const {
+    if (!i.isValid()) return {};
+    if (role == Qt::DisplayRole) return werte_.value(i.column());
+    return weisseZelle(role);
 }
 
 void WerteModell::setzeWerte(const QStringList& werte) {

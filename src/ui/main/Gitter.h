@@ -25,6 +25,9 @@ class KopfModell : public QAbstractTableModel {
     const QStringList& kopf() const { return kopf_; }
 
   protected:
+    // What a value cell shows besides its text: white, text centred.
+    static QVariant weisseZelle(int role);
+
     QStringList kopf_;
 };
 
