@@ -55,6 +55,19 @@ struct TBegegnung {
 
 using Begegnungen = std::array<TBegegnung, kSpiele>;
 
+// Tendency points of one match out of 10, from the published tendency text
+// "a - b - c": Heim = a, Gast = c, Remis = 10 - a - c (the middle digit is
+// never used).
+struct TTendenzWert {
+    std::uint8_t Remis = 0;
+    std::uint8_t Heim = 0;
+    std::uint8_t Gast = 0;
+    friend bool operator==(const TTendenzWert&, const TTendenzWert&) = default;
+};
+
+// The tendency points of matches 1..13, all 0 at program start.
+using TendenzWerte = std::array<TTendenzWert, kSpiele>;
+
 // Paragraph break: joins the two sentences of a two-part message.
 inline constexpr const char* kAbsatz = "\r\r";
 
