@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include "Ausgabe.h"
 #include "ImportRows.h"
 
 #include <algorithm>
@@ -11,9 +12,11 @@
 
 #include "evaluation/Auswertung.h"
 #include "io/Datei.h"
+#include "model/Cp1252.h"
 #include "model/Schein.h"
 #include "model/Spielscheindatei.h"
 #include "model/Spielstandsdatei.h"
+#include "transfer/Reihenerkennung.h"
 
 namespace kv::cli {
 
@@ -49,14 +52,16 @@ const char* const kHilfe =
     "  import-rows TEXTDATEI -o AUSGABE.kv13\n"
     "      Erkennt Tippreihen in einer Textdatei wie das Transfer-Tool (Zeilen ohne\n"
     "      Tippreihe werden übersprungen), schreibt sie als Spielschein-Datei und gibt\n"
-    "      die Zahl der geschriebenen Reihen aus.\n"
+    "      die Zahl der geschriebenen Reihen aus. Ohne erkannte Tippreihe wird nichts\n"
+    "      geschrieben (Rückgabewert 2).\n"
     "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
     "\n"
     "Eine leere Spielschein-Datei ist ein Schein ohne Felder.\n"
-    "Rückgabewert: 0 in Ordnung, 1 Datei nicht les- oder schreibbar, 2 ungültige Eingabe\n"
-    "(unbekannter Befehl, falsche ZIFFERN oder LISTE, ungültiger Spielschein).\n";
+    "Rückgabewert: 0 in Ordnung, 1 Datei oder Ausgabe nicht les- oder schreibbar,\n"
+    "2 ungültige Eingabe (unbekannter Befehl, falsche ZIFFERN oder LISTE, ungültiger\n"
+    "Spielschein).\n";
 
 // Messages of the core use the paragraph break; on a terminal it is a blank.
 std::string einzeilig(std::string s) {
@@ -69,20 +74,33 @@ struct Fehler {
     std::string text;
 };
 
+void jsonEscape(std::string& o, char32_t zeichen) {
+    static const char* hex = "0123456789abcdef";
+    o += "\\u";
+    for (int schiebe = 12; schiebe >= 0; schiebe -= 4) o += hex[(zeichen >> schiebe) & 15];
+}
+
+// A JSON string of a file name. Names are bytes: a byte that is not part of
+// valid UTF-8 is taken as its Windows-1252 character (the five bytes the code
+// page leaves open as the control character of the same number), so the
+// output always parses and an old "März" still reads as such.
 std::string jsonText(const std::string& s) {
     std::string o = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = zeichenLaenge(s, i);
+        if (c >= 0x80 && n == 1) {
+            const char32_t z = kCp1252Tabelle[c];
+            jsonEscape(o, z == U'\uFFFD' ? c : z);
+        } else if (c == '"' || c == '\\') {
             o += '\\';
             o += static_cast<char>(c);
         } else if (c < 0x20) {
-            static const char* hex = "0123456789abcdef";
-            o += "\\u00";
-            o += hex[c >> 4];
-            o += hex[c & 15];
+            jsonEscape(o, c);
         } else {
-            o += static_cast<char>(c);
+            o.append(s, i, n);
         }
+        i += n;
     }
     return o + "\"";
 }
@@ -149,19 +167,16 @@ int benutzung(std::ostream& err, const std::string& text) {
     return kEingabeFehler;
 }
 
-// Writes the text rows in large blocks.
+// Writes the text rows in large blocks; stops at the first failed write.
 class Puffer {
   public:
     explicit Puffer(std::ostream& out) : out_(out) { text_.reserve(1 << 20); }
-    ~Puffer() { leeren(); }
-    Puffer(const Puffer&) = delete;
-    Puffer& operator=(const Puffer&) = delete;
     std::string& text() { return text_; }
     void vielleichtLeeren() {
         if (text_.size() >= (1 << 20) - 128) leeren();
     }
     void leeren() {
-        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+        schreibe(out_, text_);
         text_.clear();
     }
 
@@ -187,6 +202,7 @@ int expand(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
             p.vielleichtLeeren();
         });
     }
+    p.leeren();
     return kOk;
 }
 
@@ -222,6 +238,7 @@ void zeilenAusgeben(const Schein& schein, const Auswertung& aw, std::ostream& ou
             p.vielleichtLeeren();
         });
     }
+    p.leeren();
 }
 
 int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
@@ -320,7 +337,9 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
 
 }  // namespace
 
-int ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int befehlAusfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << kHilfe;
         return kEingabeFehler;
@@ -335,6 +354,20 @@ int ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (befehl == "info") return info(args, out, err);
     if (befehl == "import-rows") return importRows(args, out, err);
     return benutzung(err, "Unbekannter Befehl " + befehl + ".");
+}
+
+}  // namespace
+
+int ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    int status = kEaFehler;
+    try {
+        status = befehlAusfuehren(args, out, err);
+        abschliessen(out);
+        return status;
+    } catch (const AusgabeFehler& e) {
+        err << "kalvendo-cli: " << e.what() << "\n";
+        return std::max(status, kEaFehler);
+    }
 }
 
 }  // namespace kv::cli

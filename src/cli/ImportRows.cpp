@@ -66,6 +66,11 @@ int importRows(const std::vector<std::string>& args, std::ostream& out, std::ost
                 tabelle.setzeReihe(textzeile.size(), *reihe);
             }
         }
+        if (textzeile.empty()) {
+            err << "Die Textdatei " << textdatei
+                << " enthält keine Tippreihe. Es wurde nichts geschrieben.\n";
+            return kEingabeFehler;
+        }
         tabelle.setzeZeilenAnzahl(textzeile.size() + 1);
         try {
             TabelleAlsSchein(tabelle, ausgabe);

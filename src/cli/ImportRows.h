@@ -13,8 +13,9 @@ namespace kv::cli {
 // no rows are skipped) and writes the rows as single-row fields to OUT.kv13.
 // `args` may start with the command name "import-rows". Prints the number of
 // rows written. Returns 0 when done, 1 when a file cannot be read or written,
-// 2 for bad usage or a row that is no slip field (a tip that is no number);
-// in both failure cases nothing is written and an existing file stays.
+// 2 for bad usage, a text without any row, or a row that is no slip field (a
+// tip that is no number); in every failure case nothing is written and an
+// existing file stays.
 int importRows(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kv::cli

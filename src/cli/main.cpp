@@ -1,13 +1,15 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "Ausgabe.h"
 #include "Cli.h"
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const int status = kv::cli::ausfuehren(args, std::cout, std::cerr);
-    std::cout.flush();
-    return status;
+    kv::cli::Dateiausgabe standardausgabe(STDOUT_FILENO);
+    std::ostream out(&standardausgabe);
+    return kv::cli::ausfuehren(args, out, std::cerr);
 }

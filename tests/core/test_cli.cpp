@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Hilfen.h"
+#include "Schreibpruefung.h"
 #include "io/Datei.h"
 #include "model/Spielscheindatei.h"
 #include "model/Spielstandsdatei.h"
@@ -159,6 +160,57 @@ TEST_F(Cli, SchlechterScheinUnterMehrerenFehltNurSelbst) {
     EXPECT_EQ(l.out.find("schlecht.kv13"), std::string::npos);
     EXPECT_NE(l.out.find("\"file\":\"gut.kv13\""), std::string::npos);
     EXPECT_NE(l.err.find("unbekannte Systemnummer 14"), std::string::npos);
+}
+
+TEST_F(Cli, JsonNenntJedenDateinamenAlsGueltigesJson) {
+    struct Fall {
+        std::string name, json;
+    };
+    const std::vector<Fall> faelle = {
+        {"a\xff"
+         "b.kv13",
+         "a\\u00ffb.kv13"},
+        {"M\xe4rz.kv13", "M\\u00e4rz.kv13"},                             // Windows-1252
+        {"T\xc3\xbcr.kv13", "T\xc3\xbcr.kv13"},                          // UTF-8 stays as it is
+        {"\x80\x81\xc0\xaf.kv13", "\\u20ac\\u0081\\u00c0\\u00af.kv13"},  // overlong "/"
+        {"\xed\xa0\x80.kv13", "\\u00ed\\u00a0\\u20ac.kv13"},             // a UTF-16 surrogate
+        {"q\"\\\x01.kv13", "q\\\"\\\\\\u0001.kv13"},
+    };
+    for (const Fall& f : faelle) {
+        const auto p = schein(f.name, {test::reiheAus("1111111111111")});
+        const Lauf l = starte("evaluate --result 1111111111111 --json '" + p + "'");
+        EXPECT_EQ(l.status, 0) << l.err;
+        EXPECT_EQ(l.out.substr(0, l.out.find(",\"fields\"")), "{\"slips\":[{\"file\":\"" + f.json + "\"")
+            << f.json;
+    }
+}
+
+TEST_F(Cli, SchreibfehlerDerAusgabeGebenStatus1) {
+    const auto klein = schein("k.kv13", {test::reiheAus("1021021021021")});
+    const auto voll = schein("voll.kv13", {test::feldAus({"102", "102", "102", "102", "102", "102", "102",
+                                                          "102", "102", "102", "102", "102", "102"})});
+    test::schreibeRoh(tmp.datei("r.txt"), "1111111111111\n");
+    const std::vector<std::string> befehle = {
+        "expand " + klein,
+        "expand " + voll,
+        "info " + klein,
+        "evaluate --result 1111111111111 --json " + klein,
+        "evaluate --result 1111111111111 --rows " + voll,
+        "--help",
+        "import-rows --help",
+        "import-rows " + tmp.datei("r.txt") + " -o " + tmp.datei("aus.kv13"),
+    };
+    const std::vector<std::pair<std::string, std::string>> ausgaben = {
+        {">/dev/full", "Kein Speicherplatz mehr auf dem Datenträger."},
+        {">&-", "Die Ausgabe ist geschlossen."},
+    };
+    for (const auto& befehl : befehle)
+        for (const auto& [umleitung, grund] : ausgaben) {
+            const Lauf l = starte(befehl + " " + umleitung);
+            EXPECT_EQ(l.status, 1) << befehl << " " << umleitung;
+            EXPECT_EQ(l.err, "kalvendo-cli: Die Ausgabe konnte nicht geschrieben werden: " + grund + "\n")
+                << befehl << " " << umleitung;
+        }
 }
 
 TEST_F(Cli, HilfeErklaertAlleBefehle) {

@@ -44,12 +44,20 @@ TEST_F(ImportRows, SchreibtDieErkanntenReihen) {
     EXPECT_EQ(test::dateiInhalt(tmp.datei("aus.kv13")), std::string(bytes.begin(), bytes.end()));
 }
 
-TEST_F(ImportRows, OhneReiheEineLeereDatei) {
-    test::schreibeRoh(tmp.datei("leer.txt"), "keine\nReihe\n");
-    const Lauf l = starte(tmp.datei("leer.txt") + " -o " + tmp.datei("aus.kv13"));
-    EXPECT_EQ(l.status, 0) << l.err;
-    EXPECT_EQ(l.out, "0 Reihen nach " + tmp.datei("aus.kv13") + " geschrieben.\n");
-    EXPECT_EQ(test::dateiInhalt(tmp.datei("aus.kv13")), "");
+TEST_F(ImportRows, OhneReiheWirdNichtsGeschrieben) {
+    for (const std::string& text : {std::string("keine\nReihe\n"), std::string()}) {
+        test::schreibeRoh(tmp.datei("leer.txt"), text);
+        test::schreibeRoh(tmp.datei("alt.kv13"), "alt");
+        for (const std::string& ziel : {tmp.datei("alt.kv13"), tmp.datei("neu.kv13")}) {
+            const Lauf l = starte(tmp.datei("leer.txt") + " -o " + ziel);
+            EXPECT_EQ(l.status, 2) << text;
+            EXPECT_EQ(l.out, "");
+            EXPECT_EQ(l.err, "Die Textdatei " + tmp.datei("leer.txt") +
+                                 " enthält keine Tippreihe. Es wurde nichts geschrieben.\n");
+        }
+        EXPECT_EQ(test::dateiInhalt(tmp.datei("alt.kv13")), "alt");
+        EXPECT_EQ(test::eintraege(tmp.pfad()), (std::set<std::string>{"alt.kv13", "leer.txt"}));
+    }
 }
 
 TEST_F(ImportRows, BuchstabenWerdenAbgelehnt) {

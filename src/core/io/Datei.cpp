@@ -12,9 +12,7 @@
 
 namespace kv {
 
-namespace {
-
-std::string systemText(int fehler) {
+std::string systemFehlerText(int fehler) {
     switch (fehler) {
         case ENOENT:
             return "Datei oder Ordner nicht gefunden";
@@ -35,14 +33,26 @@ std::string systemText(int fehler) {
             return "Der Dateiname ist zu lang";
         case EIO:
             return "Ein-/Ausgabefehler";
+        case EBADF:
+            return "Die Ausgabe ist geschlossen";
+        case EPIPE:
+            return "Der Empfänger liest nicht mehr";
+        case EFBIG:
+            return "Die Datei wird zu groß";
+        case ELOOP:
+            return "Zu viele symbolische Verknüpfungen (eine Schleife?)";
+        case ENOMEM:
+            return "Nicht genug Arbeitsspeicher";
         default:
             return std::strerror(fehler);
     }
 }
 
+namespace {
+
 [[noreturn]] void wirf(const char* was, const std::string& pfad, int fehler) {
     throw DateiFehler(std::string("Die Datei ") + pfad + " konnte nicht " + was +
-                      " werden: " + systemText(fehler) + ".");
+                      " werden: " + systemFehlerText(fehler) + ".");
 }
 
 std::string ordnerVon(const std::string& pfad) {

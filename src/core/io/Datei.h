@@ -25,6 +25,9 @@ class UngueltigeDatei : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The reason of a failed system call (an errno value) in German, without a full stop.
+std::string systemFehlerText(int fehler);
+
 // "C:/a/b/Schein.kv13" -> "Schein.kv13"
 std::string dateiName(std::string_view pfad);
 // "C:/a/b/Schein.kv13" -> "Schein"
