@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "io/Datei.h"
+#include "model/Records.h"
 
 namespace kv::cli {
 
@@ -84,6 +85,11 @@ void schreibe(std::ostream& out, std::string_view text) {
 void abschliessen(std::ostream& out) {
     out.flush();
     pruefeAusgabe(out);
+}
+
+std::string einzeilig(std::string meldung) {
+    for (std::size_t p; (p = meldung.find(kAbsatz)) != std::string::npos;) meldung.replace(p, 2, " ");
+    return meldung;
 }
 
 }  // namespace kv::cli

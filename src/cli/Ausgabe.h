@@ -64,4 +64,8 @@ void schreibe(std::ostream& out, std::string_view text);
 // Flushes `out` and checks it; ausfuehren() does this after every command.
 void abschliessen(std::ostream& out);
 
+// A message of the core on one terminal line: the paragraph break between
+// its sentences becomes a blank.
+std::string einzeilig(std::string meldung);
+
 }  // namespace kv::cli

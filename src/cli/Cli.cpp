@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "Ausgabe.h"
+#include "ImportFixtures.h"
 #include "ImportRows.h"
 
 #include <algorithm>
@@ -55,6 +56,15 @@ const char* const kHilfe =
     "      die Zahl der geschriebenen Reihen aus. Ohne erkannte Tippreihe wird nichts\n"
     "      geschrieben (Rückgabewert 2).\n"
     "\n"
+    "  import-fixtures TEXTDATEI [-o AUSGABE.sp13]\n"
+    "      Liest eine eingefügte Spielplan-Tabelle wie \"Daten auslesen\" und gibt je\n"
+    "      Spiel 1 bis 13 eine Zeile aus: Nummer, TAB, Heim, TAB, Gast, TAB, Tendenztext,\n"
+    "      TAB, die Tendenzpunkte Heim,Remis,Gast oder - ohne lesbare Tendenz; danach\n"
+    "      found N (die Zahl der gelesenen Tendenzen). Heim, Gast und Tendenztext sind\n"
+    "      die übernommenen Spalten in ihrer Reihenfolge. Mit -o wird der Spielplan\n"
+    "      gespeichert wie mit \"Begegnungen speichern...\". Meldungen des Einlesens:\n"
+    "      Rückgabewert 2.\n"
+    "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
     "\n"
@@ -62,12 +72,6 @@ const char* const kHilfe =
     "Rückgabewert: 0 in Ordnung, 1 Datei oder Ausgabe nicht les- oder schreibbar,\n"
     "2 ungültige Eingabe (unbekannter Befehl, falsche ZIFFERN oder LISTE, ungültiger\n"
     "Spielschein).\n";
-
-// Messages of the core use the paragraph break; on a terminal it is a blank.
-std::string einzeilig(std::string s) {
-    for (std::size_t p; (p = s.find(kAbsatz)) != std::string::npos;) s.replace(p, 2, " ");
-    return s;
-}
 
 struct Fehler {
     int status;
@@ -353,6 +357,7 @@ int befehlAusfuehren(const std::vector<std::string>& args, std::ostream& out, st
     if (befehl == "evaluate") return evaluate(args, out, err);
     if (befehl == "info") return info(args, out, err);
     if (befehl == "import-rows") return importRows(args, out, err);
+    if (befehl == "import-fixtures") return importFixtures(args, out, err);
     return benutzung(err, "Unbekannter Befehl " + befehl + ".");
 }
 
