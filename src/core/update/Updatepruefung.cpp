@@ -147,6 +147,17 @@ std::string textManuellEntfernen(std::string_view datenordner, std::string_view 
            doppelklick(datenordner) + " starten.";
 }
 
+std::string textEntfernungGescheitert(std::string_view grund, std::string_view datenordner,
+                                      std::string_view programmordner) {
+    return mitGrund(
+               "Das Update wurde gestartet, aber die alte Programm-Datei kann nicht automatisch "
+               "gelöscht werden.",
+               " ", grund) +
+           kAbsatz + "Bitte schließen Sie das Programm und löschen Sie die Programm-Datei im Verzeichnis " +
+           std::string(programmordner) + " selbst. Sie können das Update jederzeit manuell " +
+           doppelklick(datenordner) + " starten.";
+}
+
 std::string programmOrdner(std::string_view programmDatei) {
     const auto schnitt = programmDatei.rfind('/');
     if (schnitt == std::string_view::npos) return "./";

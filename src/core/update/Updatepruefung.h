@@ -65,6 +65,9 @@ std::string textInstallationAbgebrochen(std::string_view datenordner, std::strin
 std::string textStartGescheitert(std::string_view datenordner);
 // The installer runs, but the old program file may not be deleted by this user.
 std::string textManuellEntfernen(std::string_view datenordner, std::string_view programmordner);
+// The installer runs, but the removal script could not be written or started.
+std::string textEntfernungGescheitert(std::string_view grund, std::string_view datenordner,
+                                      std::string_view programmordner);
 
 // --- removing the old program ------------------------------------------------
 // "/opt/kv/kalvendo" -> "/opt/kv/" (the folder with its trailing separator).

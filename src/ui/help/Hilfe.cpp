@@ -48,7 +48,7 @@ void zeigen(HilfeFenster* f) {
 
 void hilfeZeigen(QWidget* eltern, int kontext) {
     HilfeFenster* f = fenster(eltern);
-    f->zeigeSeite(hilfeSeiteZuKontext(kontext));
+    f->zeigeSeite(hilfeSeiteZuKontext(kontext, eltern ? eltern->window()->objectName() : QString()));
     zeigen(f);
 }
 

@@ -10,12 +10,15 @@ namespace kv::ui {
 inline constexpr int kHilfeHauptfenster = 1010;
 inline constexpr int kHilfeGewinnzahlen = 1080;
 inline constexpr int kHilfeKalender = 1090;
+// The transfer tool and the update window share 1100: the window that asks
+// decides which of the two pages opens.
 inline constexpr int kHilfeTransfer = 1100;
+inline constexpr int kHilfeUpdate = 1100;
 inline constexpr int kHilfeProgrammInfo = 1130;
 
 // Shows the help window (one for the whole program, reused) at the page of
-// `kontext`; an unknown number shows the contents page. `eltern` is the
-// window that asks; it may be null.
+// `kontext` for the window that asks (`eltern`, may be null); an unknown
+// number shows the contents page.
 void hilfeZeigen(QWidget* eltern, int kontext);
 
 // Shows the help window at its full-text search page with an empty query.

@@ -24,18 +24,21 @@ constexpr const char* kPfad = "/hilfe/seiten/";
 
 // The order of the contents list.
 constexpr const char* kSeiten[] = {
-    "inhalt.html",       "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html",
-    "gewinnzahlen.html", "transfer.html",     "kalender.html",     "programminfo.html",
+    "inhalt.html",   "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html", "gewinnzahlen.html",
+    "transfer.html", "update.html",       "kalender.html",     "programminfo.html",
 };
 
+// A number with a window name belongs to that window only; the first entry
+// that fits wins.
 struct Kontext {
     int nummer;
     const char* datei;
+    const char* fenster = nullptr;
 };
 constexpr Kontext kKontexte[] = {
     {kHilfeHauptfenster, "hauptfenster.html"}, {kHilfeGewinnzahlen, "gewinnzahlen.html"},
-    {kHilfeKalender, "kalender.html"},         {kHilfeTransfer, "transfer.html"},
-    {kHilfeProgrammInfo, "programminfo.html"},
+    {kHilfeKalender, "kalender.html"},         {kHilfeUpdate, "update.html", "FNeu"},
+    {kHilfeTransfer, "transfer.html"},         {kHilfeProgrammInfo, "programminfo.html"},
 };
 
 QList<HilfeSeite> seitenLaden() {
@@ -69,9 +72,10 @@ QString hilfeInhaltsseite() {
     return QString::fromLatin1(kSeiten[0]);
 }
 
-QString hilfeSeiteZuKontext(int kontext) {
+QString hilfeSeiteZuKontext(int kontext, const QString& fenster) {
     for (const Kontext& k : kKontexte) {
-        if (k.nummer == kontext) return QString::fromLatin1(k.datei);
+        if (k.nummer == kontext && (!k.fenster || fenster == QLatin1String(k.fenster)))
+            return QString::fromLatin1(k.datei);
     }
     return hilfeInhaltsseite();
 }

@@ -19,8 +19,9 @@ struct HilfeSeite {
 const QList<HilfeSeite>& hilfeSeiten();
 
 QString hilfeInhaltsseite();
-// The page of a context number; the contents page for an unknown number.
-QString hilfeSeiteZuKontext(int kontext);
+// The page of a context number asked for by the window named `fenster` (its
+// object name); the contents page for an unknown number.
+QString hilfeSeiteZuKontext(int kontext, const QString& fenster = {});
 
 QUrl hilfeUrl(const QString& datei);
 // The file name of a help URL (without anchor); empty for other URLs.
