@@ -5,13 +5,18 @@
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFontInfo>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
 
 #include <cstdio>
+#include <functional>
 
+#include "TestServer.h"
 #include "TestUmgebung.h"
 #include "common/Uebersetzung.h"
 #include "help/Hilfe.h"
@@ -21,6 +26,8 @@
 #include "main/TFfrErg.h"
 #include "main/TFfrGrid.h"
 #include "main/UpDown.h"
+#include "update/TFNeu.h"
+#include "update/Updatepruefung.h"
 
 using namespace kv;
 using namespace kv::test;
@@ -43,6 +50,58 @@ bool speichern(QWidget* w, const QString& ordner, const QString& name) {
     const bool ok = w->grab().save(fn);
     std::printf("%s %s (%dx%d)\n", ok ? "geschrieben" : "FEHLER", qPrintable(fn), w->width(), w->height());
     return ok;
+}
+
+void warte(const std::function<bool()>& bedingung, const char* was) {
+    if (!QTest::qWaitFor(bedingung, 20000)) std::fprintf(stderr, "Zeit abgelaufen: %s\n", was);
+}
+
+// The update window in its states, against a local HTTPS server.
+void updateFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
+    TestServer server;
+    TestServer::vertrauen(true);
+    server.setze(update::kVersionPfad, versionsAntwort({"1.7.0.0"}));
+    ServerAntwort langsam = antwort(200, QByteArray(2 * 1024 * 1024, 'x'));
+    langsam.abbruchNach = 1500 * 1024;
+    langsam.haengen = true;
+    langsam.stueck = 64 * 1024;
+    langsam.pauseMs = 40;
+    server.setze(update::kInstallerPfad, langsam);
+    qputenv(update::kServerVariable, server.adresse().toUtf8());
+    ui::Updatekontext k = ui::Updatekontext::fuerDiesesProgramm(welt.datenordner());
+    k.beenden = [] {};
+
+    ui::TFNeu* neu = ui::updateFensterZeigen(&w, k);
+    speichern(neu, ziel, QStringLiteral("update-start"));
+    neu->BCalc()->click();
+    warte([&] { return !neu->laeuft(); }, "Prüfen");
+    speichern(neu, ziel, QStringLiteral("update-geprueft"));
+    neu->BDown()->click();
+    warte([&] { return neu->PBDownload()->value() * 2 > neu->PBDownload()->maximum(); }, "Download");
+    speichern(neu, ziel, QStringLiteral("update-download"));
+    neu->close();
+    QTest::qWait(50);
+
+    // A failed download: the window afterwards, and the message as the user sees it.
+    server.setze(update::kInstallerPfad, antwort(404, "<html>Not Found</html>"));
+    neu = ui::updateFensterZeigen(&w, k);
+    neu->BCalc()->click();
+    warte([&] { return !neu->laeuft(); }, "Prüfen");
+    neu->BDown()->click();
+    warte([&] { return !neu->laeuft(); }, "Download");
+    speichern(neu, ziel, QStringLiteral("update-gescheitert"));
+    const auto& meldungen = welt.dialoge().meldungen();
+    {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Kalvendo"),
+                        ui::meldungstext(meldungen.isEmpty() ? QString() : meldungen.last().text),
+                        QMessageBox::Ok, neu);
+        box.show();
+        speichern(&box, ziel, QStringLiteral("update-gescheitert-meldung"));
+        box.close();
+    }
+    neu->close();
+    QTest::qWait(50);
+    qunsetenv(update::kServerVariable);
 }
 
 }  // namespace
@@ -119,6 +178,8 @@ int main(int argc, char* argv[]) {
     speichern(fenster(QStringLiteral("FInfo")), ziel, QStringLiteral("programminfo"));
     w.HilfeClick();
     speichern(fenster(QStringLiteral("FHilfe")), ziel, QStringLiteral("hilfe"));
+
+    updateFenster(w, welt, ziel);
 
     // a new user: no slip, no settings
     TestUmgebung neu;
