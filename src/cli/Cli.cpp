@@ -3,6 +3,7 @@
 #include "Ausgabe.h"
 #include "ImportFixtures.h"
 #include "ImportRows.h"
+#include "PrintPlan.h"
 
 #include <algorithm>
 #include <array>
@@ -65,13 +66,26 @@ const char* const kHilfe =
     "      gespeichert wie mit \"Begegnungen speichern...\". Meldungen des Einlesens:\n"
     "      Rückgabewert 2.\n"
     "\n"
+    "  print-plan FORMAT.kvxdr DATEI.kv13 [--start A] [--end B] [--offsets OX,OY,DPI]\n"
+    "             [--correction H,V] [--zusatz FLAGS] [--number K]\n"
+    "      Der Ausdruck des Druckfensters ohne Drucker, jede Frage mit \"Ja\" beantwortet:\n"
+    "      eine Zeile je Kreuz in Zeichenreihenfolge: Papierschein, Feld, Spiel (bei\n"
+    "      Zusatzspielen - und zusatz1 bis zusatz4, bei der Schein-Nummer - und nr), X, Y\n"
+    "      (Seitensystem des Ausdrucks in 0,1 mm, y nach oben), Text; durch TAB getrennt.\n"
+    "      A, B: erste und letzte Tippreihe (Vorgabe 1 und die letzte Reihe).\n"
+    "      --offsets: die physischen Ränder des Druckers links und oben in Geräte-Einheiten\n"
+    "      und seine Auflösung in dpi (Vorgabe: keine Ränder).\n"
+    "      --correction: Ausdruck-Korrektur H,V in 0,1 mm statt der des Formats.\n"
+    "      --zusatz: vier Ziffern 0/1, \"ja\" für Spiel77, Super6, Joker1, Joker2 (Vorgabe 0000).\n"
+    "      --number: \"Nr. drucken\" mit der Start-Nummer K.\n"
+    "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
     "\n"
     "Eine leere Spielschein-Datei ist ein Schein ohne Felder.\n"
     "Rückgabewert: 0 in Ordnung, 1 Datei oder Ausgabe nicht les- oder schreibbar,\n"
     "2 ungültige Eingabe (unbekannter Befehl, falsche ZIFFERN oder LISTE, ungültiger\n"
-    "Spielschein).\n";
+    "Spielschein oder ungültiges Schein-Format, Ende vor Start, nichts zu drucken).\n";
 
 struct Fehler {
     int status;
@@ -358,6 +372,7 @@ int befehlAusfuehren(const std::vector<std::string>& args, std::ostream& out, st
     if (befehl == "info") return info(args, out, err);
     if (befehl == "import-rows") return importRows(args, out, err);
     if (befehl == "import-fixtures") return importFixtures(args, out, err);
+    if (befehl == "print-plan") return printPlan(args, out, err);
     return benutzung(err, "Unbekannter Befehl " + befehl + ".");
 }
 
