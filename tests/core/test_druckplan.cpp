@@ -2,6 +2,7 @@
 // printer's offsets, and which row goes into which field of which paper slip.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -395,6 +396,50 @@ TEST(Druckplan, ZeileKommtInIhrFeldMitIhrenTipps) {
             (Druckmarke{
                 Druckmarke::Art::Tipp, q + 1, m, {1000 * (q + 1) + 10 * m + box, -(100 * m + box)}, "x"}))
             << i;
+    }
+}
+
+TEST(Druckplan, TippsJederReiheUeberFeldgrenzenHinweg) {
+    // Full systems, a field without rows, a VEW field ("3-3", 24 rows) and a single row.
+    TempOrdner tmp;
+    const std::array<std::string, 13> eins = {"1", "1", "1", "1", "1", "1", "1",
+                                              "1", "1", "1", "1", "1", "1"};
+    auto mit = [&](std::initializer_list<std::pair<int, const char*>> tipps, int sys = 0) {
+        auto t = eins;
+        for (auto [m, z] : tipps) t[static_cast<std::size_t>(m - 1)] = z;
+        return test::feldAus(t, sys);
+    };
+    std::mt19937 rng(11);
+    schreibeSpielschein(tmp.datei("gemischt.kv13"),
+                        {mit({{1, "102"}, {7, "02"}, {13, "102"}}), mit({{5, ""}, {6, "10"}}),
+                         mit({{1, "102"}, {4, "10"}, {7, "02"}, {8, "12"}, {10, "102"}, {12, "102"}}, 4),
+                         test::reiheAus("2222222222220"), test::zufallsfeld(rng, 5), mit({{13, "02"}})});
+    Druckspeicher s;
+    s.laden(tmp.datei("gemischt.kv13"));
+    ASSERT_EQ(s.reihen(), 18u + 0u + 24u + 1u + s.schein()->felder()[4].reihenAnzahl() + 2u);
+    for (int fps : {8, 12}) {
+        for (const char* start : {"1", "5", "18"}) {
+            SCOPED_TRACE(std::to_string(fps) + " ab " + start);
+            Druckstart st;
+            st.start = start;
+            st.felderProSchein = fps;
+            Druckbeginn b = Druckablauf::beginne(s, kennformat(), st);
+            ASSERT_TRUE(b.ablauf);
+            std::uint64_t geprueft = 0;
+            while (!b.ablauf->fertig()) {
+                ASSERT_EQ(b.ablauf->naechsterSchein({}), std::nullopt);
+                const Papierschein& p = b.ablauf->schein();
+                std::vector<std::string> ziffern(static_cast<std::size_t>(p.letzteZeile - p.ersteZeile + 1));
+                for (const Druckmarke& m : p.marken) {
+                    const int box = static_cast<int>(m.punkt.X) % 10;  // x = 1000 f + 10 m + b
+                    ziffern[static_cast<std::size_t>(m.feld - 1)] += static_cast<char>('0' + TippZiffer[box]);
+                }
+                for (std::uint64_t z = p.ersteZeile; z <= p.letzteZeile; ++z, ++geprueft)
+                    ASSERT_EQ(ziffern[z - p.ersteZeile], reiheZiffern(s.schein()->reihe(z))) << "Zeile " << z;
+                b.ablauf->antwort(Druckantwort::Ja);
+            }
+            EXPECT_EQ(geprueft, s.reihen() - std::stoull(start) + 1);
+        }
     }
 }
 

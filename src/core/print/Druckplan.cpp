@@ -1,6 +1,7 @@
 #include "print/Druckplan.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <stdexcept>
 
@@ -9,6 +10,12 @@
 #include "model/Spielscheindatei.h"
 
 namespace kv {
+
+namespace {
+
+constexpr const char* kAbgebrochen = "Der Ausdruck wird abgebrochen.";
+
+}  // namespace
 
 void Druckspeicher::laden(const std::string& pfad) {
     auto neu = std::make_shared<const Schein>(leseSpielschein(pfad));
@@ -114,17 +121,34 @@ Druckbeginn Druckablauf::beginne(const Druckspeicher& speicher, const TScheinFor
     return b;
 }
 
-std::optional<Druckmeldung> Druckablauf::position(const std::string& x, const std::string& y,
-                                                  const std::string& xName, const std::string& yName,
-                                                  std::optional<TPosition>& p) {
+namespace {
+
+// The row after r in a full system's expansion order: the tip of match 13
+// moves on, at the end of its list it starts again and match 12 moves on, ...
+Reihe naechsteReihe(const TippListen& l, Reihe r) {
+    for (int m = kSpiele - 1; m >= 0; --m) {
+        const int n = l.anzahl[static_cast<std::size_t>(m)];
+        const auto& tipps = l.kreuz[static_cast<std::size_t>(m)];
+        int i = 0;
+        while (!(r & kreuzBit(tipps[static_cast<std::size_t>(i)]))) ++i;
+        r &= ~kreuzBit(tipps[static_cast<std::size_t>(i)]);
+        if (i + 1 < n) return r | kreuzBit(tipps[static_cast<std::size_t>(i + 1)]);
+        r |= kreuzBit(tipps[0]);
+    }
+    return r;
+}
+
+}  // namespace
+
+int Druckablauf::position(const std::string& x, const std::string& y, std::optional<TPosition>& p) {
     p.reset();
-    if (x.empty() || y.empty()) return std::nullopt;  // drawn only where both are filled
+    if (x.empty() || y.empty()) return 0;  // drawn only where both are filled
     const auto xv = feldZahl(x);
-    if (!xv) return keineZahl(xName, x, "Der Ausdruck wird abgebrochen.");
+    if (!xv) return 1;
     const auto yv = feldZahl(y);
-    if (!yv) return keineZahl(yName, y, "Der Ausdruck wird abgebrochen.");
+    if (!yv) return 2;
     p = TPosition{*xv, *yv};
-    return std::nullopt;
+    return 0;
 }
 
 std::optional<Druckmeldung> Druckablauf::naechsterSchein(const Scheinangaben& angaben) {
@@ -135,17 +159,18 @@ std::optional<Druckmeldung> Druckablauf::naechsterSchein(const Scheinangaben& an
     for (int g = 1; g <= kZusatzspiele; ++g) {
         const int j = angaben.zusatzJa[static_cast<std::size_t>(g - 1)] ? 1 : 2;
         const auto& f = angaben.zus[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(j - 1)];
-        if (auto m = position(f[0], f[1], feldnameZusatz(g, j, false), feldnameZusatz(g, j, true),
-                              zusatz[static_cast<std::size_t>(g - 1)])) {
+        if (const int falsch = position(f[0], f[1], zusatz[static_cast<std::size_t>(g - 1)])) {
             fertig_ = true;
-            return m;
+            return keineZahl(feldnameZusatz(g, j, falsch == 2), f[static_cast<std::size_t>(falsch - 1)],
+                             kAbgebrochen);
         }
     }
     std::optional<TPosition> nr;
     if (angaben.nrDrucken)
-        if (auto m = position(angaben.nrX, angaben.nrY, feldnameNummer(false), feldnameNummer(true), nr)) {
+        if (const int falsch = position(angaben.nrX, angaben.nrY, nr)) {
             fertig_ = true;
-            return m;
+            return keineZahl(feldnameNummer(falsch == 2), falsch == 1 ? angaben.nrX : angaben.nrY,
+                             kAbgebrochen);
         }
 
     const Schein& s = *quelle_;
@@ -156,15 +181,31 @@ std::optional<Druckmeldung> Druckablauf::naechsterSchein(const Scheinangaben& an
     schein_.ersteZeile = zeile_;
     schein_.letzteZeile = zeile_ + anzahl - 1;
     schein_.marken.clear();
-    const std::uint64_t tabellenEnde = std::min(schein_.letzteZeile, s.zeilen());
-    for (std::uint64_t z = zeile_; z <= tabellenEnde; ++z) {
-        const int feld = static_cast<int>(z - zeile_) + 1;
-        const auto spalten = spaltenDerReihe(s.reihe(z));
-        for (int m = 1; m <= kSpiele; ++m) {
-            const int box = spalten[static_cast<std::size_t>(m - 1)];
-            if (box == 0) continue;
-            schein_.marken.push_back({Druckmarke::Art::Tipp, feld, m,
-                                      markenPunkt(format_.kaestchen(feld, m, box), H_, V_, OX_, OY_), "x"});
+    if (zeile_ <= s.zeilen()) {
+        // The rows of the slip follow one another; only the first is found by its number.
+        auto [f, k] = s.finde(zeile_);
+        Reihe r = 0;
+        bool neu = true;
+        const std::uint64_t bis = std::min(schein_.letzteZeile, s.zeilen());
+        for (std::uint64_t z = zeile_; z <= bis; ++z) {
+            while (k == s.felder()[f].reihenAnzahl()) {  // next field with rows
+                ++f;
+                k = 0;
+                neu = true;
+            }
+            const Feld& feld = s.felder()[f];
+            r = neu || feld.istVew() ? feld.reihe(k) : naechsteReihe(feld.tippListen(), r);
+            neu = false;
+            ++k;
+            const int feldNr = static_cast<int>(z - zeile_) + 1;
+            for (Reihe rest = r; rest != 0; rest &= rest - 1) {
+                const int kreuz = std::countr_zero(rest);
+                const int m = spielVonKreuz(kreuz);
+                schein_.marken.push_back(
+                    {Druckmarke::Art::Tipp, feldNr, m,
+                     markenPunkt(format_.kaestchen(feldNr, m, spalteVonKreuz(kreuz)), H_, V_, OX_, OY_),
+                     "x"});
+            }
         }
     }
     for (int g = 1; g <= kZusatzspiele; ++g)

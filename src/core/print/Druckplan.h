@@ -174,9 +174,9 @@ class Druckablauf {
 
   private:
     Druckablauf() = default;
-    static std::optional<Druckmeldung> position(const std::string& x, const std::string& y,
-                                                const std::string& xName, const std::string& yName,
-                                                std::optional<TPosition>& p);
+    // 0 and the position where both fields are numbers (none where one is
+    // empty); 1 or 2 when the x or the y field holds no number.
+    static int position(const std::string& x, const std::string& y, std::optional<TPosition>& p);
 
     std::shared_ptr<const Schein> quelle_;
     TScheinFormat format_;
