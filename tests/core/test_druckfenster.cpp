@@ -26,6 +26,14 @@ std::string formatDatei(const TempOrdner& tmp, const char* name, int anordnung, 
     return p;
 }
 
+// The window after "Automatisch ausfüllen" from its preset values.
+Druckfenster ausgefuellt() {
+    Druckfenster z;
+    EXPECT_EQ(z.kalibrierung.automatischAusfuellen([](const std::string&) { return Druckantwort::Ja; }),
+              std::nullopt);
+    return z;
+}
+
 TEST(Druckfenster, OhneEinstellungsdateiBleibenDieStartwerte) {
     TempOrdner tmp;
     const IniDatei ini(tmp.datei("Einstellungen.ini"));
@@ -109,9 +117,7 @@ TEST(Druckfenster, SchliessenUndWiederZeigen) {
 TEST(Druckfenster, FormatdateiMerkenNachOeffnenUndErstemSpeichern) {
     TempOrdner tmp;
     IniDatei ini(tmp.datei("Einstellungen.ini"));
-    Druckfenster z;
-    Rueckfrage ja = [](const std::string&) { return Druckantwort::Ja; };
-    ASSERT_EQ(z.kalibrierung.automatischAusfuellen(ja), std::nullopt);
+    Druckfenster z = ausgefuellt();
     ASSERT_EQ(z.scheinformatSpeichern(tmp.datei("erst.kvxdr"), ini), std::nullopt);
     EXPECT_EQ(ini.leseText("Druck", "Formatdatei", ""), tmp.datei("erst.kvxdr"));
     ASSERT_EQ(z.scheinformatSpeichern(tmp.datei("zweit.kvxdr"), ini), std::nullopt);
@@ -130,9 +136,7 @@ TEST(Druckfenster, FormatdateiMerkenNachOeffnenUndErstemSpeichern) {
 TEST(Druckfenster, NeuesDetailfensterVerlangtErneutenTransfer) {
     TempOrdner tmp;
     IniDatei ini(tmp.datei("Einstellungen.ini"));
-    Druckfenster z;
-    Rueckfrage ja = [](const std::string&) { return Druckantwort::Ja; };
-    ASSERT_EQ(z.kalibrierung.automatischAusfuellen(ja), std::nullopt);
+    Druckfenster z = ausgefuellt();
     ASSERT_EQ(z.kalibrierung.extrahieren(), std::nullopt);
     z.kalibrierung.setzeDetailZelle(2, 1, "123");
     z.neuesDetailfenster();
