@@ -48,7 +48,7 @@ TScheinOffen einzelreihe(std::mt19937& rng) {
 
 // A temporary folder for the benchmark's files, removed again at exit.
 class TempOrdner {
-public:
+  public:
     TempOrdner() {
         char vorlage[] = "/tmp/kalvendo-bench-XXXXXX";
         pfad_ = ::mkdtemp(vorlage);
@@ -58,7 +58,7 @@ public:
     TempOrdner& operator=(const TempOrdner&) = delete;
     std::string datei(const char* name) const { return pfad_ + "/" + name; }
 
-private:
+  private:
     std::string pfad_;
 };
 
@@ -110,20 +110,20 @@ BENCHMARK(BM_EvaluateFull13)->Unit(benchmark::kMicrosecond);
 void BM_EvaluateMixed(benchmark::State& state) {
     std::mt19937 rng(4711);
     Programmzustand z;
-    auto& vew = z.neuerSlot("vew.kv13", true);
-    for (int i = 0; i < 12; ++i) vew.schein.feldAnhaengen(vew44(rng));
-    auto& normal = z.neuerSlot("normal.kv13", false);
-    for (int i = 0; i < 12; ++i) normal.schein.feldAnhaengen(einzelreihe(rng));
-    z.linkerSchein = 1;
-    z.linkerFelder = 12;
-    auto& voll = z.neuerSlot("voll.kv13", true);
-    for (int i = 0; i < 3; ++i) voll.schein.feldAnhaengen(vollsystem(10));
+    std::vector<TScheinOffen> felder;
+    for (int i = 0; i < 12; ++i) felder.push_back(vew44(rng));
+    const Scheinslot& vew = z.slot(z.scheinOeffnen("vew.kv13", felder, true));
+    felder.clear();
+    for (int i = 0; i < 12; ++i) felder.push_back(einzelreihe(rng));
+    z.linksOeffnen("normal.kv13", felder);
+    felder.assign(3, vollsystem(10));
+    const Scheinslot& voll = z.slot(z.scheinOeffnen("voll.kv13", felder, true));
     for (int m = 1; m <= 5; ++m) z.setzeBeendet(m, true);
     int tor = 0;
     for (auto _ : state) {
         z.spielstandGeaendert(4, ++tor % 4, 1);
         z.gewinnauswertung();
-        for (const auto& slot : z.slots) benchmark::DoNotOptimize(slot->auswertung->C());
+        for (int s = 0; s < z.scheinAnzahl(); ++s) benchmark::DoNotOptimize(z.slot(s).auswertung->C());
         benchmark::DoNotOptimize(sichtbareZeilen(*vew.auswertung, vew.schein.zeilen()));
         benchmark::DoNotOptimize(sichtbareZeilen(*voll.auswertung, voll.schein.zeilen()));
     }

@@ -11,9 +11,10 @@
 
 #include <memory>
 
+#include "Programm.h"
+#include "common/UpDown.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
-#include "main/UpDown.h"
 #include "model/Spielscheindatei.h"
 
 namespace {
@@ -37,7 +38,8 @@ TScheinOffen feld(const char* ziffern) {
 struct Welt {
     QTemporaryDir tmp;
     QString links, voll;
-    std::unique_ptr<kv::ui::TFMain> w;
+    std::unique_ptr<kv::ui::Programm> programm;
+    kv::ui::TFMain* w = nullptr;
 
     Welt() {
         qputenv("XDG_DATA_HOME", (tmp.path() + QStringLiteral("/daten")).toUtf8());
@@ -53,7 +55,8 @@ struct Welt {
         kv::schreibeSpielschein(links.toStdString(), zwoelf);
         kv::schreibeSpielschein(voll.toStdString(),
                                 {feld("102|102|102|102|102|102|102|102|102|102|102|102|102")});
-        w = std::make_unique<kv::ui::TFMain>(ordner);
+        programm = kv::ui::programmAufbauen(ordner);
+        w = &programm->hauptfenster();
         w->show();
         QApplication::processEvents();
         w->DateiEinlesen(links);

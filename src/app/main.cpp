@@ -1,11 +1,11 @@
-// Program entry: German texts, the data folder, the main window.
+// Program entry: German texts, the data folder, the program.
 #include <QApplication>
 
+#include "Programm.h"
 #include "common/Datenordner.h"
 #include "common/Uebersetzung.h"
 #include "main/TFMain.h"
 #include "model/Records.h"
-#include "transfer/TFTransfer.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,12 +13,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromUtf8(kv::kVersion));
     kv::ui::deutschLaden(app);
 
-    const QString datenordner = kv::ui::datenordnerBestimmen();
-    kv::ui::TFMain fenster(datenordner);
-    kv::ui::transferToolEinrichten(fenster);
+    const auto programm = kv::ui::programmAufbauen(kv::ui::datenordnerBestimmen());
     // Closing the main window ends the program, whatever other window is open.
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&fenster, &kv::ui::TFMain::beendet, &app, &QApplication::quit);
-    fenster.show();
+    programm->hauptfenster().show();
     return QApplication::exec();
 }

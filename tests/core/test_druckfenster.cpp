@@ -59,9 +59,8 @@ TEST(Druckfenster, ReihenAusDenEinstellungenGewinntUeberDasFormat) {
         int erwartet;
     } faelle[] = {{1, 0, 1}, {0, 1, 0}, {1, 1, 1}};
     for (const Fall& f : faelle) {
-        ini.schreibeText(einst::kDruck, einst::kDruckFormatdatei,
-                         formatDatei(tmp, "f.kvxdr", f.formatAnordnung, 5));
-        ini.schreibeZahl(einst::kDruck, einst::kDruckReihen, f.reihen);
+        schreibe(ini, einst::kDruckFormatdatei, formatDatei(tmp, "f.kvxdr", f.formatAnordnung, 5));
+        schreibe(ini, einst::kDruckReihen, f.reihen);
         Druckfenster z;
         EXPECT_EQ(z.FormShow(ini), std::nullopt);
         EXPECT_EQ(z.kalibrierung.anordnung(), f.erwartet);
@@ -74,7 +73,7 @@ TEST(Druckfenster, ReihenAusDenEinstellungenGewinntUeberDasFormat) {
 TEST(Druckfenster, FormatdateiDieFehltOderUngueltigIst) {
     TempOrdner tmp;
     IniDatei ini(tmp.datei("Einstellungen.ini"));
-    ini.schreibeText(einst::kDruck, einst::kDruckFormatdatei, tmp.datei("weg.kvxdr"));
+    schreibe(ini, einst::kDruckFormatdatei, tmp.datei("weg.kvxdr"));
     Druckfenster z;
     z.kalibrierung.felder().abstandH = "71";  // unsaved: stays when nothing is read
     EXPECT_EQ(z.FormShow(ini), std::nullopt);
@@ -82,8 +81,8 @@ TEST(Druckfenster, FormatdateiDieFehltOderUngueltigIst) {
     EXPECT_EQ(z.kalibrierung.dateiStatus(), "");
 
     test::schreibeRoh(tmp.datei("kurz.kvxdr"), "zu kurz");
-    ini.schreibeText(einst::kDruck, einst::kDruckFormatdatei, tmp.datei("kurz.kvxdr"));
-    ini.schreibeZahl(einst::kDruck, einst::kDruckReihen, 1);
+    schreibe(ini, einst::kDruckFormatdatei, tmp.datei("kurz.kvxdr"));
+    schreibe(ini, einst::kDruckReihen, 1);
     const auto m = z.FormShow(ini);
     ASSERT_TRUE(m);
     EXPECT_NE(m->text.find("kurz.kvxdr"), std::string::npos);

@@ -28,19 +28,22 @@ class IniDateiTest : public testing::Test {
 TEST_F(IniDateiTest, OhneDateiGeltenDieVorgaben) {
     EXPECT_FALSE(ini.existiert());
     EXPECT_EQ(ini.pfad(), pfad);
-    EXPECT_EQ(ini.leseZahl(einst::kFenster, einst::kHauptLeft, einst::kHauptLeftVorgabe), -1000);
-    EXPECT_TRUE(ini.leseBool(einst::kDruck, einst::kDruckFragen, einst::kDruckFragenVorgabe));
-    EXPECT_FALSE(ini.leseBool(einst::kSpieltag, einst::kSpieltagMerken, false));
-    EXPECT_EQ(ini.leseText(einst::kSpieltag, einst::kSpieltagDatei, "vorgabe"), "vorgabe");
+    EXPECT_EQ(ini.leseZahl(einst::kHauptLeft.abschnitt, einst::kHauptLeft.name, einst::kHauptLeft.vorgabe),
+              -1000);
+    EXPECT_TRUE(
+        ini.leseBool(einst::kDruckFragen.abschnitt, einst::kDruckFragen.name, einst::kDruckFragen.vorgabe));
+    EXPECT_FALSE(ini.leseBool(einst::kSpieltagMerken.abschnitt, einst::kSpieltagMerken.name, false));
+    EXPECT_EQ(ini.leseText(einst::kSpieltagDatei.abschnitt, einst::kSpieltagDatei.name, "vorgabe"),
+              "vorgabe");
     ini.loescheAbschnitt(einst::kSpielscheine);
     EXPECT_FALSE(std::filesystem::exists(pfad));  // neither reading nor erasing creates the file
 
-    ini.schreibeZahl(einst::kSplitter, einst::kSplitterPos, 46);
+    ini.schreibeZahl(einst::kSplitterPos.abschnitt, einst::kSplitterPos.name, 46);
     EXPECT_TRUE(ini.existiert());
     EXPECT_EQ(dateiInhalt(pfad), "[Splitter]\nPos=46\n");
     // A missing key in an existing file gives the default as well.
     EXPECT_EQ(ini.leseZahl(einst::kSplitter, "Breite", 5), 5);
-    EXPECT_EQ(ini.leseZahl(einst::kFenster, einst::kHauptLeft, -1000), -1000);
+    EXPECT_EQ(ini.leseZahl(einst::kHauptLeft.abschnitt, einst::kHauptLeft.name, -1000), -1000);
 }
 
 TEST_F(IniDateiTest, WerteUeberstehenDenHinUndRueckweg) {
@@ -124,8 +127,9 @@ TEST_F(IniDateiTest, ZahlenUndBooleanLesen) {
 
 TEST_F(IniDateiTest, KeineZahlErgibtDieVorgabeDerTabelle) {
     schreibeRoh(pfad, "[Fenster]\nHaupt-Left=abc\nHaupt-Top=12\n");
-    EXPECT_EQ(ini.leseZahl(einst::kFenster, einst::kHauptLeft, einst::kHauptLeftVorgabe), -1000);
-    EXPECT_EQ(ini.leseZahl(einst::kFenster, einst::kHauptTop, einst::kHauptTopVorgabe), 12);
+    EXPECT_EQ(ini.leseZahl(einst::kHauptLeft.abschnitt, einst::kHauptLeft.name, einst::kHauptLeft.vorgabe),
+              -1000);
+    EXPECT_EQ(ini.leseZahl(einst::kHauptTop.abschnitt, einst::kHauptTop.name, einst::kHauptTop.vorgabe), 12);
 }
 
 TEST_F(IniDateiTest, NamenOhneGrossKleinUndLeerraum) {
@@ -173,7 +177,7 @@ TEST_F(IniDateiTest, SchreibenBehaeltJedeAndereZeile) {
     EXPECT_EQ(ini.leseText("Spielscheine", "Datei3", ""), "/a/drei.kv13");  // second occurrence counts too
     EXPECT_EQ(ini.leseZahl("Fenster", "lose", 0), 0);  // the key before any section belongs to none
 
-    ini.schreibeZahl(einst::kFenster, einst::kEingabeLeft, -300);
+    ini.schreibeZahl(einst::kEingabeLeft.abschnitt, einst::kEingabeLeft.name, -300);
     EXPECT_EQ(dateiInhalt(pfad),
               "; Einstellungen\n"
               "lose=1\n"
@@ -196,9 +200,9 @@ TEST_F(IniDateiTest, SchreibenBehaeltJedeAndereZeile) {
               "Datei3=/a/drei.kv13\n");
 
     // A new key goes after the last key of its section, a new section to the end.
-    ini.schreibeZahl(einst::kFenster, einst::kHauptTop, 5);
-    ini.schreibeBool(einst::kSpieltag, einst::kSpieltagEnde, true);
-    ini.schreibeText(einst::kDruck, einst::kDruckFormatdatei, "/a/druck.kvxdr");
+    ini.schreibeZahl(einst::kHauptTop.abschnitt, einst::kHauptTop.name, 5);
+    ini.schreibeBool(einst::kSpieltagEnde.abschnitt, einst::kSpieltagEnde.name, true);
+    ini.schreibeText(einst::kDruckFormatdatei.abschnitt, einst::kDruckFormatdatei.name, "/a/druck.kvxdr");
     EXPECT_EQ(dateiInhalt(pfad),
               "; Einstellungen\n"
               "lose=1\n"
@@ -241,13 +245,15 @@ TEST_F(IniDateiTest, AbschnittLoeschenEntferntNurDessenSchluessel) {
               "[Spieltag]\n"
               "Datei=/a/plan.sp13\n"
               "unsinn ohne Gleichheitszeichen\n");
-    EXPECT_EQ(ini.leseZahl(einst::kSpielscheine, einst::kSpielscheineDateienanzahl, 0), 0);
-    EXPECT_EQ(ini.leseText(einst::kSpielscheine, einst::spielscheineDatei(1), ""), "");
-    EXPECT_EQ(ini.leseText(einst::kSpieltag, einst::kSpieltagDatei, ""), "/a/plan.sp13");
+    EXPECT_EQ(
+        ini.leseZahl(einst::kSpielscheineDateienanzahl.abschnitt, einst::kSpielscheineDateienanzahl.name, 0),
+        0);
+    EXPECT_EQ(ini.leseText(einst::kSpielscheineDatei.abschnitt, einst::kSpielscheineDatei.name(1), ""), "");
+    EXPECT_EQ(ini.leseText(einst::kSpieltagDatei.abschnitt, einst::kSpieltagDatei.name, ""), "/a/plan.sp13");
 
     // Written anew after erasing, the section goes to the end of the file.
-    ini.schreibeZahl(einst::kSpielscheine, einst::kSpielscheineDateienanzahl, 1);
-    ini.schreibeText(einst::kSpielscheine, einst::spielscheineDatei(1), "/b/neu.kv13");
+    ini.schreibeZahl(einst::kSpielscheineDateienanzahl.abschnitt, einst::kSpielscheineDateienanzahl.name, 1);
+    ini.schreibeText(einst::kSpielscheineDatei.abschnitt, einst::kSpielscheineDatei.name(1), "/b/neu.kv13");
     EXPECT_EQ(dateiInhalt(pfad),
               "; Einstellungen\nlose=1\n\n[Fenster]\nHaupt-Left=10\n; Position des Eingabefensters\n"
               "Eingabe-Left=20\n\n\n[Spieltag]\nDatei=/a/plan.sp13\nunsinn ohne Gleichheitszeichen\n"
@@ -290,7 +296,7 @@ TEST(IniDatei, FehlgeschlagenesSchreibenAendertNichts) {
     const std::string alt = "[Fenster]\nHaupt-Left=1\n[Spielscheine]\nDatei1=/x\n";
     test::pruefeFehlschlagAendertNichts(
         [](const std::string& pfad) {
-            IniDatei(pfad).schreibeZahl(einst::kFenster, einst::kHauptLeft, 12345);
+            IniDatei(pfad).schreibeZahl(einst::kHauptLeft.abschnitt, einst::kHauptLeft.name, 12345);
         },
         alt);
     test::pruefeFehlschlagAendertNichts(

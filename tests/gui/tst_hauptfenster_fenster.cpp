@@ -15,10 +15,10 @@
 
 #include "GuiHilfen.h"
 #include "TestUmgebung.h"
+#include "common/UpDown.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
-#include "main/UpDown.h"
 #include "settings/IniDatei.h"
 
 using namespace kv;
@@ -78,13 +78,13 @@ void TestFenster::menuesUndWerkzeugleiste() {
              (QStringList{"Tippschein(e) öffnen...", "-", "Gesondert gespeicherte Spielstände öffnen...",
                           "Spielstände gesondert speichern...",
                           "Automatisch gespeicherte Spielstände einlesen ", "-", "&Beenden"}));
-    QCOMPARE(texte(w.menueExtras()), (QStringList{"&Kalender", "Taschen&rechner", "-"}));
+    QCOMPARE(texte(w.menueExtras()), (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "-"}));
     QCOMPARE(texte(w.menueHilfe()),
              (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "-", "Programm-&Info"}));
-    QCOMPARE(knoepfe(w.PTool()),
-             (QStringList{"BClose", "BGZdirekt1", "BCalc", "BKal", "bsSkinSpeedButton6", "Label10"}));
-    // commands of later windows are not there at all
-    for (const char* name : {"BEingabe", "BSys", "BDruck", "bsSkinSpeedButton1", "BUpdate"})
+    QCOMPARE(knoepfe(w.PTool()), (QStringList{"BClose", "BGZdirekt1", "bsSkinSpeedButton1", "BCalc", "BKal",
+                                              "bsSkinSpeedButton6", "Label10"}));
+    // commands of windows not yet made known are not there at all
+    for (const char* name : {"BEingabe", "BSys", "BDruck", "BUpdate"})
         QVERIFY(!w.findChild<QWidget*>(QString::fromLatin1(name)));
     // "Beenden" closes the window after saving
     aktion(w, "Beenden1")->trigger();
@@ -93,19 +93,33 @@ void TestFenster::menuesUndWerkzeugleiste() {
     welt.dialoge().pruefen();
 }
 
+// A window made known later finds its places; the table keeps the order of
+// the places whatever the order of the commands.
 void TestFenster::befehleSpaeterFenster() {
     TestUmgebung welt;
     TFMain& w = welt.starten();
-    auto* update = new QAction(QStringLiteral("&Update-Prüfung"), &w);
-    auto* drucken = new QAction(QStringLiteral("Tippschein(e) drucken..."), &w);
-    auto* normal = new QAction(QStringLiteral("Neuen Normalschein eingeben..."), &w);
-    auto* system = new QAction(QStringLiteral("Neuen Systemschein eingeben..."), &w);
-    auto* transfer = new QAction(QStringLiteral("Transfer-Tool"), &w);
-    w.befehlHinzufuegen(TFMain::Befehl::UpdatePruefung, update);
-    w.befehlHinzufuegen(TFMain::Befehl::Systemschein, system);
-    w.befehlHinzufuegen(TFMain::Befehl::Drucken, drucken);
-    w.befehlHinzufuegen(TFMain::Befehl::TransferTool, transfer);
-    w.befehlHinzufuegen(TFMain::Befehl::Normalschein, normal);
+    ui::Befehlstabelle& t = w.kontext().befehle();
+    int gezeigt = 0;
+    auto befehl = [&](const char* name, const char* text, std::vector<ui::Menueplatz> menues,
+                      ui::Leistenplatz leiste, const char* knopf) {
+        ui::Befehl b;
+        b.name = name;
+        b.text = QString::fromUtf8(text);
+        b.menues = std::move(menues);
+        b.leiste = leiste;
+        b.knopf = knopf;
+        b.ausfuehren = [&gezeigt] { ++gezeigt; };
+        return b;
+    };
+    t.anmelden(befehl("UpdatePruefung1", "&Update-Prüfung",
+                      {ui::Menueplatz::ExtrasUpdate, ui::Menueplatz::HilfeUpdate}, ui::Leistenplatz::Update,
+                      "BUpdate"));
+    t.anmelden(befehl("Systemschein1", "Neuen Systemschein eingeben...", {ui::Menueplatz::DateiSystemschein},
+                      ui::Leistenplatz::Systemschein, "BSys"));
+    t.anmelden(befehl("Drucken1", "Tippschein(e) drucken...", {ui::Menueplatz::DateiDrucken},
+                      ui::Leistenplatz::Drucken, "BDruck"));
+    t.anmelden(befehl("Normalschein1", "Neuen Normalschein eingeben...", {ui::Menueplatz::DateiNormalschein},
+                      ui::Leistenplatz::Normalschein, "BEingabe"));
     QCOMPARE(texte(w.menueDatei()).mid(0, 5),
              (QStringList{"Tippschein(e) öffnen...", "Tippschein(e) drucken...",
                           "Neuen Normalschein eingeben...", "Neuen Systemschein eingeben...", "-"}));
@@ -116,6 +130,12 @@ void TestFenster::befehleSpaeterFenster() {
     QCOMPARE(knoepfe(w.PTool()),
              (QStringList{"BClose", "BEingabe", "BSys", "BDruck", "BGZdirekt1", "bsSkinSpeedButton1",
                           "BUpdate", "BCalc", "BKal", "bsSkinSpeedButton6", "Label10"}));
+    // the menu item, the tool button and the table's own door run the same command
+    aktion(w, "Drucken1")->trigger();
+    klicke(w.findChild<QToolButton*>(QStringLiteral("BSys")));
+    QVERIFY(t.ausfuehren(QStringLiteral("UpdatePruefung1")));
+    QVERIFY(!t.ausfuehren(QStringLiteral("GibtEsNicht")));
+    QCOMPARE(gezeigt, 3);
     welt.dialoge().pruefen();
 }
 

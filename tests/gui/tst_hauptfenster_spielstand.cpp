@@ -10,13 +10,13 @@
 
 #include "GuiHilfen.h"
 #include "TestUmgebung.h"
-#include "main/Farben.h"
-#include "main/Gitter.h"
+#include "common/Farben.h"
+#include "common/Gitter.h"
+#include "common/UpDown.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFGZEingabe.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
-#include "main/UpDown.h"
 #include "settings/IniDatei.h"
 
 using namespace kv;
@@ -76,7 +76,7 @@ void TestSpielstand::toreUndTendenzen() {
     tore(w, 4, 2, 1);
     QCOMPARE(w.frSpiel(4)->PHeim()->text(), QStringLiteral("2"));
     QCOMPARE(w.frSpiel(4)->PGast()->text(), QStringLiteral("1"));
-    QCOMPARE(w.zustand().spielstaende[3], (TSpielstand{2, 1, 0}));
+    QCOMPARE(w.zustand().spielstand(4), (TSpielstand{2, 1, 0}));
     QCOMPARE(gewinnreihe(w), QStringLiteral("0001000000000"));
     QCOMPARE(farbe(w.Ausgang(1, 4, 1)), hellGruen);
     QCOMPARE(farbe(w.Ausgang(1, 4, 2)), ui::neutral());
@@ -105,7 +105,7 @@ void TestSpielstand::toreUndTendenzen() {
     tore(w, 9, 0, 12);
     klicke(w.frSpiel(9)->Up2()->knopfHoch());
     klicke(w.frSpiel(9)->Up1()->knopfRunter());
-    QCOMPARE(w.zustand().spielstaende[8], (TSpielstand{0, 12, 0}));
+    QCOMPARE(w.zustand().spielstand(9), (TSpielstand{0, 12, 0}));
     QCOMPARE(w.frSpiel(9)->PGast()->text(), QStringLiteral("12"));
     welt.dialoge().pruefen();
 }
@@ -116,7 +116,7 @@ void TestSpielstand::beendetUmschalten() {
     beenden(w, 4);
     QVERIFY(!w.frSpiel(4)->Pups()->isVisible());
     QCOMPARE(w.frSpiel(4)->BRun()->property("bild").toInt(), 1);
-    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{1u << 3});
+    QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{1u << 3});
     QCOMPARE(farbe(w.Ausgang(2, 4, 2)), starkGruen);
     QCOMPARE(farbe(w.Ausgang(1, 4, 2)), starkRot);
     QCOMPARE(farbe(w.Ausgang(1, 5, 2)), hellRot);  // other matches still run
@@ -134,16 +134,16 @@ void TestSpielstand::allesZweimal() {
     QCOMPARE(w.BAlles()->property("bild").toInt(), 1);
     klicke(w.BAlles());
     QCOMPARE(w.BAlles()->property("bild").toInt(), 0);
-    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{0x1FFF});
+    QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{0x1FFF});
     for (int m = 1; m <= 13; ++m) {
         QVERIFY(!w.frSpiel(m)->Pups()->isVisible());
-        QCOMPARE(w.zustand().spielstaende[static_cast<std::size_t>(m - 1)].Beendet, std::uint8_t{1});
+        QCOMPARE(w.zustand().spielstand(m).Beendet, std::uint8_t{1});
         QCOMPARE(farbe(w.Ausgang(1, m, 2)), starkRot);
         QCOMPARE(farbe(w.Ausgang(2, m, 2)), starkGruen);
     }
     klicke(w.BAlles());
     QCOMPARE(w.BAlles()->property("bild").toInt(), 1);
-    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{0});
+    QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{0});
     for (int m = 1; m <= 13; ++m) {
         QVERIFY(w.frSpiel(m)->Pups()->isVisible());
         QCOMPARE(farbe(w.Ausgang(2, m, 2)), hellGruen);
@@ -161,11 +161,11 @@ void TestSpielstand::allesAufAnfang() {
     QCOMPARE(gewinnreihe(w), QStringLiteral("1200000000000"));
     klicke(w.findChild<QAbstractButton*>(QStringLiteral("BNull")));
     QCOMPARE(gewinnreihe(w), QStringLiteral("0000000000000"));
-    QVERIFY(!w.zustand().alleBeendet);
-    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{0});
+    QVERIFY(!w.zustand().alleBeendet());
+    QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{0});
     QCOMPARE(w.BAlles()->property("bild").toInt(), 1);
     for (int m = 1; m <= 13; ++m) {
-        QCOMPARE(w.zustand().spielstaende[static_cast<std::size_t>(m - 1)], (TSpielstand{0, 0, 0}));
+        QCOMPARE(w.zustand().spielstand(m), (TSpielstand{0, 0, 0}));
         QCOMPARE(w.frSpiel(m)->PHeim()->text(), QStringLiteral("0"));
         QVERIFY(w.frSpiel(m)->Pups()->isVisible());
         QCOMPARE(farbe(w.Ausgang(1, m, 2)), hellRot);
@@ -216,7 +216,7 @@ void TestSpielstand::spielstandDateien() {
     QCOMPARE(gewinnreihe(w), QStringLiteral("1000000000000"));
     QCOMPARE(w.frSpiel(1)->PHeim()->text(), QStringLiteral("2"));
     QVERIFY(!w.frSpiel(7)->Pups()->isVisible());
-    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{1u << 6});
+    QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{1u << 6});
     QCOMPARE(farbe(w.Ausgang(2, 7, 2)), starkGruen);
     QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("0"));
 
@@ -228,7 +228,7 @@ void TestSpielstand::spielstandDateien() {
     welt.dialoge().oeffnenAntwort({fuenf});
     aktion(w, "Spielsystemauswhlen1")->trigger();
     QCOMPARE(gewinnreihe(w), QStringLiteral("2000100000000"));
-    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{(1u << 4) | (1u << 6)});
+    QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{(1u << 4) | (1u << 6)});
     QCOMPARE(w.frSpiel(7)->PHeim()->text(), QStringLiteral("1"));
 
     // the automatic file: missing, then written by closing and read again
@@ -262,12 +262,12 @@ void TestSpielstand::spielstandDateiMitZuGrossenToren() {
     QVERIFY(!w.frSpiel(1)->Pups()->isVisible());
     QCOMPARE(w.frSpiel(1)->PHeim()->text(), QStringLiteral("2"));
     QCOMPARE(w.frSpiel(2)->PHeim()->text(), QStringLiteral("0"));
-    QCOMPARE(w.zustand().spielstaende[1], (TSpielstand{13, 12, 0}));
-    QCOMPARE(w.zustand().spielTendenz[1], std::uint8_t{1});
+    QCOMPARE(w.zustand().spielstand(2), (TSpielstand{13, 12, 0}));
+    QCOMPARE(w.zustand().tendenz(2), 1);
     // a later change stores what the controls show, and score and tendency agree again
     tore(w, 2, 12, 12);
     QCOMPARE(gewinnreihe(w), QStringLiteral("1000000000000"));
-    QCOMPARE(w.zustand().spielstaende[1], (TSpielstand{12, 12, 0}));
+    QCOMPARE(w.zustand().spielstand(2), (TSpielstand{12, 12, 0}));
     welt.dialoge().pruefen();
 }
 
@@ -298,11 +298,11 @@ void TestSpielstand::direkteEingabe() {
     for (int i = 1; i <= 13; ++i) klicke(gz->BGZ(i, 1));
     klicke(gz->findChild<QAbstractButton*>(QStringLiteral("bsSkinSpeedButton2")));
     QCOMPARE(gewinnreihe(w), QStringLiteral("1111111111111"));
-    QVERIFY(w.zustand().gewinnreiheDirekt);
+    QVERIFY(w.zustand().gewinnreiheDirekt());
     QVERIFY(gz->isVisible());
     QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("1"));
     QCOMPARE(farbe(w.Ausgang(1, 2, 1)), hellGruen);
-    QCOMPARE(w.zustand().spielstaende[1], (TSpielstand{0, 0, 0}));  // the scores stay
+    QCOMPARE(w.zustand().spielstand(2), (TSpielstand{0, 0, 0}));  // the scores stay
 
     // finishing match 7 brings back its score tendency only
     beenden(w, 7);
@@ -313,7 +313,7 @@ void TestSpielstand::direkteEingabe() {
     // the next goal change anywhere restores all 13 from the scores
     tore(w, 13, 0, 1);
     QCOMPARE(gewinnreihe(w), QStringLiteral("0000001000002"));
-    QVERIFY(!w.zustand().gewinnreiheDirekt);
+    QVERIFY(!w.zustand().gewinnreiheDirekt());
     QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("0"));
     welt.dialoge().pruefen();
 }
@@ -324,7 +324,7 @@ void TestSpielstand::direkteEingabeOhneSchein() {
     w.BGZdirektClick();
     ui::TFGZEingabe* gz = w.gzEingabe();
     for (int i = 1; i <= 13; ++i) gz->BLotAuswerten(100 * i + (i == 4 ? 3 : 1));
-    gz->bsSkinSpeedButton2Click();
+    gz->gewinnzahlenUebertragen();
     QCOMPARE(gewinnreihe(w), QStringLiteral("1112111111111"));
     QCOMPARE(farbe(w.Ausgang(1, 4, 3)), bernstein);
     QCOMPARE(farbe(w.Ausgang(1, 4, 2)), ui::neutral());
@@ -338,7 +338,8 @@ void TestSpielstand::gewinnzahlenFenster() {
     w.move(500, 120);
     w.BGZdirektClick();
     ui::TFGZEingabe* gz = w.gzEingabe();
-    QCOMPARE(gz->windowTitle(), QStringLiteral("Kalvendo 1.6.2.0"));
+    QCOMPARE(gz->windowTitle(),
+             QString::fromUtf8(kProgrammTitel) + QLatin1Char(' ') + QString::fromUtf8(kVersion));
     // nothing stored: left of the main window, top aligned with it
     QCOMPARE(gz->pos(), QPoint(500 - gz->frameGeometry().width(), 120));
     gz->BLotAuswerten(101);

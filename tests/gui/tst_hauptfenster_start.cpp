@@ -12,8 +12,8 @@
 
 #include "GuiHilfen.h"
 #include "TestUmgebung.h"
-#include "main/Farben.h"
-#include "main/Gitter.h"
+#include "common/Farben.h"
+#include "common/Gitter.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
@@ -44,7 +44,8 @@ void TestStart::ersterStart() {
     QVERIFY(!QFile::exists(welt.einstellungsdatei()));
 
     TFMain& w = welt.starten();
-    QCOMPARE(w.windowTitle(), QStringLiteral("Kalvendo 1.6.2.0"));
+    QCOMPARE(w.windowTitle(),
+             QString::fromUtf8(kProgrammTitel) + QLatin1Char(' ') + QString::fromUtf8(kVersion));
     QCOMPARE(w.pos(), QPoint(0, 0));
     QVERIFY(w.cbMerken()->isChecked());
     QVERIFY(w.cbMerken2()->isChecked());
@@ -106,7 +107,7 @@ void TestStart::neustartMitGemerktenDateienUndEnde() {
         tore(w, 1, 2, 1);
         tore(w, 4, 0, 3);
         klicke(w.BAlles());
-        QVERIFY(w.zustand().alleBeendet);
+        QVERIFY(w.zustand().alleBeendet());
         QCOMPARE(welt.dialoge().dateiDialoge().size(), 3);
         QCOMPARE(welt.dialoge().dateiDialoge()[0].titel, QStringLiteral("Spielschein-Datei einlesen"));
         QCOMPARE(welt.dialoge().dateiDialoge()[0].filter, QStringLiteral("Spielschein|*.kv13"));
@@ -134,8 +135,8 @@ void TestStart::neustartMitGemerktenDateienUndEnde() {
     QCOMPARE(w.frSpiel(4)->PGast()->text(), QStringLiteral("3"));
     QCOMPARE(gewinnreihe(w), QStringLiteral("1002000000000"));
     // "Ende": every match final, "Alles" in its second state
-    QVERIFY(w.zustand().alleBeendet);
-    QCOMPARE(w.zustand().beendeteSpiele, std::uint16_t{0x1FFF});
+    QVERIFY(w.zustand().alleBeendet());
+    QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{0x1FFF});
     QCOMPARE(w.BAlles()->property("bild").toInt(), 0);
     for (int m = 1; m <= 13; ++m) QVERIFY(!w.frSpiel(m)->Pups()->isVisible());
     // and the evaluation has run with all matches final

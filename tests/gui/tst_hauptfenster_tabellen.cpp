@@ -13,8 +13,8 @@
 
 #include "GuiHilfen.h"
 #include "TestUmgebung.h"
-#include "main/Farben.h"
-#include "main/Gitter.h"
+#include "common/Farben.h"
+#include "common/Gitter.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
@@ -226,7 +226,7 @@ void TestTabellen::leereDateien() {
     welt.dialoge().oeffnenAntwort({leer});
     klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen")));
     QCOMPARE(w.LDatei()->text(), QStringLiteral("Leer.kv13"));
-    QCOMPARE(w.zustand().linkerFelder, 0);
+    QCOMPARE(w.zustand().linkerFelder(), 0);
     QCOMPARE(w.Tippfeld(1)->LNr()->text(), QStringLiteral("Feld 1"));
     QVERIFY(!QFile::exists(welt.einstellungsdatei()));  // not remembered
 
@@ -314,14 +314,14 @@ void TestTabellen::zweiterLinkerSchein() {
              QStringLiteral("1"));
     QVERIFY(w.DateiEinlesen(welt.schein(QStringLiteral("Eins.kv13"), {reihe("1111111111111")})));
     QCOMPARE(w.zustand().scheinAnzahl(), 2);
-    QCOMPARE(w.zustand().linkerSchein, 1);
+    QCOMPARE(w.zustand().linkerSchein(), 1);
     QVERIFY(!w.Tippfeld(1)->LVEW()->isVisibleTo(w.Tippfeld(1)));
     QVERIFY(!w.Tippfeld(2)->LVEW()->isVisibleTo(w.Tippfeld(2)));
     QCOMPARE(farbe(w.Ausgang(2, 1, 1)), ui::neutral());
     QCOMPARE(farbe(w.Ausgang(3, 1, 2)), ui::neutral());
     QVERIFY(w.Tippfeld(2)->LTipps()->text().isEmpty());
     // the first slip counts nothing any more
-    QCOMPARE(w.zustand().slots[0]->schein.zeilen(), 0u);
+    QCOMPARE(w.zustand().slot(0).schein.zeilen(), 0u);
     QVERIFY(werte(w.Tippfeld(3)->G1()).join(QString()).isEmpty());
     welt.dialoge().pruefen();
 }
@@ -386,7 +386,7 @@ void TestTabellen::spielplan() {
     QCOMPARE(w.frSpiel(7)->LHeim()->text(), QStringLiteral("Heim7"));
     QCOMPARE(w.frSpiel(7)->LGast()->text(), QStringLiteral("Gast7"));
     for (int j : {1, 6, 12}) QCOMPARE(w.Tippfeld(j)->Spielfr(7)->toolTip(), QStringLiteral("Heim7 : Gast7"));
-    QVERIFY(w.zustand().spielplanGeladen);
+    QVERIFY(w.zustand().spielplanGeladen());
     const IniDatei ini(welt.einstellungsdatei().toStdString());
     QCOMPARE(QString::fromStdString(ini.leseText("Spieltag", "Datei", "")), fn);
 

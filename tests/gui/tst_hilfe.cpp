@@ -25,6 +25,7 @@
 #include "help/Hilfe.h"
 #include "main/TFInfo.h"
 #include "main/TFKal.h"
+#include "model/Records.h"
 
 using namespace kv::ui;
 
@@ -386,7 +387,8 @@ void TestHilfe::kalender() {
     QPointer<TFKal> kal = new TFKal(&haupt);
     QCOMPARE(kal->objectName(), QStringLiteral("FKal"));
     QVERIFY(kal->isWindow());
-    QCOMPARE(kal->windowTitle(), QStringLiteral("Kalvendo 1.6.2.0"));
+    QCOMPARE(kal->windowTitle(),
+             QString::fromUtf8(kv::kProgrammTitel) + QLatin1Char(' ') + QString::fromUtf8(kv::kVersion));
     auto* kalender = kal->findChild<QCalendarWidget*>();
     QVERIFY(kalender);
     QCOMPARE(kalender->firstDayOfWeek(), Qt::Monday);
@@ -417,7 +419,8 @@ void TestHilfe::programmInfo() {
     QStringList texte;
     for (const QLabel* l : info->findChildren<QLabel*>()) texte.append(l->text());
     QVERIFY2(texte.contains(QStringLiteral("Kalvendo")), qPrintable(texte.join(u'|')));
-    QVERIFY2(texte.contains(QStringLiteral("Version 1.6.2.0")), qPrintable(texte.join(u'|')));
+    QVERIFY2(texte.contains(QStringLiteral("Version ") + QString::fromUtf8(kv::kVersion)),
+             qPrintable(texte.join(u'|')));
     auto* schliessen = info->findChild<QPushButton*>(QStringLiteral("BClose"));
     QVERIFY(schliessen);
     QCOMPARE(schliessen->text(), QStringLiteral("Schließen"));

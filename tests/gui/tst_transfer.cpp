@@ -21,9 +21,10 @@
 #include <memory>
 
 #include "TestUmgebung.h"
+#include "common/Fenster.h"
 #include "common/Uebersetzung.h"
+#include "common/UpDown.h"
 #include "main/TFMain.h"
-#include "main/UpDown.h"
 #include "model/Spielscheindatei.h"
 #include "transfer/TFTransfer.h"
 #include "transfer/Tabellenoeffner.h"
@@ -127,8 +128,10 @@ class TstTransfer : public QObject {
 
     void init() {
         umgebung_ = std::make_unique<TestUmgebung>();
-        ui::TFMain& haupt = umgebung_->starten();
-        tool_ = ui::transferToolEinrichten(haupt);
+        umgebung_->starten();
+        // the program makes the transfer tool at start-up, hidden
+        tool_ = qobject_cast<TFTransfer*>(ui::fensterSuchen(QStringLiteral("FTransfer")));
+        QVERIFY(tool_);
     }
 
     void cleanup() {
@@ -267,8 +270,8 @@ class TstTransfer : public QObject {
         haupt.BOpenClick();
         QCOMPARE(haupt.LDatei()->text(), QStringLiteral("transfer.kv13"));
         const Programmzustand& z = haupt.zustand();
-        QVERIFY(z.linkerSchein >= 0);
-        const Schein& s = z.slots[static_cast<std::size_t>(z.linkerSchein)]->schein;
+        QVERIFY(z.linkerSchein() >= 0);
+        const Schein& s = z.slot(z.linkerSchein()).schein;
         QCOMPARE(s.feldAnzahl(), std::size_t{3});
         for (std::size_t i = 0; i < reihen.size(); ++i)
             QCOMPARE(QString::fromStdString(reiheZiffern(s.reihe(i + 1))), QString::fromLatin1(reihen[i]));

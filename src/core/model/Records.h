@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Version.h"
 #include "model/Tipp.h"
 
 namespace kv {
@@ -71,8 +72,6 @@ using TendenzWerte = std::array<TTendenzWert, kSpiele>;
 // Paragraph break: joins the two sentences of a two-part message.
 inline constexpr const char* kAbsatz = "\r\r";
 
-inline constexpr const char* kProgrammTitel = "Kalvendo";
-inline constexpr const char* kVersion = "1.6.2.0";
 inline constexpr const char* kEinstellungsdatei = "Einstellungen.ini";
 inline constexpr const char* kSpielstandDatei = "Spielstaende.spst";
 inline constexpr std::array<const char*, 4> Gewinnklassen = {"I", "II", "III", "IV"};

@@ -17,16 +17,13 @@ std::optional<Druckmeldung> Druckfenster::FormShow(const IniDatei& ini) {
     try {
         if (!ini.existiert()) return std::nullopt;
         for (int g = 1; g <= kZusatzspiele; ++g)
-            optionen.zusatzJa[static_cast<std::size_t>(g - 1)] =
-                ini.leseBool(einst::kDruck, einst::druckZusatz(g), einst::kDruckZusatzVorgabe);
-        optionen.nrDrucken = ini.leseBool(einst::kDruck, einst::kDruckScheinNr, einst::kDruckScheinNrVorgabe);
-        optionen.fragen = ini.leseBool(einst::kDruck, einst::kDruckFragen, einst::kDruckFragenVorgabe);
+            optionen.zusatzJa[static_cast<std::size_t>(g - 1)] = lese(ini, einst::kDruckZusatz, g);
+        optionen.nrDrucken = lese(ini, einst::kDruckScheinNr);
+        optionen.fragen = lese(ini, einst::kDruckFragen);
         std::optional<Druckmeldung> meldung;
-        const std::string format =
-            ini.leseText(einst::kDruck, einst::kDruckFormatdatei, einst::kDruckFormatdateiVorgabe);
+        const std::string format = lese(ini, einst::kDruckFormatdatei);
         if (!format.empty() && dateiExistiert(format)) meldung = kalibrierung.FormatEinlesen(format);
-        kalibrierung.setzeAnordnung(
-            ini.leseZahl(einst::kDruck, einst::kDruckReihen, einst::kDruckReihenVorgabe));
+        kalibrierung.setzeAnordnung(lese(ini, einst::kDruckReihen));
         return meldung;
     } catch (const DateiFehler& e) {
         return dateiMeldung(e);
@@ -34,18 +31,17 @@ std::optional<Druckmeldung> Druckfenster::FormShow(const IniDatei& ini) {
 }
 
 void Druckfenster::FormCloseQuery(IniDatei& ini) const {
-    ini.schreibeZahl(einst::kDruck, einst::kDruckReihen, kalibrierung.anordnung());
+    schreibe(ini, einst::kDruckReihen, kalibrierung.anordnung());
     for (int g = 1; g <= kZusatzspiele; ++g)
-        ini.schreibeBool(einst::kDruck, einst::druckZusatz(g),
-                         optionen.zusatzJa[static_cast<std::size_t>(g - 1)]);
-    ini.schreibeBool(einst::kDruck, einst::kDruckScheinNr, optionen.nrDrucken);
-    ini.schreibeBool(einst::kDruck, einst::kDruckFragen, optionen.fragen);
+        schreibe(ini, einst::kDruckZusatz, g, optionen.zusatzJa[static_cast<std::size_t>(g - 1)]);
+    schreibe(ini, einst::kDruckScheinNr, optionen.nrDrucken);
+    schreibe(ini, einst::kDruckFragen, optionen.fragen);
 }
 
 std::optional<Druckmeldung> Druckfenster::scheinformatOeffnen(const std::string& pfad, IniDatei& ini) {
     if (auto m = kalibrierung.FormatEinlesen(pfad)) return m;
     try {
-        ini.schreibeText(einst::kDruck, einst::kDruckFormatdatei, pfad);
+        schreibe(ini, einst::kDruckFormatdatei, pfad);
     } catch (const DateiFehler& e) {
         return dateiMeldung(e);
     }
@@ -55,8 +51,7 @@ std::optional<Druckmeldung> Druckfenster::scheinformatOeffnen(const std::string&
 std::optional<Druckmeldung> Druckfenster::scheinformatSpeichern(const std::string& pfad, IniDatei& ini) {
     if (auto m = kalibrierung.speichern(pfad)) return m;
     try {
-        if (ini.leseText(einst::kDruck, einst::kDruckFormatdatei, "").empty())
-            ini.schreibeText(einst::kDruck, einst::kDruckFormatdatei, pfad);
+        if (lese(ini, einst::kDruckFormatdatei).empty()) schreibe(ini, einst::kDruckFormatdatei, pfad);
     } catch (const DateiFehler& e) {
         return dateiMeldung(e);
     }

@@ -12,8 +12,10 @@
 // a file it could not read).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kv {
 
@@ -50,6 +52,44 @@ class IniDatei {
     void schreibeWert(std::string_view abschnitt, std::string_view schluessel, std::string_view roh);
 
     std::string pfad_;
+};
+
+// Many keys in one operation: the file is read once when the session begins
+// and written once, atomically, by speichern() (only when something changed).
+// Reads see the session's own writes; names, values and errors follow the
+// rules of IniDatei. A file that exists but cannot be read throws DateiFehler
+// when the session begins.
+class IniSitzung {
+  public:
+    explicit IniSitzung(std::string pfad);
+    ~IniSitzung();
+    IniSitzung(IniSitzung&&) noexcept;
+    IniSitzung& operator=(IniSitzung&&) noexcept;
+
+    // Whether the file existed when the session began (or was written since).
+    bool existiert() const;
+    bool geaendert() const;
+    const std::string& pfad() const;
+
+    int leseZahl(std::string_view abschnitt, std::string_view schluessel, int vorgabe) const;
+    bool leseBool(std::string_view abschnitt, std::string_view schluessel, bool vorgabe) const;
+    std::string leseText(std::string_view abschnitt, std::string_view schluessel,
+                         std::string_view vorgabe) const;
+    bool enthaeltSchluessel(std::string_view abschnitt, std::string_view schluessel) const;
+    // Names of the section's keys as written, over all its occurrences, in file order.
+    std::vector<std::string> schluesselNamen(std::string_view abschnitt) const;
+
+    void schreibeZahl(std::string_view abschnitt, std::string_view schluessel, int wert);
+    void schreibeBool(std::string_view abschnitt, std::string_view schluessel, bool wert);
+    void schreibeText(std::string_view abschnitt, std::string_view schluessel, std::string_view wert);
+    void loescheAbschnitt(std::string_view abschnitt);
+
+    // Writes the file when something changed since it was read or last saved.
+    void speichern();
+
+  private:
+    struct Daten;
+    std::unique_ptr<Daten> d_;
 };
 
 }  // namespace kv

@@ -1,5 +1,7 @@
 #include "common/Rechner.h"
 
+#include "common/Symbole.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -20,6 +22,19 @@ bool rechnerStarten() {
         if (QProcess::startDetached(pfad, QStringList())) return true;
     }
     return false;
+}
+
+Befehl rechnerBefehl() {
+    Befehl b;
+    b.name = "Taschenrechner1";
+    b.text = QStringLiteral("Taschen&rechner");
+    b.symbol = symbol::rechner();
+    b.menues = {Menueplatz::ExtrasRechner};
+    b.leiste = Leistenplatz::Rechner;
+    b.knopf = "BCalc";
+    b.leistentext = QStringLiteral("Rechner");
+    b.ausfuehren = [] { rechnerStarten(); };
+    return b;
 }
 
 }  // namespace kv::ui

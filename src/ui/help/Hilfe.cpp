@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "common/Fenster.h"
+#include "common/Symbole.h"
 #include "help/HilfeFenster.h"
 #include "help/HilfeSeiten.h"
 
@@ -37,25 +39,41 @@ HilfeFenster* fenster(QWidget* eltern) {
     return gFenster;
 }
 
-void zeigen(HilfeFenster* f) {
-    if (f->isMinimized()) f->showNormal();
-    f->show();
-    f->raise();
-    f->activateWindow();
-}
-
 }  // namespace
 
 void hilfeZeigen(QWidget* eltern, int kontext) {
     HilfeFenster* f = fenster(eltern);
     f->zeigeSeite(hilfeSeiteZuKontext(kontext, eltern ? eltern->window()->objectName() : QString()));
-    zeigen(f);
+    zeigenUndHeben(f);
 }
 
 void hilfeSuchen(QWidget* eltern) {
     HilfeFenster* f = fenster(eltern);
     f->zeigeSuche();
-    zeigen(f);
+    zeigenUndHeben(f);
+}
+
+Befehl hilfeInhaltBefehl(QWidget* fenster) {
+    Befehl b;
+    b.name = "Inhalt1";
+    b.text = QStringLiteral("&Inhalt");
+    b.symbol = symbol::hilfe();
+    b.menues = {Menueplatz::HilfeInhalt};
+    b.leiste = Leistenplatz::Hilfe;
+    b.knopf = "bsSkinSpeedButton6";
+    b.leistentext = QStringLiteral("Hilfe");
+    b.taste = QKeySequence(Qt::Key_F1);
+    b.ausfuehren = [fenster] { hilfeZeigen(fenster, kHilfeHauptfenster); };
+    return b;
+}
+
+Befehl hilfeSuchenBefehl(QWidget* fenster) {
+    Befehl b;
+    b.name = "InHilfesuchen1";
+    b.text = QStringLiteral("In Hilfe &suchen...");
+    b.menues = {Menueplatz::HilfeSuchen};
+    b.ausfuehren = [fenster] { hilfeSuchen(fenster); };
+    return b;
 }
 
 }  // namespace kv::ui

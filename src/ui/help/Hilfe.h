@@ -2,6 +2,8 @@
 // window that opens at a context number or at its search page.
 #pragma once
 
+#include "common/Befehle.h"
+
 class QWidget;
 
 namespace kv::ui {
@@ -23,5 +25,10 @@ void hilfeZeigen(QWidget* eltern, int kontext);
 
 // Shows the help window at its full-text search page with an empty query.
 void hilfeSuchen(QWidget* eltern);
+
+// The commands "&Inhalt" (menu "&Hilfe", tool bar, F1 in the main window) and
+// "In Hilfe &suchen..." for the window `fenster` (the main window).
+Befehl hilfeInhaltBefehl(QWidget* fenster);
+Befehl hilfeSuchenBefehl(QWidget* fenster);
 
 }  // namespace kv::ui

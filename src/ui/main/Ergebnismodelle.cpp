@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "main/Farben.h"
+#include "common/Farben.h"
 
 namespace kv::ui {
 
@@ -19,7 +19,7 @@ int sichtbar(std::uint64_t n) {
 
 ReihenModell::ReihenModell(const Programmzustand& zustand, std::size_t slot, QObject* eltern)
     : KopfModell(eltern), zustand_(&zustand), slot_(slot), zeilen_(0), fm_(QFont()) {
-    zeilen_ = sichtbar(slot_ < zustand.slots.size() ? this->slot().schein.zeilen() : 0);
+    zeilen_ = sichtbar(static_cast<int>(slot_) < zustand.scheinAnzahl() ? this->slot().schein.zeilen() : 0);
 }
 
 int ReihenModell::rowCount(const QModelIndex& p) const {
@@ -62,7 +62,7 @@ QVariant ReihenModell::data(const QModelIndex& i, int role) const {
             const int tipp = t.tippSpalte(zeile, spalte);
             if (tipp == 0) return {};
             const int ergebnis = s.auswertung->lage().gewinnreihe[static_cast<std::size_t>(spalte - 1)];
-            const bool beendet = (zustand_->beendeteSpiele >> (spalte - 1)) & 1u;
+            const bool beendet = zustand_->istBeendet(spalte);
             return farbeVon(reihenzellenFarbe(tipp, ergebnis, beendet));
         }
         case Qt::TextAlignmentRole:
@@ -83,14 +83,14 @@ ChancenModell::ChancenModell(const Programmzustand& zustand, std::size_t slot, Q
 QVariant ChancenModell::data(const QModelIndex& i, int role) const {
     if (!i.isValid()) return {};
     if (role != Qt::DisplayRole) return weisseZelle(role);
-    const Scheinslot& s = *zustand_->slots[slot_];
+    const Scheinslot& s = zustand_->slot(static_cast<int>(slot_));
     if (!s.auswertung) return QString();
     const std::uint64_t n = s.auswertung->chancenEintrag(i.column(), static_cast<std::uint64_t>(i.row()) + 1);
     return n ? QString::number(n) : QString();
 }
 
 void ChancenModell::aktualisieren() {
-    const Scheinslot& s = *zustand_->slots[slot_];
+    const Scheinslot& s = zustand_->slot(static_cast<int>(slot_));
     const int neu = std::max(1, sichtbar(s.auswertung ? s.auswertung->maxK() : 0));
     if (neu > zeilen_) {
         beginInsertRows({}, zeilen_, neu - 1);

@@ -7,9 +7,9 @@
 
 #include <array>
 
+#include "common/Gitter.h"
 #include "evaluation/Programmzustand.h"
 #include "evaluation/Reihentabelle.h"
-#include "main/Gitter.h"
 
 namespace kv::ui {
 
@@ -34,7 +34,7 @@ class ReihenModell : public KopfModell {
     Reihentabelle tabelle() const;
 
   private:
-    const Scheinslot& slot() const { return *zustand_->slots[slot_]; }
+    const Scheinslot& slot() const { return zustand_->slot(static_cast<int>(slot_)); }
     QString gepolstert(const std::string& text, int w) const;
 
     const Programmzustand* zustand_;

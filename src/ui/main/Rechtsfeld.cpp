@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "main/Farben.h"
+#include "common/Farben.h"
 
 namespace kv::ui {
 

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "main/Farben.h"
-#include "main/Gitter.h"
+#include "common/Farben.h"
+#include "common/Gitter.h"
 #include "model/Records.h"
 
 namespace kv::ui {

@@ -10,16 +10,19 @@
 #include <algorithm>
 
 #include "common/Dialoge.h"
+#include "common/Fenster.h"
+#include "common/Programmkontext.h"
+#include "common/Symbole.h"
 #include "help/Hilfe.h"
 #include "model/Records.h"
 #include "settings/Einstellungen.h"
-#include "settings/IniDatei.h"
 
 namespace kv::ui {
 
 namespace {
 constexpr int kKnopfB = 36;
 constexpr int kKnopfH = 24;
+const Fensterposition kPosition(einst::kGZEingabeLeft, einst::kGZEingabeTop);
 }  // namespace
 
 TBGZ::TBGZ(const QString& text, QWidget* eltern) : QPushButton(text, eltern) {
@@ -55,11 +58,10 @@ TBGZNr::TBGZNr(const QString& text, QWidget* eltern) : QLabel(text, eltern) {
     setPalette(p);
 }
 
-TFGZEingabe::TFGZEingabe(const QString& datenordner, QWidget* haupt)
-    : QWidget(haupt, Qt::Window), ini_(datenordner + QString::fromUtf8(kEinstellungsdatei)), haupt_(haupt) {
+TFGZEingabe::TFGZEingabe(Programmkontext& kontext)
+    : QWidget(kontext.hauptfenster(), Qt::Window), kontext_(kontext) {
     setObjectName(QStringLiteral("FGZEingabe"));
-    setWindowTitle(
-        QStringLiteral("%1 %2").arg(QString::fromUtf8(kProgrammTitel), QString::fromUtf8(kVersion)));
+    setWindowTitle(titelMitVersion());
 
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 8);
@@ -121,9 +123,9 @@ TFGZEingabe::TFGZEingabe(const QString& datenordner, QWidget* haupt)
     setFixedSize(std::max(PPuf->width() + 22, uebertragen->sizeHint().width() + 16), PPuf->height() + 110);
 
     connect(BClose, &QToolButton::clicked, this, &QWidget::close);
-    connect(uebertragen, &QPushButton::clicked, this, &TFGZEingabe::bsSkinSpeedButton2Click);
+    connect(uebertragen, &QPushButton::clicked, this, &TFGZEingabe::gewinnzahlenUebertragen);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { hilfeZeigen(this, kHilfeGewinnzahlen); });
+    connect(f1, &QShortcut::activated, this, [this] { kontext_.hilfe(this, kHilfeGewinnzahlen); });
 }
 
 TBGZ* TFGZEingabe::BGZ(int spiel, int spalte) const {
@@ -144,7 +146,7 @@ void TFGZEingabe::BLotAuswerten(int tag) {
     for (int c = 1; c <= 3; ++c) BGZ(i, c)->setzeGewaehlt(c == j);
 }
 
-void TFGZEingabe::bsSkinSpeedButton2Click() {
+void TFGZEingabe::gewinnzahlenUebertragen() {
     std::array<std::uint8_t, 13> reihe{};
     for (int i = 0; i < 13; ++i) {
         if (eingabe_[static_cast<std::size_t>(i)] == 0) {
@@ -155,35 +157,40 @@ void TFGZEingabe::bsSkinSpeedButton2Click() {
         }
         reihe[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(eingabe_[static_cast<std::size_t>(i)]);
     }
-    Q_EMIT uebertragen(reihe);
+    // the next goal change in the score panel brings back the score tendencies
+    kontext_.zustand().gewinnreiheDirektSetzen(reihe);
+    kontext_.zustand().gewinnauswertung();
 }
 
 void TFGZEingabe::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
-    int links = einst::kGZEingabeLeftVorgabe;
-    int oben = einst::kGZEingabeTopVorgabe;
-    try {
-        const IniDatei ini(ini_.toStdString());
-        links = ini.leseZahl(einst::kFenster, einst::kGZEingabeLeft, einst::kGZEingabeLeftVorgabe);
-        oben = ini.leseZahl(einst::kFenster, einst::kGZEingabeTop, einst::kGZEingabeTopVorgabe);
-    } catch (const std::exception&) {
-        // an unreadable settings file leaves the window at its default place
-    }
-    if (links == 0) links = std::max(0, (haupt_ ? haupt_->x() : 0) - frameGeometry().width());
-    if (oben == 0) oben = haupt_ ? haupt_->y() : 0;
-    move(links, oben);
+    QPoint p = kPosition.lesen(kontext_.einstellungsdatei());
+    const QWidget* haupt = kontext_.hauptfenster();
+    // 0 means "not stored": beside the main window, at its top
+    if (p.x() == 0) p.setX(std::max(0, (haupt ? haupt->x() : 0) - frameGeometry().width()));
+    if (p.y() == 0) p.setY(haupt ? haupt->y() : 0);
+    Fensterposition::platzieren(this, p);
 }
 
 void TFGZEingabe::closeEvent(QCloseEvent* e) {
-    try {
-        IniDatei ini(ini_.toStdString());
-        ini.schreibeZahl(einst::kFenster, einst::kGZEingabeLeft, x());
-        ini.schreibeZahl(einst::kFenster, einst::kGZEingabeTop, y());
-    } catch (const std::exception& f) {
-        dialoge().fehler(this, QString::fromStdString(f.what()));
-    }
+    kPosition.schreiben(kontext_.einstellungsdatei(), this);
     e->accept();
+}
+
+Befehl gewinnzahlenBefehl(Programmkontext& kontext) {
+    Befehl b;
+    b.name = "Gewinnzahlen1";
+    b.text = QStringLiteral("Gewinnzahlen direkt eingeben");
+    b.symbol = symbol::gewinnzahlen();
+    b.leiste = Leistenplatz::Gewinnzahlen;
+    b.knopf = "BGZdirekt1";
+    b.leistentext = QStringLiteral("Gewinnzahlen");
+    b.ausfuehren = [&kontext] {
+        fensterOeffnen<TFGZEingabe>(QStringLiteral("FGZEingabe"),
+                                    [&kontext] { return new TFGZEingabe(kontext); });
+    };
+    return b;
 }
 
 }  // namespace kv::ui

@@ -10,7 +10,11 @@
 #include <array>
 #include <cstdint>
 
+#include "common/Befehle.h"
+
 namespace kv::ui {
+
+class Programmkontext;
 
 // A button of one tendency: 36 x 24, black bold caption.
 class TBGZ : public QPushButton {
@@ -34,8 +38,8 @@ class TBGZNr : public QLabel {
 class TFGZEingabe : public QWidget {
     Q_OBJECT
   public:
-    // `haupt`: the main window the window places itself beside.
-    TFGZEingabe(const QString& datenordner, QWidget* haupt);
+    // Belongs to the main window of `kontext` and places itself beside it.
+    explicit TFGZEingabe(Programmkontext& kontext);
 
     // The entered value of match 1..13: 0 = nothing chosen, else column 1..3.
     int eingabe(int spiel) const { return eingabe_[static_cast<std::size_t>(spiel - 1)]; }
@@ -43,22 +47,22 @@ class TFGZEingabe : public QWidget {
 
     // Chooses or un-chooses column (tag mod 100) of match (tag div 100).
     void BLotAuswerten(int tag);
-    // "Gewinnzahlen übertragen".
-    void bsSkinSpeedButton2Click();
-
-  Q_SIGNALS:
-    // The complete row, columns 1..3 of matches 1..13.
-    void uebertragen(const std::array<std::uint8_t, 13>& reihe);
+    // "Gewinnzahlen übertragen" (bsSkinSpeedButton2): the complete row
+    // becomes the winning row of the program and is evaluated.
+    void gewinnzahlenUebertragen();
 
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    QString ini_;
-    QWidget* haupt_;
+    Programmkontext& kontext_;
     std::array<int, 13> eingabe_{};
     std::array<TBGZ*, 39> knoepfe_{};
 };
+
+// The command "Gewinnzahlen direkt eingeben" (tool bar): shows the window,
+// made on first use.
+Befehl gewinnzahlenBefehl(Programmkontext& kontext);
 
 }  // namespace kv::ui

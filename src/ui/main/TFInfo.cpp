@@ -8,6 +8,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "common/Fenster.h"
+#include "common/Programmkontext.h"
 #include "help/Hilfe.h"
 #include "model/Records.h"
 
@@ -51,6 +53,18 @@ TFInfo::TFInfo(QWidget* parent) : QDialog(parent) {
     connect(hilfe, &QShortcut::activated, this, [this] { hilfeZeigen(this, kHilfeProgrammInfo); });
 
     setFixedSize(sizeHint().expandedTo(QSize(280, 0)));
+}
+
+Befehl infoBefehl(Programmkontext& kontext) {
+    Befehl b;
+    b.name = "ProgrammInfo1";
+    b.text = QStringLiteral("Programm-&Info");
+    b.menues = {Menueplatz::HilfeInfo};
+    b.ausfuehren = [&kontext] {
+        fensterOeffnen<TFInfo>(QStringLiteral("FInfo"),
+                               [&kontext] { return new TFInfo(kontext.hauptfenster()); });
+    };
+    return b;
 }
 
 }  // namespace kv::ui

@@ -4,12 +4,19 @@
 
 #include <QDialog>
 
+#include "common/Befehle.h"
+
 namespace kv::ui {
+
+class Programmkontext;
 
 class TFInfo : public QDialog {
     Q_OBJECT
   public:
     explicit TFInfo(QWidget* parent = nullptr);
 };
+
+// The command "Programm-&Info" (menu "&Hilfe").
+Befehl infoBefehl(Programmkontext& kontext);
 
 }  // namespace kv::ui

@@ -8,14 +8,16 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "common/Fenster.h"
+#include "common/Programmkontext.h"
+#include "common/Symbole.h"
 #include "help/Hilfe.h"
-#include "model/Records.h"
 
 namespace kv::ui {
 
 TFKal::TFKal(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FKal"));
-    setWindowTitle(QString::fromUtf8(kProgrammTitel) + QLatin1Char(' ') + QString::fromUtf8(kVersion));
+    setWindowTitle(titelMitVersion());
 
     kalender_ = new QCalendarWidget(this);
     kalender_->setObjectName(QStringLiteral("Kalender"));
@@ -39,6 +41,22 @@ TFKal::TFKal(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(hilfe, &QShortcut::activated, this, [this] { hilfeZeigen(this, kHilfeKalender); });
 
     setFixedSize(sizeHint());
+}
+
+Befehl kalenderBefehl(Programmkontext& kontext) {
+    Befehl b;
+    b.name = "Kalender1";
+    b.text = QStringLiteral("&Kalender");
+    b.symbol = symbol::kalender();
+    b.menues = {Menueplatz::ExtrasKalender};
+    b.leiste = Leistenplatz::Kalender;
+    b.knopf = "BKal";
+    b.leistentext = QStringLiteral("Kalender");
+    b.ausfuehren = [&kontext] {
+        fensterOeffnen<TFKal>(
+            QStringLiteral("FKal"), [&kontext] { return new TFKal(kontext.hauptfenster()); }, false);
+    };
+    return b;
 }
 
 }  // namespace kv::ui

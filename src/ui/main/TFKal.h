@@ -4,10 +4,14 @@
 
 #include <QWidget>
 
+#include "common/Befehle.h"
+
 class QCalendarWidget;
 class QPushButton;
 
 namespace kv::ui {
+
+class Programmkontext;
 
 class TFKal : public QWidget {
     Q_OBJECT
@@ -20,5 +24,9 @@ class TFKal : public QWidget {
     QCalendarWidget* kalender_;
     QPushButton* BClose_;
 };
+
+// The command "&Kalender" (menu "&Extras", tool bar): shows the calendar,
+// made on first use; it is not brought to the front.
+Befehl kalenderBefehl(Programmkontext& kontext);
 
 }  // namespace kv::ui

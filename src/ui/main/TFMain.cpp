@@ -21,64 +21,20 @@
 
 #include <algorithm>
 
-#include "main/Farben.h"
+#include "common/Farben.h"
+#include "common/Fenster.h"
+#include "common/Symbole.h"
+#include "common/UpDown.h"
 #include "main/Rechtsfeld.h"
-#include "main/Symbole.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFGZEingabe.h"
 #include "main/TFfrErg.h"
 #include "main/TFfrGrid.h"
-#include "main/UpDown.h"
 #include "model/Records.h"
 
 namespace kv::ui {
 
 namespace {
-
-// Places in the menus and the tool bar, in their order. Commands of later
-// parts have a place before they have an action.
-enum Platzschluessel {
-    kOeffnen,
-    kDrucken,
-    kNormalschein,
-    kSystemschein,
-    kTrennerDatei1,
-    kSpielstaendeOeffnen,
-    kSpielstaendeSpeichern,
-    kSpielstaendeAuto,
-    kTrennerDatei2,
-    kBeenden,
-    kKalender,
-    kRechner,
-    kTransfer,
-    kTrennerExtras,
-    kUpdate,
-    kInhalt,
-    kSuchen,
-    kTrennerHilfe1,
-    kUpdateHilfe,
-    kTrennerHilfe2,
-    kInfo,
-    kLeisteBeenden,
-    kLeisteNormalschein,
-    kLeisteSystemschein,
-    kLeisteDrucken,
-    kLeisteGewinnzahlen,
-    kLeisteTransfer,
-    kLeisteUpdate,
-    kLeisteRechner,
-    kLeisteKalender,
-    kLeisteAbstand,
-    kLeisteHilfe,
-    kLeisteHinweis,
-};
-
-QFont schrift(const QWidget* w, int pixel, bool fett) {
-    QFont f = w->font();
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
 
 QLabel* hinweis(const QString& text, QWidget* eltern, int pixel = 10, bool fett = false) {
     auto* l = new QLabel(text, eltern);
@@ -114,19 +70,19 @@ QWidget* dateiKasten(const char* name, QLabel*& label, const char* labelName, in
 
 }  // namespace
 
-TFMain::TFMain(const QString& datenordner, QWidget* eltern) : QMainWindow(eltern), datenordner_(datenordner) {
+TFMain::TFMain(Programmkontext& kontext, QWidget* eltern)
+    : QMainWindow(eltern), kontext_(kontext), zustand_(kontext.zustand()) {
     setObjectName(QStringLiteral("FMain"));
+    kontext_.setzeHauptfenster(this);
     FormCreate();
+    const Zustandsmelder& m = kontext_.melder();
+    connect(&m, &Zustandsmelder::spieleGeaendert, this, &TFMain::spieleZeichnen);
+    connect(&m, &Zustandsmelder::linkerScheinGeaendert, this, &TFMain::linkenScheinZeichnen);
+    connect(&m, &Zustandsmelder::ausgewertet, this, &TFMain::auswertungZeichnen);
+    connect(&m, &Zustandsmelder::begegnungenGeaendert, this, &TFMain::begegnungenZeichnen);
 }
 
 TFMain::~TFMain() = default;
-
-QString TFMain::einstellungsdatei() const {
-    return datenordner_ + QString::fromUtf8(kEinstellungsdatei);
-}
-QString TFMain::spielstanddatei() const {
-    return datenordner_ + QString::fromUtf8(kSpielstandDatei);
-}
 
 QLabel* TFMain::Ausgang(int feld, int spiel, int spalte) const {
     return Tippfeld(feld)->Spielfr(spiel)->P(spalte);
@@ -143,8 +99,7 @@ TFGZEingabe* TFMain::gzEingabe() const {
 }
 
 void TFMain::FormCreate() {
-    setWindowTitle(
-        QStringLiteral("%1 %2").arg(QString::fromUtf8(kProgrammTitel), QString::fromUtf8(kVersion)));
+    setWindowTitle(titelMitVersion());
     menuesBauen();
 
     auto* PClient = new QWidget(this);
@@ -162,90 +117,12 @@ void TFMain::FormCreate() {
 }
 
 void TFMain::menuesBauen() {
-    auto neu = [this](const char* name, const QString& text, const QIcon& icon = {}) {
-        auto* a = new QAction(icon, text, this);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    QAction* oeffnen =
-        neu("Tippscheineoeffnen1", QStringLiteral("Tippschein(e) öffnen..."), symbol::oeffnen());
-    QAction* stOeffnen =
-        neu("Spielsystemauswhlen1", QStringLiteral("Gesondert gespeicherte Spielstände öffnen..."));
-    QAction* stSpeichern =
-        neu("Spielstndegesondertspeichern1", QStringLiteral("Spielstände gesondert speichern..."));
-    QAction* stAuto = neu("AutomatischgespeicherteSpielstndeeinlesen1",
-                          QStringLiteral("Automatisch gespeicherte Spielstände einlesen "));
-    QAction* beenden = neu("Beenden1", QStringLiteral("&Beenden"), symbol::beenden());
-    beenden->setIconText(QStringLiteral("Beenden"));
-    QAction* kalender = neu("Kalender1", QStringLiteral("&Kalender"), symbol::kalender());
-    kalender->setIconText(QStringLiteral("Kalender"));
-    QAction* rechner = neu("Taschenrechner1", QStringLiteral("Taschen&rechner"), symbol::rechner());
-    rechner->setIconText(QStringLiteral("Rechner"));
-    QAction* inhalt = neu("Inhalt1", QStringLiteral("&Inhalt"), symbol::hilfe());
-    inhalt->setIconText(QStringLiteral("Hilfe"));
-    inhalt->setShortcut(QKeySequence(Qt::Key_F1));
-    inhalt->setShortcutContext(Qt::WindowShortcut);
-    QAction* suchen = neu("InHilfesuchen1", QStringLiteral("In Hilfe &suchen..."));
-    QAction* info = neu("ProgrammInfo1", QStringLiteral("Programm-&Info"));
-    QAction* gewinnzahlen =
-        neu("Gewinnzahlen1", QStringLiteral("Gewinnzahlen direkt eingeben"), symbol::gewinnzahlen());
-    gewinnzahlen->setIconText(QStringLiteral("Gewinnzahlen"));
-
-    connect(oeffnen, &QAction::triggered, this, &TFMain::BOpenClick);
-    connect(stOeffnen, &QAction::triggered, this, &TFMain::Spielsystemauswhlen1Click);
-    connect(stSpeichern, &QAction::triggered, this, &TFMain::Spielstndegesondertspeichern1Click);
-    connect(stAuto, &QAction::triggered, this, &TFMain::AutomatischgespeicherteSpielstndeeinlesen1Click);
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
-    connect(kalender, &QAction::triggered, this, &TFMain::BKalClick);
-    connect(rechner, &QAction::triggered, this, &TFMain::BCalcClick);
-    connect(inhalt, &QAction::triggered, this, &TFMain::HilfeClick);
-    connect(suchen, &QAction::triggered, this, &TFMain::HilfeSuchenClick);
-    connect(info, &QAction::triggered, this, &TFMain::InfoClick);
-    connect(gewinnzahlen, &QAction::triggered, this, &TFMain::BGZdirektClick);
-
     menueDatei_ = menuBar()->addMenu(QStringLiteral("&Datei"));
     menueDatei_->setObjectName(QStringLiteral("Datei1"));
     menueExtras_ = menuBar()->addMenu(QStringLiteral("&Extras"));
     menueExtras_->setObjectName(QStringLiteral("Extras1"));
     menueHilfe_ = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     menueHilfe_->setObjectName(QStringLiteral("Hilfe1"));
-    auto trenner = [this] {
-        auto* a = new QAction(this);
-        a->setSeparator(true);
-        return a;
-    };
-    plaetzeDatei_ = {{kOeffnen, nullptr},
-                     {kDrucken, nullptr},
-                     {kNormalschein, nullptr},
-                     {kSystemschein, nullptr},
-                     {kTrennerDatei1, nullptr},
-                     {kSpielstaendeOeffnen, nullptr},
-                     {kSpielstaendeSpeichern, nullptr},
-                     {kSpielstaendeAuto, nullptr},
-                     {kTrennerDatei2, nullptr},
-                     {kBeenden, nullptr}};
-    einordnen(menueDatei_, plaetzeDatei_, kOeffnen, oeffnen);
-    einordnen(menueDatei_, plaetzeDatei_, kTrennerDatei1, trenner());
-    einordnen(menueDatei_, plaetzeDatei_, kSpielstaendeOeffnen, stOeffnen);
-    einordnen(menueDatei_, plaetzeDatei_, kSpielstaendeSpeichern, stSpeichern);
-    einordnen(menueDatei_, plaetzeDatei_, kSpielstaendeAuto, stAuto);
-    einordnen(menueDatei_, plaetzeDatei_, kTrennerDatei2, trenner());
-    einordnen(menueDatei_, plaetzeDatei_, kBeenden, beenden);
-    plaetzeExtras_ = {{kKalender, nullptr},
-                      {kRechner, nullptr},
-                      {kTransfer, nullptr},
-                      {kTrennerExtras, nullptr},
-                      {kUpdate, nullptr}};
-    einordnen(menueExtras_, plaetzeExtras_, kKalender, kalender);
-    einordnen(menueExtras_, plaetzeExtras_, kRechner, rechner);
-    einordnen(menueExtras_, plaetzeExtras_, kTrennerExtras, trenner());
-    plaetzeHilfe_ = {{kInhalt, nullptr},      {kSuchen, nullptr},        {kTrennerHilfe1, nullptr},
-                     {kUpdateHilfe, nullptr}, {kTrennerHilfe2, nullptr}, {kInfo, nullptr}};
-    einordnen(menueHilfe_, plaetzeHilfe_, kInhalt, inhalt);
-    einordnen(menueHilfe_, plaetzeHilfe_, kSuchen, suchen);
-    einordnen(menueHilfe_, plaetzeHilfe_, kTrennerHilfe1, trenner());
-    einordnen(menueHilfe_, plaetzeHilfe_, kTrennerHilfe2, trenner());
-    einordnen(menueHilfe_, plaetzeHilfe_, kInfo, info);
 
     PTool_ = new QToolBar(QStringLiteral("Werkzeugleiste"), this);
     PTool_->setObjectName(QStringLiteral("PTool"));
@@ -257,73 +134,51 @@ void TFMain::menuesBauen() {
     PTool_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     addToolBar(Qt::TopToolBarArea, PTool_);
+
+    Befehlstabelle& t = kontext_.befehle();
+    t.einrichten(this, menueDatei_, menueExtras_, menueHilfe_, PTool_);
     auto* abstand = new QWidget(PTool_);
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    t.leistenWidget(Leistenplatz::Abstand, abstand);
     auto* Label10 = hinweis(QStringLiteral("Fensterposition wird automatisch gespeichert"), PTool_, 10);
     Label10->setObjectName(QStringLiteral("Label10"));
     Label10->setWordWrap(true);
     Label10->setFixedWidth(190);
-    plaetzeLeiste_ = {
-        {kLeisteBeenden, nullptr}, {kLeisteNormalschein, nullptr}, {kLeisteSystemschein, nullptr},
-        {kLeisteDrucken, nullptr}, {kLeisteGewinnzahlen, nullptr}, {kLeisteTransfer, nullptr},
-        {kLeisteUpdate, nullptr},  {kLeisteRechner, nullptr},      {kLeisteKalender, nullptr},
-        {kLeisteAbstand, nullptr}, {kLeisteHilfe, nullptr},        {kLeisteHinweis, nullptr}};
-    einordnen(PTool_, plaetzeLeiste_, kLeisteBeenden, beenden);
-    einordnen(PTool_, plaetzeLeiste_, kLeisteGewinnzahlen, gewinnzahlen);
-    einordnen(PTool_, plaetzeLeiste_, kLeisteRechner, rechner);
-    einordnen(PTool_, plaetzeLeiste_, kLeisteKalender, kalender);
-    plaetzeLeiste_[kLeisteAbstand - kLeisteBeenden].aktion = PTool_->addWidget(abstand);
-    einordnen(PTool_, plaetzeLeiste_, kLeisteHilfe, inhalt);
-    plaetzeLeiste_[kLeisteHinweis - kLeisteBeenden].aktion = PTool_->addWidget(Label10);
-    PTool_->widgetForAction(beenden)->setObjectName(QStringLiteral("BClose"));
-    PTool_->widgetForAction(gewinnzahlen)->setObjectName(QStringLiteral("BGZdirekt1"));
-    PTool_->widgetForAction(rechner)->setObjectName(QStringLiteral("BCalc"));
-    PTool_->widgetForAction(kalender)->setObjectName(QStringLiteral("BKal"));
-    PTool_->widgetForAction(inhalt)->setObjectName(QStringLiteral("bsSkinSpeedButton6"));
+    t.leistenWidget(Leistenplatz::Hinweis, Label10);
+    befehleAnmelden();
 }
 
-void TFMain::einordnen(QWidget* behaelter, std::vector<Platz>& plaetze, int schluessel, QAction* a) {
-    auto it = std::find_if(plaetze.begin(), plaetze.end(),
-                           [&](const Platz& p) { return p.schluessel == schluessel; });
-    if (it == plaetze.end()) return;
-    it->aktion = a;
-    QAction* vor = nullptr;
-    for (auto n = it + 1; n != plaetze.end() && !vor; ++n) vor = n->aktion;
-    behaelter->insertAction(vor, a);
-}
-
-void TFMain::befehlHinzufuegen(Befehl befehl, QAction* aktion) {
-    if (!aktion) return;
-    const char* knopf = "";
-    switch (befehl) {
-        case Befehl::Normalschein:
-            einordnen(menueDatei_, plaetzeDatei_, kNormalschein, aktion);
-            einordnen(PTool_, plaetzeLeiste_, kLeisteNormalschein, aktion);
-            knopf = "BEingabe";
-            break;
-        case Befehl::Systemschein:
-            einordnen(menueDatei_, plaetzeDatei_, kSystemschein, aktion);
-            einordnen(PTool_, plaetzeLeiste_, kLeisteSystemschein, aktion);
-            knopf = "BSys";
-            break;
-        case Befehl::Drucken:
-            einordnen(menueDatei_, plaetzeDatei_, kDrucken, aktion);
-            einordnen(PTool_, plaetzeLeiste_, kLeisteDrucken, aktion);
-            knopf = "BDruck";
-            break;
-        case Befehl::TransferTool:
-            einordnen(menueExtras_, plaetzeExtras_, kTransfer, aktion);
-            einordnen(PTool_, plaetzeLeiste_, kLeisteTransfer, aktion);
-            knopf = "bsSkinSpeedButton1";
-            break;
-        case Befehl::UpdatePruefung:
-            einordnen(menueExtras_, plaetzeExtras_, kUpdate, aktion);
-            einordnen(menueHilfe_, plaetzeHilfe_, kUpdateHilfe, aktion);
-            einordnen(PTool_, plaetzeLeiste_, kLeisteUpdate, aktion);
-            knopf = "BUpdate";
-            break;
-    }
-    if (QWidget* w = PTool_->widgetForAction(aktion)) w->setObjectName(QString::fromLatin1(knopf));
+void TFMain::befehleAnmelden() {
+    Befehlstabelle& t = kontext_.befehle();
+    auto menuepunkt = [&t](const char* name, const QString& text, Menueplatz platz, std::function<void()> f) {
+        Befehl b;
+        b.name = name;
+        b.text = text;
+        b.menues = {platz};
+        b.ausfuehren = std::move(f);
+        return b;
+    };
+    Befehl oeffnen = menuepunkt("Tippscheineoeffnen1", QStringLiteral("Tippschein(e) öffnen..."),
+                                Menueplatz::DateiOeffnen, [this] { BOpenClick(); });
+    oeffnen.symbol = symbol::oeffnen();
+    t.anmelden(std::move(oeffnen));
+    t.anmelden(menuepunkt("Spielsystemauswhlen1",
+                          QStringLiteral("Gesondert gespeicherte Spielstände öffnen..."),
+                          Menueplatz::DateiSpielstaendeOeffnen, [this] { Spielsystemauswhlen1Click(); }));
+    t.anmelden(
+        menuepunkt("Spielstndegesondertspeichern1", QStringLiteral("Spielstände gesondert speichern..."),
+                   Menueplatz::DateiSpielstaendeSpeichern, [this] { Spielstndegesondertspeichern1Click(); }));
+    t.anmelden(menuepunkt("AutomatischgespeicherteSpielstndeeinlesen1",
+                          QStringLiteral("Automatisch gespeicherte Spielstände einlesen "),
+                          Menueplatz::DateiSpielstaendeAutomatisch,
+                          [this] { AutomatischgespeicherteSpielstndeeinlesen1Click(); }));
+    Befehl beenden =
+        menuepunkt("Beenden1", QStringLiteral("&Beenden"), Menueplatz::DateiBeenden, [this] { close(); });
+    beenden.symbol = symbol::beenden();
+    beenden.leiste = Leistenplatz::Beenden;
+    beenden.knopf = "BClose";
+    beenden.leistentext = QStringLiteral("Beenden");
+    t.anmelden(std::move(beenden));
 }
 
 QWidget* TFMain::spielePanelBauen() {
@@ -415,7 +270,6 @@ QWidget* TFMain::spielePanelBauen() {
     connect(BOpen1, &QPushButton::clicked, this, &TFMain::BOpen1Click);
     connect(BAlles_, &QToolButton::clicked, this, &TFMain::BAllesClick);
     connect(BNull, &QPushButton::clicked, this, &TFMain::BNullClick);
-    zeigeAlles();
     return rahmen;
 }
 

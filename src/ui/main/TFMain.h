@@ -12,6 +12,7 @@
 #include <map>
 #include <vector>
 
+#include "common/Programmkontext.h"
 #include "evaluation/Programmzustand.h"
 
 class QAction;
@@ -36,27 +37,19 @@ class Rechtsfeld;
 class TFMain : public QMainWindow {
     Q_OBJECT
   public:
-    // Commands whose windows come with other parts of the program. Each adds
-    // its action with befehlHinzufuegen(); until then it is not shown at all.
-    enum class Befehl { Normalschein, Systemschein, Drucken, TransferTool, UpdatePruefung };
-
     static constexpr int kPpcOffen = 378;
     static constexpr int kPpcZu = 46;
 
-    // `datenordner`: the data folder with a trailing separator (it exists).
-    explicit TFMain(const QString& datenordner, QWidget* eltern = nullptr);
+    // Builds the window with its menus and tool bar; the command table of
+    // `kontext` fills them. Its own commands are made known at once.
+    explicit TFMain(Programmkontext& kontext, QWidget* eltern = nullptr);
     ~TFMain() override;
 
-    // Puts the action into the menus and the tool bar at the command's place;
-    // its tool button gets the command's name (BEingabe, BSys, BDruck,
-    // bsSkinSpeedButton1, BUpdate). The update check goes into "&Extras" and "&Hilfe".
-    void befehlHinzufuegen(Befehl befehl, QAction* aktion);
-
-    Programmzustand& zustand() { return zustand_; }
-    const Programmzustand& zustand() const { return zustand_; }
-    const QString& datenordner() const { return datenordner_; }
-    QString einstellungsdatei() const;
-    QString spielstanddatei() const;
+    Programmkontext& kontext() { return kontext_; }
+    const Programmzustand& zustand() const { return kontext_.zustand(); }
+    const QString& datenordner() const { return kontext_.datenordner(); }
+    QString einstellungsdatei() const { return kontext_.einstellungsdatei(); }
+    QString spielstanddatei() const { return kontext_.spielstanddatei(); }
     bool startFertig() const { return startFertig_; }
 
     // --- files (left panel, tabs, fixture list, scores) ------------------
@@ -84,8 +77,6 @@ class TFMain : public QMainWindow {
     void BAllesClick();
     void BNullClick();
     void BGZdirektClick();
-    // A complete winning row from the direct entry (columns 1..3).
-    void gewinnzahlenUebertragen(const std::array<std::uint8_t, 13>& reihe);
 
     // --- the right panel -------------------------------------------------
     int ppcBreite() const;
@@ -93,7 +84,7 @@ class TFMain : public QMainWindow {
     void splitt1Moved();
     void Image1Click();
 
-    // --- small windows and commands --------------------------------------
+    // --- small windows and commands (each runs its command of the table) ----
     void BKalClick();
     void InfoClick();
     void BCalcClick();
@@ -139,6 +130,7 @@ class TFMain : public QMainWindow {
     // building (FormCreate)
     void FormCreate();
     void menuesBauen();
+    void befehleAnmelden();
     QWidget* spielePanelBauen();
     QWidget* rechtsPanelBauen();
     QWidget* gewinnreiheBauen(QWidget* eltern);
@@ -150,28 +142,20 @@ class TFMain : public QMainWindow {
     // score handling
     void torGeaendert(int spiel, bool heim);
     void Farbe(int spiel, int heim, int gast);
-    void zeigeAlles();
-    // Runs the evaluation now, or once at the end of a batch of changes.
-    void auswerten();
     // Runs `f` as one command: file errors end it with a message.
     void befehl(const std::function<void()>& f);
-    void linkeFelderBeschriften();
-    void linkesPanelNeutral();
-    QWidget* fensterSuchen(const QString& name) const;
 
-    struct Platz {
-        int schluessel;
-        QAction* aktion;
-    };
-    void einordnen(QWidget* behaelter, std::vector<Platz>& plaetze, int schluessel, QAction* a);
+    // drawing what the state announces
+    void spieleZeichnen(Spielmenge spiele);
+    void linkenScheinZeichnen();
+    void auswertungZeichnen();
+    void begegnungenZeichnen();
 
-    Programmzustand zustand_;
-    QString datenordner_;
+    Programmkontext& kontext_;
+    Programmzustand& zustand_;
     bool startFertig_ = false;
     bool formGezeigt_ = false;
     bool einklappen_ = true;
-    int aufschub_ = 0;  // > 0 while a batch of changes is running
-    bool auswertungFaellig_ = false;
     int ppcSoll_ = kPpcOffen;  // width to apply once the splitter has its size
     bool ppcSollOffen_ = true;
 
@@ -184,7 +168,6 @@ class TFMain : public QMainWindow {
     QMenu* menueExtras_ = nullptr;
     QMenu* menueHilfe_ = nullptr;
     QToolBar* PTool_ = nullptr;
-    std::vector<Platz> plaetzeDatei_, plaetzeExtras_, plaetzeHilfe_, plaetzeLeiste_;
     QCheckBox* cbMerken_ = nullptr;
     QCheckBox* cbMerken2_ = nullptr;
     QCheckBox* cbRechts_ = nullptr;

@@ -9,14 +9,11 @@
 #include "evaluation/Hauptfensterlogik.h"
 #include "io/Datei.h"
 #include "main/TFMain.h"
-#include "main/TFfrErg.h"
 #include "main/TFfrGrid.h"
-#include "main/UpDown.h"
 #include "model/Spielplandatei.h"
 #include "model/Spielscheindatei.h"
 #include "model/Spielstandsdatei.h"
 #include "settings/Einstellungen.h"
-#include "settings/IniDatei.h"
 
 namespace kv::ui {
 
@@ -59,17 +56,9 @@ bool TFMain::DateiEinlesen(const QString& fn) {
                       QStringLiteral("nur ") + QStringLiteral("rechts, in die Tabelle eingelesen."));
         return false;
     }
-    if (zustand_.linkerSchein >= 0) BNeu();
-    linkesPanelNeutral();
-    Scheinslot& slot = zustand_.neuerSlot(pfad(fn), false);
-    for (const TScheinOffen& f : felder) slot.schein.feldAnhaengen(f);
     grids_.push_back(nullptr);
-    zustand_.linkerSchein = zustand_.scheinAnzahl() - 1;
-    zustand_.linkerFelder = static_cast<int>(felder.size());
-    LDatei_->setText(ohneOrdner(fn));
-    linkeFelderBeschriften();
-    for (int m = 1; m <= 13; ++m)
-        FarbAnzeige(m, zustand_.spielTendenz[static_cast<std::size_t>(m - 1)], false);
+    zustand_.linksOeffnen(pfad(fn), felder);
+    zustand_.gewinnreiheAusTendenzen();
     Gewinnauswertung();
     return !felder.empty();
 }
@@ -86,14 +75,13 @@ QWidget* TFMain::DateienEinlesen(const QString& fn) {
 }
 
 QWidget* TFMain::tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& felder) {
-    Scheinslot& slot = zustand_.neuerSlot(pfad(fn), true);
-    for (const TScheinOffen& f : felder) slot.schein.feldAnhaengen(f);
-    const int n = zustand_.scheinAnzahl();
+    const int slot = zustand_.scheinOeffnen(pfad(fn), felder, true);
+    const int n = slot + 1;
 
     auto* tab = new QWidget;
     tab->setObjectName(QStringLiteral("Tab%1").arg(n));
     tab->setProperty("tag", n);
-    auto* frame = new TFfrGrid(zustand_, static_cast<std::size_t>(n - 1), datenordner_, tab);
+    auto* frame = new TFfrGrid(zustand_, static_cast<std::size_t>(slot), datenordner(), tab);
     auto* l = new QVBoxLayout(tab);
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(frame);
@@ -109,12 +97,13 @@ QWidget* TFMain::tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& 
 
 void TFMain::BOpenClick() {
     befehl([this] {
-        const QStringList wahl = dialoge().dateienOeffnen(this, od1(datenordner_), true);
+        const QStringList wahl = dialoge().dateienOeffnen(this, od1(datenordner()), true);
         if (wahl.isEmpty()) return;
         const QString fn = wahl.first();
         if (DateiEinlesen(fn) && cbMerken_->isChecked()) {
-            IniDatei ini(pfad(einstellungsdatei()));
-            ini.schreibeText(einst::kSpielschein, einst::kSpielscheinDatei, pfad(fn));
+            Einstellungen e(pfad(einstellungsdatei()));
+            e.schreibe(einst::kSpielscheinDatei, pfad(fn));
+            e.speichern();
         }
         if (cbRechts_->isChecked()) DateienEinlesen(fn);
     });
@@ -122,7 +111,7 @@ void TFMain::BOpenClick() {
 
 void TFMain::BOpen2Click() {
     befehl([this] {
-        const QStringList wahl = dialoge().dateienOeffnen(this, od1(datenordner_), true);
+        const QStringList wahl = dialoge().dateienOeffnen(this, od1(datenordner()), true);
         if (wahl.isEmpty()) return;
         PC1_->hide();
         struct Zeigen {
@@ -130,13 +119,12 @@ void TFMain::BOpen2Click() {
             ~Zeigen() { w->show(); }
         } zeigen{PC1_};
         if (cbMerken2_->isChecked()) {
-            IniDatei ini(pfad(einstellungsdatei()));
-            ini.loescheAbschnitt(einst::kSpielscheine);
-            ini.schreibeZahl(einst::kSpielscheine, einst::kSpielscheineDateienanzahl,
-                             static_cast<int>(wahl.size()));
-            for (qsizetype i = 0; i < wahl.size(); ++i)
-                ini.schreibeText(einst::kSpielscheine, einst::spielscheineDatei(static_cast<int>(i) + 1),
-                                 pfad(wahl[i]));
+            // one read and one write of the settings file for the whole list
+            Einstellungen e(pfad(einstellungsdatei()));
+            std::vector<std::string> dateien;
+            for (const QString& fn : wahl) dateien.push_back(pfad(fn));
+            scheineMerken(e, dateien);
+            e.speichern();
         }
         for (const QString& fn : wahl) {
             // one file that cannot be read does not keep the others from opening
@@ -153,47 +141,33 @@ void TFMain::BOpen1Click() {
     befehl([this] {
         const QStringList wahl =
             dialoge().dateienOeffnen(this,
-                                     {QStringLiteral("Spielplan-Datei öffnen"), datenordner_,
+                                     {QStringLiteral("Spielplan-Datei öffnen"), datenordner(),
                                       QStringLiteral("Spielplan|*.sp13"), QStringLiteral("sp13")},
                                      false);
         if (wahl.isEmpty()) return;
         const QString fn = wahl.first();
         if (cbMerkenSp_->isChecked()) {
-            IniDatei ini(pfad(einstellungsdatei()));
-            ini.schreibeText(einst::kSpieltag, einst::kSpieltagDatei, pfad(fn));
+            Einstellungen e(pfad(einstellungsdatei()));
+            e.schreibe(einst::kSpieltagDatei, pfad(fn));
+            e.speichern();
         }
         SpielplanEinlesen(fn);
     });
 }
 
 void TFMain::SpielplanEinlesen(const QString& fn) {
-    Begegnungen b = zustand_.begegnungen;
+    Begegnungen b = zustand_.begegnungen();
     leseBegegnungen(pfad(fn), b);
-    zustand_.begegnungen = b;
-    zustand_.spielplanGeladen = true;
-    LDatei2_->setText(ohneOrdner(fn));
-    begegnungenAnzeigen();
+    zustand_.begegnungenSetzen(b, pfad(fn));
     Q_EMIT spielplanGelesen(fn);
 }
 
 void TFMain::SpielstaendeEinlesen(const QString& fn) {
-    Spielstaende neu = zustand_.spielstaende;
+    Spielstaende neu = zustand_.spielstaende();
     // Goal bytes above 12 are kept: the tendency comes from the stored bytes,
     // while the score controls ignore such a value and keep their position.
     leseSpielstaende(pfad(fn), neu);
-    ++aufschub_;
-    zustand_.spielstaende = neu;
-    for (int i = 1; i <= 13; ++i) {
-        const TSpielstand& s = neu[static_cast<std::size_t>(i - 1)];
-        frSpiel(i)->Up1()->setzePosition(s.Heim);
-        frSpiel(i)->Up2()->setzePosition(s.Gast);
-    }
     zustand_.spielstaendeUebernehmen(neu);
-    for (int i = 1; i <= 13; ++i) frSpiel(i)->zeigeBeendet(neu[static_cast<std::size_t>(i - 1)].Beendet != 0);
-    --aufschub_;
-    auswertungFaellig_ = false;
-    for (int i = 1; i <= 13; ++i)
-        FarbAnzeige(i, zustand_.spielTendenz[static_cast<std::size_t>(i - 1)], false);
     if (zustand_.scheinAnzahl() > 0) Gewinnauswertung();
 }
 
@@ -201,7 +175,7 @@ void TFMain::Spielsystemauswhlen1Click() {
     befehl([this] {
         const QStringList wahl = dialoge().dateienOeffnen(
             this,
-            {QStringLiteral("Gesondert gespeicherte Spielstände öffnen"), datenordner_,
+            {QStringLiteral("Gesondert gespeicherte Spielstände öffnen"), datenordner(),
              QStringLiteral("Spielstände|*.spst"), QStringLiteral("spst")},
             false);
         if (!wahl.isEmpty()) SpielstaendeEinlesen(wahl.first());
@@ -211,9 +185,9 @@ void TFMain::Spielsystemauswhlen1Click() {
 void TFMain::Spielstndegesondertspeichern1Click() {
     befehl([this] {
         const QString fn =
-            dialoge().dateiSpeichern(this, {QStringLiteral("Spielstände gesondert speichern"), datenordner_,
+            dialoge().dateiSpeichern(this, {QStringLiteral("Spielstände gesondert speichern"), datenordner(),
                                             QStringLiteral("Spielstände|*.spst"), QStringLiteral("spst")});
-        if (!fn.isEmpty()) schreibeSpielstaende(pfad(fn), zustand_.spielstaende);
+        if (!fn.isEmpty()) schreibeSpielstaende(pfad(fn), zustand_.spielstaende());
     });
 }
 
@@ -227,7 +201,7 @@ void TFMain::AutomatischgespeicherteSpielstndeeinlesen1Click() {
                               QStringLiteral("Die Datei ") + QString::fromUtf8(kSpielstandDatei) +
                                   QStringLiteral(", in der die Spielstände automatisch gespeichert werden, "
                                                  "wurde im Pfad ") +
-                                  datenordner_ + QStringLiteral(" nicht gefunden."));
+                                  datenordner() + QStringLiteral(" nicht gefunden."));
     });
 }
 

@@ -4,22 +4,16 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSplitter>
-#include <QTimer>
 
 #include "common/Dialoge.h"
-#include "common/Rechner.h"
-#include "help/Hilfe.h"
+#include "common/Fenster.h"
 #include "io/Datei.h"
 #include "main/Rechtsfeld.h"
-#include "main/TFInfo.h"
-#include "main/TFKal.h"
 #include "main/TFMain.h"
 #include "model/Spielstandsdatei.h"
 #include "settings/Einstellungen.h"
-#include "settings/IniDatei.h"
 
 namespace kv::ui {
 
@@ -34,6 +28,8 @@ QString nichtGefunden(const QString& fn) {
            QString::fromStdString(dateiName(pfad(fn))) + QString::fromUtf8(kAbsatz) +
            QStringLiteral(" wurde nicht gefunden.");
 }
+
+const Fensterposition kPosition(einst::kHauptLeft, einst::kHauptTop);
 
 }  // namespace
 
@@ -52,55 +48,38 @@ void TFMain::FormShow() {
     // 1. the automatically saved scores
     if (QFileInfo::exists(spielstanddatei())) befehl([this] { SpielstaendeEinlesen(spielstanddatei()); });
 
-    // 2. the settings
+    // 2. the settings, read once
     bool ende = false;
     QStringList tabs;
-    const IniDatei ini(pfad(einstellungsdatei()));
-    bool einstellungen = false;
     try {
-        einstellungen = ini.existiert();
-        if (einstellungen) {
-            const int links = ini.leseZahl(einst::kFenster, einst::kHauptLeft, einst::kHauptLeftVorgabe);
-            const int oben = ini.leseZahl(einst::kFenster, einst::kHauptTop, einst::kHauptTopVorgabe);
-            ende = ini.leseBool(einst::kSpieltag, einst::kSpieltagEnde, einst::kSpieltagEndeVorgabe);
-            zustand_.alleBeendet = ende;
-            setzePpcBreite(ini.leseZahl(einst::kSplitter, einst::kSplitterPos, einst::kSplitterPosVorgabe));
-            const QString plan = QString::fromStdString(
-                ini.leseText(einst::kSpieltag, einst::kSpieltagDatei, einst::kSpieltagDateiVorgabe));
+        const Einstellungen e(pfad(einstellungsdatei()));
+        if (e.existiert()) {
+            const QPoint gespeichert = kPosition.lesen(e);
+            ende = e.lese(einst::kSpieltagEnde);
+            setzePpcBreite(e.lese(einst::kSplitterPos));
+            const QString plan = QString::fromStdString(e.lese(einst::kSpieltagDatei));
             if (!plan.isEmpty() && QFileInfo::exists(plan)) befehl([&] { SpielplanEinlesen(plan); });
-            cbMerken_->setChecked(ini.leseBool(einst::kSpielschein, einst::kSpielscheinMerken,
-                                               einst::kSpielscheinMerkenVorgabe));
-            cbMerken2_->setChecked(ini.leseBool(einst::kSpielscheine, einst::kSpielscheineMerken,
-                                                einst::kSpielscheineMerkenVorgabe));
-            cbRechts_->setChecked(ini.leseBool(einst::kSpielschein, einst::kSpielscheinAuchRechts,
-                                               einst::kSpielscheinAuchRechtsVorgabe));
-            cbMerkenSp_->setChecked(
-                ini.leseBool(einst::kSpieltag, einst::kSpieltagMerken, einst::kSpieltagMerkenVorgabe));
-            const QString schein = QString::fromStdString(
-                ini.leseText(einst::kSpielschein, einst::kSpielscheinDatei, einst::kSpielscheinDateiVorgabe));
+            cbMerken_->setChecked(e.lese(einst::kSpielscheinMerken));
+            cbMerken2_->setChecked(e.lese(einst::kSpielscheineMerken));
+            cbRechts_->setChecked(e.lese(einst::kSpielscheinAuchRechts));
+            cbMerkenSp_->setChecked(e.lese(einst::kSpieltagMerken));
+            const QString schein = QString::fromStdString(e.lese(einst::kSpielscheinDatei));
             if (QFileInfo::exists(schein))
                 befehl([&] { DateiEinlesen(schein); });
             else if (!schein.isEmpty())
                 dialoge().information(this, nichtGefunden(schein));
-            const int n = ini.leseZahl(einst::kSpielscheine, einst::kSpielscheineDateienanzahl,
-                                       einst::kSpielscheineDateienanzahlVorgabe);
-            for (int i = 1; i <= n; ++i)
-                tabs << QString::fromStdString(ini.leseText(einst::kSpielscheine, einst::spielscheineDatei(i),
-                                                            einst::kSpielscheineDateiVorgabe));
-            const QRect schirm = QGuiApplication::primaryScreen()
-                                     ? QGuiApplication::primaryScreen()->geometry()
-                                     : QRect(0, 0, 1920, 1080);
-            const int x = links == einst::kHauptLeftVorgabe ? (schirm.width() - width()) / 2 : links;
-            const int y = oben == einst::kHauptTopVorgabe ? (schirm.height() - height()) / 2 : oben;
-            move(x, y);
+            for (const std::string& fn : gemerkteScheine(e)) tabs << QString::fromStdString(fn);
+            const QPoint mitte = Fensterposition::mitte(size());
+            Fensterposition::platzieren(
+                this, {gespeichert.x() == einst::kHauptLeft.vorgabe ? mitte.x() : gespeichert.x(),
+                       gespeichert.y() == einst::kHauptTop.vorgabe ? mitte.y() : gespeichert.y()});
         }
-    } catch (const std::exception& e) {
-        dialoge().fehler(this, QString::fromStdString(e.what()));
+    } catch (const std::exception& f) {
+        dialoge().fehler(this, QString::fromStdString(f.what()));
     }
 
     // 3. winning row and colours from the scores
-    for (int m = 1; m <= 13; ++m)
-        FarbAnzeige(m, zustand_.spielTendenz[static_cast<std::size_t>(m - 1)], false);
+    zustand_.gewinnreiheAusTendenzen();
 
     // 4. the remembered tabs
     for (const QString& fn : tabs) {
@@ -111,32 +90,29 @@ void TFMain::FormShow() {
     }
 
     // 5. "Ende": every match final once more
-    if (ende) {
-        zustand_.alleBeendet = false;
-        BAllesClick();
-    }
+    if (ende) BAllesClick();
     startFertig_ = true;
 }
 
 bool TFMain::FormCloseQuery() {
     try {
-        IniDatei ini(pfad(einstellungsdatei()));
-        ini.schreibeBool(einst::kSpielscheine, einst::kSpielscheineMerken, cbMerken2_->isChecked());
-        ini.schreibeBool(einst::kSpielschein, einst::kSpielscheinMerken, cbMerken_->isChecked());
-        ini.schreibeBool(einst::kSpielschein, einst::kSpielscheinAuchRechts, cbRechts_->isChecked());
-        ini.schreibeBool(einst::kSpieltag, einst::kSpieltagMerken, cbMerkenSp_->isChecked());
-        ini.schreibeZahl(einst::kFenster, einst::kHauptLeft, x());
-        ini.schreibeZahl(einst::kFenster, einst::kHauptTop, y());
-        ini.schreibeZahl(einst::kSplitter, einst::kSplitterPos, ppcBreite());
-        ini.schreibeBool(einst::kSpieltag, einst::kSpieltagEnde, zustand_.alleBeendet);
-    } catch (const std::exception& e) {
+        Einstellungen e(pfad(einstellungsdatei()));
+        e.schreibe(einst::kSpielscheineMerken, cbMerken2_->isChecked());
+        e.schreibe(einst::kSpielscheinMerken, cbMerken_->isChecked());
+        e.schreibe(einst::kSpielscheinAuchRechts, cbRechts_->isChecked());
+        e.schreibe(einst::kSpieltagMerken, cbMerkenSp_->isChecked());
+        kPosition.schreiben(e, this);
+        e.schreibe(einst::kSplitterPos, ppcBreite());
+        e.schreibe(einst::kSpieltagEnde, zustand_.alleBeendet());
+        e.speichern();
+    } catch (const std::exception& f) {
         // the scores are still saved; the settings are only lost for this run
-        dialoge().fehler(this, QString::fromStdString(e.what()));
+        dialoge().fehler(this, QString::fromStdString(f.what()));
     }
     try {
-        schreibeSpielstaende(pfad(spielstanddatei()), zustand_.spielstaende);
-    } catch (const std::exception& e) {
-        dialoge().fehler(this, QString::fromStdString(e.what()));
+        schreibeSpielstaende(pfad(spielstanddatei()), zustand_.spielstaende());
+    } catch (const std::exception& f) {
+        dialoge().fehler(this, QString::fromStdString(f.what()));
         return false;
     }
     return true;
@@ -178,36 +154,28 @@ void TFMain::Image1Click() {
     PPC_->zeigeEingeklappt(!einklappen_);
 }
 
-QWidget* TFMain::fensterSuchen(const QString& name) const {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name) return w;
-    return nullptr;
-}
-
 void TFMain::BKalClick() {
-    QWidget* w = fensterSuchen(QStringLiteral("FKal"));
-    if (!w) w = new TFKal(this);
-    w->showNormal();
+    kontext_.befehle().ausfuehren(QStringLiteral("Kalender1"));
 }
 
 void TFMain::InfoClick() {
-    QWidget* w = fensterSuchen(QStringLiteral("FInfo"));
-    if (!w) w = new TFInfo(this);
-    w->showNormal();
-    w->raise();
-    w->activateWindow();
+    kontext_.befehle().ausfuehren(QStringLiteral("ProgrammInfo1"));
 }
 
 void TFMain::BCalcClick() {
-    rechnerStarten();
+    kontext_.befehle().ausfuehren(QStringLiteral("Taschenrechner1"));
 }
 
 void TFMain::HilfeClick() {
-    hilfeZeigen(this, kHilfeHauptfenster);
+    kontext_.befehle().ausfuehren(QStringLiteral("Inhalt1"));
 }
 
 void TFMain::HilfeSuchenClick() {
-    hilfeSuchen(this);
+    kontext_.befehle().ausfuehren(QStringLiteral("InHilfesuchen1"));
+}
+
+void TFMain::BGZdirektClick() {
+    kontext_.befehle().ausfuehren(QStringLiteral("Gewinnzahlen1"));
 }
 
 }  // namespace kv::ui

@@ -5,9 +5,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "main/Farben.h"
-#include "main/Symbole.h"
-#include "main/UpDown.h"
+#include "common/Farben.h"
+#include "common/Symbole.h"
+#include "common/UpDown.h"
 
 namespace kv::ui {
 

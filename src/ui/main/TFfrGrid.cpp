@@ -11,10 +11,11 @@
 #include <QVBoxLayout>
 
 #include "common/Dialoge.h"
+#include "common/Farben.h"
+#include "common/Gitter.h"
+#include "common/Sanduhr.h"
 #include "io/Datei.h"
 #include "main/Ergebnismodelle.h"
-#include "main/Farben.h"
-#include "main/Gitter.h"
 #include "textexport/TextExport.h"
 
 namespace kv::ui {
@@ -178,10 +179,10 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     auto* ll = new QHBoxLayout(leiste);
     ll->setContentsMargins(2, 2, 2, 2);
     ll->setSpacing(6);
-    bsSkinSpeedButton2_ = new QPushButton(QStringLiteral("Als Text- Datei"), leiste);
-    bsSkinSpeedButton2_->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
-    bsSkinSpeedButton2_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    ll->addWidget(bsSkinSpeedButton2_);
+    alsText_ = new QPushButton(QStringLiteral("Als Text- Datei"), leiste);
+    alsText_->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
+    alsText_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    ll->addWidget(alsText_);
     auto* hinweis = new QLabel(
         QStringLiteral(
             "Die Text-Datei dient dem CSV-Upload der Tippreihen auf der Internetseite der Lotterie."),
@@ -195,18 +196,18 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     ll->addWidget(hinweis, 1);
     l->addWidget(leiste);
 
-    connect(bsSkinSpeedButton2_, &QPushButton::clicked, this, &TFfrGrid::bsSkinSpeedButton2Click);
+    connect(alsText_, &QPushButton::clicked, this, &TFfrGrid::alsTextDateiSpeichern);
 }
 
 QString TFfrGrid::ScheinInTabelle() {
-    const std::uint64_t n = zustand_->slots[slot_]->schein.zeilen();
+    const std::uint64_t n = zustand_->slot(static_cast<int>(slot_)).schein.zeilen();
     const QString text = QString::number(n);
     LReihen_->setText(text);
     return text;
 }
 
 void TFfrGrid::auswertungAnzeigen() {
-    const Scheinslot& s = *zustand_->slots[slot_];
+    const Scheinslot& s = zustand_->slot(static_cast<int>(slot_));
     if (!s.auswertung) return;
     const Auswertung& a = *s.auswertung;
     const auto& C = a.C();
@@ -222,18 +223,15 @@ void TFfrGrid::auswertungAnzeigen() {
     reihen_->aktualisieren();
 }
 
-void TFfrGrid::bsSkinSpeedButton2Click() {
+void TFfrGrid::alsTextDateiSpeichern() {
     const QString datei =
         dialoge().dateiSpeichern(window(), {QStringLiteral("Text-Datei speichern"), datenordner_,
                                             QStringLiteral("Text-Datei|*.txt"), QStringLiteral("txt")});
     if (datei.isEmpty()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        const Reihentabelle t = reihen_->tabelle();
-        TabelleAlsText(t, datei.toStdString(), kSpiele);
-        QApplication::restoreOverrideCursor();
+        const Sanduhr sanduhr;
+        TabelleAlsText(reihen_->tabelle(), datei.toStdString(), kSpiele);
     } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
         dialoge().fehler(window(), QString::fromStdString(e.what()));
     }
 }

@@ -38,8 +38,9 @@ class TFfrGrid : public QWidget {
     // Refills every table from the slot's last evaluation.
     void auswertungAnzeigen();
 
-    // "Als Text- Datei": the rows (columns 1..13) as a text row file.
-    void bsSkinSpeedButton2Click();
+    // "Als Text- Datei" (bsSkinSpeedButton2): the rows (columns 1..13) as a
+    // text row file.
+    void alsTextDateiSpeichern();
 
   private:
     const Programmzustand* zustand_;
@@ -57,7 +58,7 @@ class TFfrGrid : public QWidget {
     ChancenModell* chancen_;
     QLabel* LReihen_;
     QTabWidget* PC5_;
-    QPushButton* bsSkinSpeedButton2_;
+    QPushButton* alsText_;
 };
 
 }  // namespace kv::ui

@@ -1,6 +1,5 @@
 #include "transfer/TFTransfer.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -19,11 +18,13 @@
 #include <QVBoxLayout>
 
 #include "common/Dialoge.h"
+#include "common/Fenster.h"
+#include "common/Programmkontext.h"
+#include "common/Sanduhr.h"
+#include "common/Symbole.h"
+#include "common/UpDown.h"
 #include "help/Hilfe.h"
 #include "io/Datei.h"
-#include "main/Symbole.h"
-#include "main/TFMain.h"
-#include "main/UpDown.h"
 #include "model/Spielscheindatei.h"
 #include "textexport/Tabellenmappe.h"
 #include "textexport/TextExport.h"
@@ -40,15 +41,6 @@ const char* const kBlattName = "Tippreihen";
 QString absatz() {
     return QString::fromUtf8(kAbsatz);
 }
-
-// The busy pointer while a writer works; back to normal on every path.
-class Sanduhr {
-  public:
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
 
 QPushButton* knopf(const QString& text, const char* name, QWidget* eltern) {
     auto* b = new QPushButton(text, eltern);
@@ -433,20 +425,21 @@ void TFTransfer::BHilfeClick() {
     hilfeZeigen(this, kHilfeTransfer);
 }
 
-TFTransfer* transferToolEinrichten(TFMain& haupt) {
-    auto* fenster = new TFTransfer(haupt.datenordner(), &haupt);
+Befehl transferToolBefehl(Programmkontext& kontext) {
+    // made at start-up, hidden; the command only shows it
+    auto* fenster = new TFTransfer(kontext.datenordner(), kontext.hauptfenster());
     fenster->hide();
-    auto* aktion = new QAction(transferSymbol(), QStringLiteral("Transfer-Tool"), &haupt);
-    aktion->setObjectName(QStringLiteral("Transfertool1"));
-    aktion->setToolTip(QStringLiteral("Transfer-Tool"));
-    aktion->setIconText(QStringLiteral("Transfer"));
-    QObject::connect(aktion, &QAction::triggered, fenster, [fenster] {
-        fenster->showNormal();
-        fenster->raise();
-        fenster->activateWindow();
-    });
-    haupt.befehlHinzufuegen(TFMain::Befehl::TransferTool, aktion);
-    return fenster;
+    Befehl b;
+    b.name = "Transfertool1";
+    b.text = QStringLiteral("Transfer-Tool");
+    b.symbol = transferSymbol();
+    b.menues = {Menueplatz::ExtrasTransfer};
+    b.leiste = Leistenplatz::Transfer;
+    b.knopf = "bsSkinSpeedButton1";
+    b.leistentext = QStringLiteral("Transfer");
+    b.hinweis = QStringLiteral("Transfer-Tool");
+    b.ausfuehren = [fenster] { zeigenUndHeben(fenster); };
+    return b;
 }
 
 }  // namespace kv::ui

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "common/Befehle.h"
+
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -19,7 +21,7 @@ class Zellquelle;
 
 namespace kv::ui {
 
-class TFMain;
+class Programmkontext;
 class TransferModell;
 class UpDown;
 
@@ -87,8 +89,8 @@ void TabelleNachExcel(QWidget* eltern, const Zellquelle& tabelle, const QString&
                       const QString& mappe);
 
 // Creates the transfer tool hidden, as a window of its own above the main
-// window, and adds the command "Transfer-Tool" (tool bar and menu "&Extras")
-// that shows it.
-TFTransfer* transferToolEinrichten(TFMain& haupt);
+// window, and returns the command "Transfer-Tool" (tool bar and menu
+// "&Extras") that shows it.
+Befehl transferToolBefehl(Programmkontext& kontext);
 
 }  // namespace kv::ui

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "common/UpDown.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
-#include "main/UpDown.h"
 
 namespace kv::test {
 

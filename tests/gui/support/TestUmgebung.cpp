@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "Programm.h"
 #include "common/Datenordner.h"
 #include "expansion/VewTabellen.h"
 #include "io/Datei.h"
@@ -25,7 +26,7 @@ TestUmgebung::TestUmgebung()
 }
 
 TestUmgebung::~TestUmgebung() {
-    fenster_.reset();
+    programm_.reset();
     qputenv("HOME", altHome_);
     if (altData_.isEmpty())
         qunsetenv("XDG_DATA_HOME");
@@ -44,19 +45,23 @@ QString TestUmgebung::spielstanddatei() const {
 }
 
 kv::ui::TFMain& TestUmgebung::starten() {
-    if (fenster_) beenden();
-    fenster_ = std::make_unique<kv::ui::TFMain>(datenordner_);
-    fenster_->show();
-    if (!QTest::qWaitForWindowExposed(fenster_.get()))
-        QTest::qFail("Hauptfenster nicht sichtbar", __FILE__, __LINE__);
-    return *fenster_;
+    if (programm_) beenden();
+    programm_ = kv::ui::programmAufbauen(datenordner_);
+    kv::ui::TFMain& w = programm_->hauptfenster();
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w)) QTest::qFail("Hauptfenster nicht sichtbar", __FILE__, __LINE__);
+    return w;
 }
 
 bool TestUmgebung::beenden() {
-    if (!fenster_) return true;
-    const bool zu = fenster_->close();
-    if (zu) fenster_.reset();
+    if (!programm_) return true;
+    const bool zu = programm_->hauptfenster().close();
+    if (zu) programm_.reset();
     return zu;
+}
+
+kv::ui::TFMain* TestUmgebung::fenster() const {
+    return programm_ ? &programm_->hauptfenster() : nullptr;
 }
 
 QString TestUmgebung::schein(const QString& name, const std::vector<TScheinOffen>& felder) const {

@@ -17,8 +17,9 @@
 #include "model/Records.h"
 
 namespace kv::ui {
+class Programm;
 class TFMain;
-}
+}  // namespace kv::ui
 
 namespace kv::test {
 
@@ -35,12 +36,15 @@ class TestUmgebung {
     QString spielstanddatei() const;
     TestDialoge& dialoge() { return *dialoge_; }
 
-    // A main window, shown (FormShow has run). The previous one, if any, is
-    // closed first (its closing sequence runs) and deleted.
+    // The program as programmAufbauen() builds it, its main window shown
+    // (FormShow has run). The previous one, if any, is closed first (its
+    // closing sequence runs) and deleted.
     kv::ui::TFMain& starten();
-    // Closes the window (closing sequence) and deletes it; returns whether it closed.
+    // Closes the main window (closing sequence) and deletes the program;
+    // returns whether it closed.
     bool beenden();
-    kv::ui::TFMain* fenster() const { return fenster_.get(); }
+    kv::ui::TFMain* fenster() const;
+    kv::ui::Programm* programm() const { return programm_.get(); }
 
     // Writes a slip file into ablage() and returns its full name.
     QString schein(const QString& name, const std::vector<TScheinOffen>& felder) const;
@@ -52,7 +56,7 @@ class TestUmgebung {
     QByteArray altHome_, altData_;
     QString datenordner_;
     std::unique_ptr<TestDialoge> dialoge_;
-    std::unique_ptr<kv::ui::TFMain> fenster_;
+    std::unique_ptr<kv::ui::Programm> programm_;
 };
 
 // A single-row field from 13 digits, e.g. "1021021021021".

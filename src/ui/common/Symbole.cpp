@@ -1,4 +1,4 @@
-#include "main/Symbole.h"
+#include "common/Symbole.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "main/Gitter.h"
+#include "common/Gitter.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

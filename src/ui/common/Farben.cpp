@@ -1,4 +1,4 @@
-#include "main/Farben.h"
+#include "common/Farben.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "main/UpDown.h"
+#include "common/UpDown.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -32,6 +32,12 @@ bool UpDown::setzePosition(int wert) {
     if (wert < minimum_ || wert > maximum_) return false;
     position_ = wert;
     Q_EMIT geaendert(position_);
+    return true;
+}
+
+bool UpDown::zeigePosition(int wert) {
+    if (wert < minimum_ || wert > maximum_) return false;
+    position_ = wert;
     return true;
 }
 

@@ -18,6 +18,9 @@ class UpDown : public QWidget {
     int position() const { return position_; }
     // Returns false (and changes nothing) for a value outside the range.
     bool setzePosition(int wert);
+    // Shows a position without reporting it (a view drawing what is already
+    // stored); false, and no change, for a value outside the range.
+    bool zeigePosition(int wert);
 
     QToolButton* knopfRunter() const { return runter_; }
     QToolButton* knopfHoch() const { return hoch_; }

@@ -1,4 +1,5 @@
-// The colours of the main window and its frames.
+// The colours of the windows and their frames, and the colour scheme of tip
+// cells shared by the left panel, the row tables and the entry windows.
 #pragma once
 
 #include <QColor>

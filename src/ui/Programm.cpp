@@ -1,0 +1,45 @@
+// The one command table: every window's command is made known here, one line
+// each; the window's own file says what the command is and where it goes.
+#include "Programm.h"
+
+#include <QCoreApplication>
+
+#include "common/Rechner.h"
+#include "help/Hilfe.h"
+#include "main/TFGZEingabe.h"
+#include "main/TFInfo.h"
+#include "main/TFKal.h"
+#include "main/TFMain.h"
+#include "transfer/TFTransfer.h"
+
+namespace kv::ui {
+
+Programm::Programm(const QString& datenordner)
+    : kontext_(datenordner), hauptfenster_(std::make_unique<TFMain>(kontext_)) {}
+
+Programm::~Programm() {
+    // the windows go before the state they show
+    hauptfenster_.reset();
+}
+
+std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
+    auto programm = std::make_unique<Programm>(datenordner);
+    Programmkontext& k = programm->kontext();
+    TFMain& haupt = programm->hauptfenster();
+    Befehlstabelle& befehle = k.befehle();
+
+    befehle.anmelden(gewinnzahlenBefehl(k));
+    befehle.anmelden(transferToolBefehl(k));
+    befehle.anmelden(rechnerBefehl());
+    befehle.anmelden(kalenderBefehl(k));
+    befehle.anmelden(hilfeInhaltBefehl(&haupt));
+    befehle.anmelden(hilfeSuchenBefehl(&haupt));
+    befehle.anmelden(infoBefehl(k));
+
+    // The end of the program leaves the event loop at once: the other windows
+    // are not closed, so none of them runs its closing handler.
+    QObject::connect(&haupt, &TFMain::beendet, &haupt, [] { QCoreApplication::exit(0); });
+    return programm;
+}
+
+}  // namespace kv::ui

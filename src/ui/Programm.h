@@ -1,0 +1,38 @@
+// The built program: the context (state, notices, command table, data
+// folder), the main window and every window's command. main.cpp, the GUI
+// tests and the GUI benchmarks all build it with programmAufbauen().
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+#include "common/Programmkontext.h"
+
+namespace kv::ui {
+
+class TFMain;
+
+class Programm {
+  public:
+    explicit Programm(const QString& datenordner);
+    ~Programm();
+    Programm(const Programm&) = delete;
+    Programm& operator=(const Programm&) = delete;
+
+    Programmkontext& kontext() { return kontext_; }
+    TFMain& hauptfenster() { return *hauptfenster_; }
+
+  private:
+    Programmkontext kontext_;
+    std::unique_ptr<TFMain> hauptfenster_;
+};
+
+// Builds the program for the data folder `datenordner` (with a trailing
+// separator; it exists): the main window, not yet shown, with the commands of
+// all windows in its menus and tool bar, and the windows made at start-up
+// (hidden). Closing the main window ends the event loop without closing the
+// other windows, so they do not save their settings at the end.
+std::unique_ptr<Programm> programmAufbauen(const QString& datenordner);
+
+}  // namespace kv::ui

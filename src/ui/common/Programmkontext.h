@@ -1,0 +1,58 @@
+// What every window may reach without the main window: the program state and
+// its change notices, the command table, the data folder and its files, the
+// main window as the place other windows belong to, and the help.
+//
+//     const Programmzustand& z = kontext.zustand();          // read
+//     kontext.zustand().setzeBeendet(4, true);               // change (announced)
+//     connect(&kontext.melder(), &Zustandsmelder::spieleGeaendert, ...);  // listen
+//
+// Message boxes and file dialogs go through dialoge() (common/Dialoge.h).
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "common/Befehle.h"
+#include "common/Zustandsmelder.h"
+#include "evaluation/Programmzustand.h"
+
+namespace kv::ui {
+
+class Programmkontext {
+  public:
+    // `datenordner`: the data folder with a trailing separator (it exists).
+    explicit Programmkontext(const QString& datenordner);
+    ~Programmkontext();
+    Programmkontext(const Programmkontext&) = delete;
+    Programmkontext& operator=(const Programmkontext&) = delete;
+
+    // The state: read it, and change it only through its operations.
+    Programmzustand& zustand() { return zustand_; }
+    const Programmzustand& zustand() const { return zustand_; }
+    // Its change notices.
+    Zustandsmelder& melder() { return melder_; }
+
+    Befehlstabelle& befehle() { return befehle_; }
+
+    const QString& datenordner() const { return datenordner_; }
+    // "Einstellungen.ini" and "Spielstaende.spst" in the data folder.
+    QString einstellungsdatei() const;
+    QString spielstanddatei() const;
+
+    // The main window: the parent and the anchor of the other windows.
+    QWidget* hauptfenster() const { return hauptfenster_; }
+    void setzeHauptfenster(QWidget* w) { hauptfenster_ = w; }
+
+    // Opens the help at the page of a context number, for the window `fenster`.
+    void hilfe(QWidget* fenster, int kontext) const;
+
+  private:
+    QString datenordner_;
+    Programmzustand zustand_;
+    Zustandsmelder melder_;
+    Befehlstabelle befehle_;
+    QPointer<QWidget> hauptfenster_;
+};
+
+}  // namespace kv::ui
