@@ -11,6 +11,7 @@
 #include "main/TFKal.h"
 #include "main/TFMain.h"
 #include "transfer/TFTransfer.h"
+#include "update/TFNeu.h"
 
 namespace kv::ui {
 
@@ -35,6 +36,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
     befehle.anmelden(hilfeInhaltBefehl(&haupt));
     befehle.anmelden(hilfeSuchenBefehl(&haupt));
     befehle.anmelden(infoBefehl(k));
+    befehle.anmelden(updateBefehl(k));
 
     // The end of the program leaves the event loop at once: the other windows
     // are not closed, so none of them runs its closing handler.

@@ -78,13 +78,14 @@ void TestFenster::menuesUndWerkzeugleiste() {
              (QStringList{"Tippschein(e) öffnen...", "-", "Gesondert gespeicherte Spielstände öffnen...",
                           "Spielstände gesondert speichern...",
                           "Automatisch gespeicherte Spielstände einlesen ", "-", "&Beenden"}));
-    QCOMPARE(texte(w.menueExtras()), (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "-"}));
+    QCOMPARE(texte(w.menueExtras()),
+             (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "-", "&Update-Prüfung"}));
     QCOMPARE(texte(w.menueHilfe()),
-             (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "-", "Programm-&Info"}));
-    QCOMPARE(knoepfe(w.PTool()), (QStringList{"BClose", "BGZdirekt1", "bsSkinSpeedButton1", "BCalc", "BKal",
-                                              "bsSkinSpeedButton6", "Label10"}));
+             (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "Programm-&Info"}));
+    QCOMPARE(knoepfe(w.PTool()), (QStringList{"BClose", "BGZdirekt1", "bsSkinSpeedButton1", "BUpdate",
+                                              "BCalc", "BKal", "bsSkinSpeedButton6", "Label10"}));
     // commands of windows not yet made known are not there at all
-    for (const char* name : {"BEingabe", "BSys", "BDruck", "BUpdate"})
+    for (const char* name : {"BEingabe", "BSys", "BDruck"})
         QVERIFY(!w.findChild<QWidget*>(QString::fromLatin1(name)));
     // "Beenden" closes the window after saving
     aktion(w, "Beenden1")->trigger();
@@ -111,9 +112,6 @@ void TestFenster::befehleSpaeterFenster() {
         b.ausfuehren = [&gezeigt] { ++gezeigt; };
         return b;
     };
-    t.anmelden(befehl("UpdatePruefung1", "&Update-Prüfung",
-                      {ui::Menueplatz::ExtrasUpdate, ui::Menueplatz::HilfeUpdate}, ui::Leistenplatz::Update,
-                      "BUpdate"));
     t.anmelden(befehl("Systemschein1", "Neuen Systemschein eingeben...", {ui::Menueplatz::DateiSystemschein},
                       ui::Leistenplatz::Systemschein, "BSys"));
     t.anmelden(befehl("Drucken1", "Tippschein(e) drucken...", {ui::Menueplatz::DateiDrucken},
@@ -133,7 +131,7 @@ void TestFenster::befehleSpaeterFenster() {
     // the menu item, the tool button and the table's own door run the same command
     aktion(w, "Drucken1")->trigger();
     klicke(w.findChild<QToolButton*>(QStringLiteral("BSys")));
-    QVERIFY(t.ausfuehren(QStringLiteral("UpdatePruefung1")));
+    QVERIFY(t.ausfuehren(QStringLiteral("Normalschein1")));
     QVERIFY(!t.ausfuehren(QStringLiteral("GibtEsNicht")));
     QCOMPARE(gezeigt, 3);
     welt.dialoge().pruefen();
@@ -246,6 +244,12 @@ void TestFenster::kleineFenster() {
     QVERIFY(info && info->isVisible());
     info->close();
     QTRY_VERIFY(info.isNull());  // it destroys itself
+
+    klicke(w.findChild<QToolButton*>(QStringLiteral("BUpdate")));
+    QPointer<QWidget> update = fenster(QStringLiteral("FNeu"));
+    QVERIFY(update && update->isVisible());
+    update->close();
+    QTRY_VERIFY(update.isNull());
 
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));

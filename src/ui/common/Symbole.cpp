@@ -44,6 +44,27 @@ QIcon gewinnzahlen() {
     });
 }
 
+QIcon update() {
+    return gemalt(24, [](QPainter& p) {
+        // a circular arrow around a downward arrow: a newer version arrives
+        p.setPen(QPen(QColor(30, 110, 170), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(3, 3, 18, 18), 60 * 16, 280 * 16);
+        QPainterPath spitze;
+        spitze.moveTo(16.5, 1.5);
+        spitze.lineTo(21.5, 5.5);
+        spitze.lineTo(15.5, 8.5);
+        spitze.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 110, 170));
+        p.drawPath(spitze);
+        p.setPen(QPen(QColor(40, 130, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12, 7.5), QPointF(12, 15.5));
+        p.drawLine(QPointF(9, 12.5), QPointF(12, 15.5));
+        p.drawLine(QPointF(15, 12.5), QPointF(12, 15.5));
+    });
+}
+
 QIcon rechner() {
     return gemalt(24, [](QPainter& p) {
         p.setPen(QPen(QColor(60, 60, 60), 1));

@@ -8,6 +8,7 @@ namespace kv::ui::symbol {
 QIcon beenden();
 QIcon gewinnzahlen();
 QIcon rechner();
+QIcon update();
 QIcon kalender();
 QIcon hilfe();
 QIcon oeffnen();

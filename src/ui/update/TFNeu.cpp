@@ -22,6 +22,9 @@
 #include <stdexcept>
 
 #include "common/Dialoge.h"
+#include "common/Fenster.h"
+#include "common/Programmkontext.h"
+#include "common/Symbole.h"
 #include "help/Hilfe.h"
 #include "io/Datei.h"
 #include "model/Cp1252.h"
@@ -365,16 +368,22 @@ void TFNeu::closeEvent(QCloseEvent* e) {
 }
 
 TFNeu* updateFensterZeigen(QWidget* hauptfenster, const Updatekontext& kontext) {
-    TFNeu* fenster = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("FNeu")) fenster = qobject_cast<TFNeu*>(w);
-    }
-    if (!fenster) fenster = new TFNeu(kontext, hauptfenster);
-    if (fenster->isMinimized()) fenster->showNormal();
-    fenster->show();
-    fenster->raise();
-    fenster->activateWindow();
-    return fenster;
+    return fensterOeffnen<TFNeu>(QStringLiteral("FNeu"), [&] { return new TFNeu(kontext, hauptfenster); });
+}
+
+Befehl updateBefehl(Programmkontext& kontext) {
+    Befehl b;
+    b.name = "UpdatePruefung1";
+    b.text = QStringLiteral("&Update-Prüfung");
+    b.symbol = symbol::update();
+    b.menues = {Menueplatz::ExtrasUpdate, Menueplatz::HilfeUpdate};
+    b.leiste = Leistenplatz::Update;
+    b.knopf = "BUpdate";
+    b.leistentext = QStringLiteral("Update");
+    b.ausfuehren = [&kontext] {
+        updateFensterZeigen(kontext.hauptfenster(), Updatekontext::fuerDiesesProgramm(kontext.datenordner()));
+    };
+    return b;
 }
 
 }  // namespace kv::ui

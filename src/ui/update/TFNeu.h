@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/Befehle.h"
 #include "update/Updateserver.h"
 
 class QLabel;
@@ -17,6 +18,8 @@ class QProgressBar;
 class QPushButton;
 
 namespace kv::ui {
+
+class Programmkontext;
 
 // What the update window needs of the program around it.
 struct Updatekontext {
@@ -91,5 +94,9 @@ class TFNeu : public QDialog {
 // Opens the update window for the command "&Update-Prüfung": the open one is
 // brought back and to the front, otherwise a new one is made.
 TFNeu* updateFensterZeigen(QWidget* hauptfenster, const Updatekontext& kontext);
+
+// The command "&Update-Prüfung" (menus "&Extras" and "&Hilfe", tool bar) for
+// this program.
+Befehl updateBefehl(Programmkontext& kontext);
 
 }  // namespace kv::ui
