@@ -1,8 +1,11 @@
 #include "TestUmgebung.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <cstdlib>
 
 #include "Programm.h"
 #include "common/Datenordner.h"
@@ -121,7 +124,12 @@ namespace kv::test {
 void bildschirmEinrichten() {
     const QByteArray p = qgetenv("QT_QPA_PLATFORM");
     if (!p.isEmpty() && p != "offscreen") return;
-    static const QString datei = QDir::tempPath() + QStringLiteral("/kalvendo-bildschirm.json");
+    // one file per test process: tests running side by side must not rewrite
+    // each other's while the platform reads it
+    static const QString datei =
+        QDir::tempPath() +
+        QStringLiteral("/kalvendo-bildschirm-%1.json").arg(QCoreApplication::applicationPid());
+    std::atexit([] { QFile::remove(datei); });
     QFile f(datei);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         f.write(R"({"screens": [{"name": "Bildschirm", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
