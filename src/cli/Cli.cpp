@@ -1,9 +1,11 @@
 #include "Cli.h"
 
 #include "Ausgabe.h"
+#include "Guarantee.h"
 #include "ImportFixtures.h"
 #include "ImportRows.h"
 #include "PrintPlan.h"
+#include "Reduce.h"
 
 #include <algorithm>
 #include <array>
@@ -79,13 +81,31 @@ const char* const kHilfe =
     "      --zusatz: vier Ziffern 0/1, \"ja\" für Spiel77, Super6, Joker1, Joker2 (Vorgabe 0000).\n"
     "      --number: \"Nr. drucken\" mit der Start-Nummer K.\n"
     "\n"
+    "  guarantee DATEI.kv13\n"
+    "      Garantie-Analyse: für jeden Ausgang (eine Gewinnreihe) die meisten Richtigen,\n"
+    "      die eine Reihe des Spielscheins erreicht, gezählt über alle 3^13 Ausgänge und\n"
+    "      über die Ausgänge jedes Feldes (alle Ergebnisse innerhalb seiner Tipps):\n"
+    "      {\"all\":{\"best\":[N13,N12,N11,N10,N9],\"guarantee\":G},\"fields\":[{...},...]}\n"
+    "      N13..N10: Ausgänge mit 13, 12, 11, 10 Richtigen in der besten Reihe, N9: mit\n"
+    "      höchstens 9; G: die garantierten Richtigen (null für ein Feld ohne Ausgang).\n"
+    "      Ein Spielschein ohne Tippreihe wird abgewiesen (Rückgabewert 2).\n"
+    "\n"
+    "  reduce --tips TIPPS --radius R [--seed S] -o AUSGABE.kv13\n"
+    "      Garantie-Reduzierung eines Feldes: TIPPS sind 13 durch Kommas getrennte\n"
+    "      Gruppen aus 1, 0 und 2 (z. B. 10,1,102,2,1,1,1,1,1,1,1,1,1). Schreibt Reihen\n"
+    "      innerhalb des Feldes, von denen bei jedem Ergebnis innerhalb seiner Tipps eine\n"
+    "      13 - R Richtige hat (R = 1: 12 Richtige, R = 2: 11 Richtige), als Felder mit je\n"
+    "      einer Reihe und gibt ihre Zahl aus. S (Vorgabe 1) wählt die Suche; gleiche\n"
+    "      Eingaben ergeben gleiche Reihen.\n"
+    "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
     "\n"
     "Eine leere Spielschein-Datei ist ein Schein ohne Felder.\n"
     "Rückgabewert: 0 in Ordnung, 1 Datei oder Ausgabe nicht les- oder schreibbar,\n"
-    "2 ungültige Eingabe (unbekannter Befehl, falsche ZIFFERN oder LISTE, ungültiger\n"
-    "Spielschein oder ungültiges Schein-Format, Ende vor Start, nichts zu drucken).\n";
+    "2 ungültige Eingabe (unbekannter Befehl, falsche ZIFFERN, LISTE, TIPPS, R oder S,\n"
+    "ungültiger Spielschein oder ungültiges Schein-Format, Ende vor Start, nichts zu\n"
+    "drucken, bei guarantee ein Spielschein ohne Tippreihe).\n";
 
 struct Fehler {
     int status;
@@ -373,6 +393,8 @@ int befehlAusfuehren(const std::vector<std::string>& args, std::ostream& out, st
     if (befehl == "import-rows") return importRows(args, out, err);
     if (befehl == "import-fixtures") return importFixtures(args, out, err);
     if (befehl == "print-plan") return printPlan(args, out, err);
+    if (befehl == "guarantee") return guarantee(args, out, err);
+    if (befehl == "reduce") return reduce(args, out, err);
     return benutzung(err, "Unbekannter Befehl " + befehl + ".");
 }
 

@@ -1,0 +1,155 @@
+#include "garantie/Garantieanalyse.h"
+
+#include <algorithm>
+
+namespace kv {
+
+namespace {
+
+// Index step of match m (1-based): match 13 changes fastest, as in a full system's row order.
+constexpr std::array<std::uint32_t, kSpiele> schrittweiten() {
+    std::array<std::uint32_t, kSpiele> s{};
+    std::uint32_t w = 1;
+    for (int m = kSpiele - 1; m >= 0; --m) {
+        s[m] = w;
+        w *= 3;
+    }
+    return s;
+}
+constexpr auto kSchritt = schrittweiten();
+
+// Larger than any real distance; the passes may raise it, never wrap it.
+constexpr std::uint8_t kFern = kSpiele;
+
+std::uint32_t indexVon(const std::array<std::uint8_t, kSpiele>& spalten) {
+    std::uint32_t i = 0;
+    for (int m = 0; m < kSpiele; ++m) i += static_cast<std::uint32_t>(spalten[m] - 1) * kSchritt[m];
+    return i;
+}
+
+// Calls f(index) for every outcome of the span.
+template <class F>
+void fuerJedenAusgang(const Ausgangsbereich& b, int m, std::uint32_t basis, F& f) {
+    const std::uint8_t maske = b.spalten[m];
+    for (int c = 0; c < kSpalten; ++c) {
+        if (!((maske >> c) & 1u)) continue;
+        const std::uint32_t i = basis + static_cast<std::uint32_t>(c) * kSchritt[m];
+        if (m == kSpiele - 1)
+            f(i);
+        else
+            fuerJedenAusgang(b, m + 1, i, f);
+    }
+}
+
+template <class F>
+void fuerJedenAusgang(const Ausgangsbereich& b, F&& f) {
+    if (b.anzahl() == 0) return;
+    if (b == Ausgangsbereich::alle()) {
+        for (std::uint32_t i = 0; i < kAlleAusgaenge; ++i) f(i);
+        return;
+    }
+    fuerJedenAusgang(b, 0, 0, f);
+}
+
+}  // namespace
+
+Ausgangsbereich Ausgangsbereich::alle() {
+    Ausgangsbereich b;
+    b.spalten.fill(0b111);
+    return b;
+}
+
+Ausgangsbereich Ausgangsbereich::ausFeld(const TScheinOffen& feld) {
+    Ausgangsbereich b;
+    for (int m = 1; m <= kSpiele; ++m)
+        for (int c = 1; c <= kSpalten; ++c)
+            if (feld.kreuz(m, c))
+                b.spalten[m - 1] = static_cast<std::uint8_t>(b.spalten[m - 1] | (1u << (c - 1)));
+    return b;
+}
+
+std::uint64_t Ausgangsbereich::anzahl() const {
+    std::uint64_t n = 1;
+    for (std::uint8_t s : spalten)
+        n *= static_cast<std::uint64_t>(std::popcount(static_cast<unsigned>(s & 0b111)));
+    return n;
+}
+
+std::uint64_t Trefferverteilung::ausgaenge() const {
+    std::uint64_t n = 0;
+    for (auto b : beste) n += b;
+    return n;
+}
+
+Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge, kFern) {
+    bool reihen = false;
+    for (const Feld& f : schein.felder()) {
+        if (f.reihenAnzahl() == 0) continue;
+        reihen = true;
+        if (f.istVew()) {
+            for (Reihe r : f.vewReihen()) abstand_[indexVon(spaltenDerReihe(r))] = 0;
+        } else {
+            // A full system plays every outcome within its tips.
+            fuerJedenAusgang(Ausgangsbereich::ausFeld(f.daten()), [&](std::uint32_t i) { abstand_[i] = 0; });
+        }
+    }
+    if (!reihen)
+        throw KeineReihen("Der Spielschein enthält keine Tippreihe; ohne Reihen gibt es keine Garantie.");
+    abstaendeBerechnen();
+}
+
+Garantieanalyse::Garantieanalyse(const std::vector<Reihe>& reihen) : abstand_(kAlleAusgaenge, kFern) {
+    if (reihen.empty()) throw KeineReihen("Es gibt keine Tippreihe; ohne Reihen gibt es keine Garantie.");
+    for (Reihe r : reihen) abstand_[indexVon(spaltenDerReihe(r))] = 0;
+    abstaendeBerechnen();
+}
+
+// After the pass for one match, every outcome holds the distance to the
+// nearest row that agrees with it on the matches not yet relaxed; after all
+// 13 passes that is the distance to the nearest row.
+void Garantieanalyse::abstaendeBerechnen() {
+    std::uint8_t* d = abstand_.data();
+    for (int m = kSpiele - 1; m >= 0; --m) {
+        const std::uint32_t s = kSchritt[m];
+        for (std::uint32_t basis = 0; basis < kAlleAusgaenge; basis += 3 * s) {
+            std::uint8_t* a = d + basis;
+            std::uint8_t* b = a + s;
+            std::uint8_t* c = b + s;
+            for (std::uint32_t i = 0; i < s; ++i) {
+                const auto n = static_cast<std::uint8_t>(std::min({a[i], b[i], c[i]}) + 1);
+                a[i] = std::min(a[i], n);
+                b[i] = std::min(b[i], n);
+                c[i] = std::min(c[i], n);
+            }
+        }
+    }
+}
+
+int Garantieanalyse::besteTreffer(const std::array<std::uint8_t, kSpiele>& ausgang) const {
+    return kSpiele - abstand_[indexVon(ausgang)];
+}
+
+Trefferverteilung Garantieanalyse::verteilung(const Ausgangsbereich& bereich) const {
+    std::array<std::uint64_t, kSpiele + 1> jeAbstand{};
+    const std::uint8_t* d = abstand_.data();
+    fuerJedenAusgang(bereich, [&](std::uint32_t i) { ++jeAbstand[d[i]]; });
+    Trefferverteilung v;
+    for (int a = 0; a <= kSpiele; ++a) {
+        if (jeAbstand[a] == 0) continue;
+        v.beste[static_cast<std::size_t>(std::min(a, 4))] += jeAbstand[a];
+        v.garantie = kSpiele - a;  // the largest distance seen last
+    }
+    return v;
+}
+
+Garantiebericht garantieBericht(const Schein& schein) {
+    const Garantieanalyse analyse(schein);
+    Garantiebericht b;
+    b.alle = analyse.verteilung(Ausgangsbereich::alle());
+    b.felder.reserve(schein.feldAnzahl());
+    for (const Feld& f : schein.felder())
+        b.felder.push_back(analyse.verteilung(Ausgangsbereich::ausFeld(f.daten())));
+    return b;
+}
+
+}  // namespace kv

@@ -1,0 +1,78 @@
+// Guarantee analysis of a slip: for every outcome (a winning row of 13
+// columns) the best hits that any row of the slip reaches, gathered over a
+// span of outcomes — all 3^13 outcomes, or every outcome whose results lie
+// within the tips of one field.
+//
+// The distance of every outcome to the nearest row is computed once for all
+// 3^13 outcomes (one byte each) by a separable distance transform: the
+// Hamming distance is a sum over the matches, so relaxing one match after the
+// other gives the exact distance in 13 passes over the table, whatever the
+// number of rows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+#include "model/Schein.h"
+
+namespace kv {
+
+inline constexpr std::uint32_t kAlleAusgaenge = 1594323;  // 3^13
+
+// A span of outcomes: for every match the columns its result may take
+// (bit c - 1 for column c). Every combination of them is one outcome.
+struct Ausgangsbereich {
+    std::array<std::uint8_t, kSpiele> spalten{};
+
+    static Ausgangsbereich alle();
+    // The outcomes whose results all lie within the field's tips.
+    static Ausgangsbereich ausFeld(const TScheinOffen& feld);
+    std::uint64_t anzahl() const;  // 0 when a match has no column
+    friend bool operator==(const Ausgangsbereich&, const Ausgangsbereich&) = default;
+};
+
+// Best hits over a span: best[0..4] = outcomes whose best row has 13, 12, 11,
+// 10, at most 9 hits; garantie = the fewest best hits in the span (what the
+// slip guarantees when the results fall within it), kKeineGarantie for an
+// empty span.
+inline constexpr int kKeineGarantie = -1;
+struct Trefferverteilung {
+    std::array<std::uint64_t, 5> beste{};
+    int garantie = kKeineGarantie;
+    std::uint64_t ausgaenge() const;
+    friend bool operator==(const Trefferverteilung&, const Trefferverteilung&) = default;
+};
+
+// A slip without any row has no best row for any outcome: it cannot be analysed.
+class KeineReihen : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class Garantieanalyse {
+  public:
+    // Throws KeineReihen when the slip has no row. About 1.6 MB whatever the slip.
+    explicit Garantieanalyse(const Schein& schein);
+    explicit Garantieanalyse(const std::vector<Reihe>& reihen);
+
+    // Best hits of the slip for one outcome (columns 1..3 of matches 1..13).
+    int besteTreffer(const std::array<std::uint8_t, kSpiele>& ausgang) const;
+    Trefferverteilung verteilung(const Ausgangsbereich& bereich) const;
+
+  private:
+    void abstaendeBerechnen();
+    std::vector<std::uint8_t> abstand_;  // per outcome, index = columns - 1 in base 3, match 1 highest
+};
+
+// What the analysis window and `kalvendo-cli guarantee` show: the span of all
+// outcomes and the span of each field of the slip, in field order.
+struct Garantiebericht {
+    Trefferverteilung alle;
+    std::vector<Trefferverteilung> felder;
+};
+// Throws KeineReihen (German message) for a slip without rows.
+Garantiebericht garantieBericht(const Schein& schein);
+
+}  // namespace kv
