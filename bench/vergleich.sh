@@ -66,3 +66,17 @@ C
 gcc -O2 -o "$work/spitze" "$work/spitze.c"
 mb=$("$work/spitze" "$build/src/cli/kalvendo-cli" evaluate --result 1021102210010 --finished 1-5 --json "$work/voll13.kv13")
 echo "kalvendo-cli evaluate peak RSS: $mb MB (goal <= 16 MB)"
+
+# Guarantee analysis: peak memory of `kalvendo-cli guarantee` next to
+# `kalvendo-cli info` on the same slips (reading and expanding them without
+# the analysis): the 13x3-way full system and the 59,049 rows of its
+# guaranteed reduction. Then the wall time of that reduction.
+"$build/src/cli/kalvendo-cli" reduce --tips 102,102,102,102,102,102,102,102,102,102,102,102,102 --radius 1 \
+  -o "$work/hamming.kv13" >/dev/null
+for slip in voll13 hamming; do
+  g=$("$work/spitze" "$build/src/cli/kalvendo-cli" guarantee "$work/$slip.kv13")
+  i=$("$work/spitze" "$build/src/cli/kalvendo-cli" info "$work/$slip.kv13")
+  echo "kalvendo-cli guarantee $slip.kv13 peak RSS: $g MB (info on the same file: $i MB; goal <= 64 MB)"
+done
+"$build/bench/kalvendo-bench" --benchmark_filter='BM_(Garantie|RefExpansion|RefScan|Reduktion|RefErsteFreie)' \
+  --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
