@@ -12,14 +12,15 @@ namespace kv::cli {
 
 namespace {
 
-void jsonVerteilung(std::ostream& out, const Trefferverteilung& v) {
-    out << "{\"best\":[" << v.beste[0] << ',' << v.beste[1] << ',' << v.beste[2] << ',' << v.beste[3] << ','
-        << v.beste[4] << "],\"guarantee\":";
-    if (v.garantie == kKeineGarantie)
-        out << "null";
-    else
-        out << v.garantie;
-    out << '}';
+void jsonVerteilung(std::string& t, const Trefferverteilung& v) {
+    t += "{\"best\":[";
+    for (std::size_t i = 0; i < v.beste.size(); ++i) {
+        if (i) t += ',';
+        t += std::to_string(v.beste[i]);
+    }
+    t += "],\"guarantee\":";
+    t += v.garantie == kKeineGarantie ? "null" : std::to_string(v.garantie);
+    t += '}';
 }
 
 }  // namespace
@@ -43,14 +44,20 @@ int guarantee(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "kalvendo-cli: " << dateiName(pfad) << ": " << e.what() << "\n";
         return kEingabeFehler;
     }
-    out << "{\"all\":";
-    jsonVerteilung(out, bericht.alle);
-    out << ",\"fields\":[";
+    // A slip of many single rows has as many fields: written in blocks.
+    std::string t = "{\"all\":";
+    jsonVerteilung(t, bericht.alle);
+    t += ",\"fields\":[";
     for (std::size_t i = 0; i < bericht.felder.size(); ++i) {
-        if (i) out << ',';
-        jsonVerteilung(out, bericht.felder[i]);
+        if (i) t += ',';
+        jsonVerteilung(t, bericht.felder[i]);
+        if (t.size() >= (1u << 20)) {
+            schreibe(out, t);
+            t.clear();
+        }
     }
-    out << "]}\n";
+    t += "]}\n";
+    schreibe(out, t);
     return kOk;
 }
 
