@@ -107,7 +107,12 @@ int reduce(const std::vector<std::string>& args, std::ostream& out, std::ostream
         optionen.seed = wert;
     }
 
-    const std::vector<Reihe> reihen = garantieReduktion(*feld, optionen);
+    std::vector<Reihe> reihen;
+    try {
+        reihen = garantieReduktion(*feld, optionen);
+    } catch (const ReduktionsFehler& e) {
+        return benutzung(err, e.what());
+    }
     try {
         schreibeSpielschein(*ausgabe, reihenliste(reihen));
     } catch (const DateiFehler& e) {

@@ -186,12 +186,27 @@ void pruefeReduktion(const TScheinOffen& feld, const std::vector<Reihe>& reihen,
     EXPECT_GE(v.garantie, kSpiele - radius) << name;
 }
 
+struct Groessenfall {
+    int zweier, dreier;
+    std::size_t hoechstens;  // rows at most
+};
+
+// Reduces a field of each shape, checks it and holds it to the size.
+void pruefeGroessen(const std::vector<Groessenfall>& faelle, int radius, std::uint32_t feldSeed) {
+    for (const Groessenfall& f : faelle) {
+        const std::string name =
+            std::to_string(f.zweier) + "-" + std::to_string(f.dreier) + " R" + std::to_string(radius);
+        const TScheinOffen feld = feldMit(f.zweier, f.dreier, feldSeed);
+        const auto reihen = garantieReduktion(feld, optionen(radius));
+        pruefeReduktion(feld, reihen, radius, name);
+        if (!kSanitizer) {
+            EXPECT_LE(reihen.size(), f.hoechstens) << name;
+        }
+    }
+}
+
 TEST(Garantiereduktion, KleinerAlsDieVewSystemeUndNaheAnDenBestenBekannten) {
-    struct Fall {
-        int zweier, dreier;
-        std::size_t hoechstens;
-    };
-    std::vector<Fall> faelle;
+    std::vector<Groessenfall> faelle;
     for (int sys = 1; sys <= kVewSystemAnzahl; ++sys)
         faelle.push_back({VewSysteme[sys].Zweiwege, VewSysteme[sys].Dreiwege, VewSysteme[sys].Reihen});
     // Best known: "5-0" 7, "9-0" 62, "0-6" 73; 7 and 8 3-ways 186 and 486 (within 5 %).
@@ -202,15 +217,7 @@ TEST(Garantiereduktion, KleinerAlsDieVewSystemeUndNaheAnDenBestenBekannten) {
     }
     faelle.push_back({0, 7, 195});
     faelle.push_back({0, 8, 510});
-    for (const Fall& f : faelle) {
-        const std::string name = std::to_string(f.zweier) + "-" + std::to_string(f.dreier);
-        const TScheinOffen feld = feldMit(f.zweier, f.dreier, 17);
-        const auto reihen = garantieReduktion(feld, optionen(1));
-        pruefeReduktion(feld, reihen, 1, name);
-        if (!kSanitizer) {
-            EXPECT_LE(reihen.size(), f.hoechstens) << name;
-        }
-    }
+    pruefeGroessen(faelle, 1, 17);
 }
 
 TEST(Garantiereduktion, DreizehnDreiwegeSindDerHammingCode) {
@@ -221,22 +228,8 @@ TEST(Garantiereduktion, DreizehnDreiwegeSindDerHammingCode) {
 }
 
 TEST(Garantiereduktion, RadiusZweiGarantiertElfRichtige) {
-    struct Fall {
-        int zweier, dreier;
-        std::size_t hoechstens;
-    };
     // 11 and 13 3-ways: the ternary Golay code and its extension by two free matches.
-    const std::vector<Fall> faelle = {{5, 0, 2},    {4, 4, 30},    {7, 3, 60},
-                                      {0, 11, 729}, {0, 13, 6561}, {6, 7, 2000}};
-    for (const Fall& f : faelle) {
-        const std::string name = std::to_string(f.zweier) + "-" + std::to_string(f.dreier) + " R2";
-        const TScheinOffen feld = feldMit(f.zweier, f.dreier, 3);
-        const auto reihen = garantieReduktion(feld, optionen(2));
-        pruefeReduktion(feld, reihen, 2, name);
-        if (!kSanitizer) {
-            EXPECT_LE(reihen.size(), f.hoechstens) << name;
-        }
-    }
+    pruefeGroessen({{5, 0, 2}, {4, 4, 30}, {7, 3, 60}, {0, 11, 729}, {0, 13, 6561}, {6, 7, 2000}}, 2, 3);
 }
 
 TEST(Garantiereduktion, GemischteFelderBisDreiHochDreizehn) {

@@ -271,8 +271,10 @@ class Gruppenueberdeckung {
 
     std::uint32_t untereSchranke() const { return (n_ + k_ - 1) / k_; }
 
-    // The smallest set S found within `budget` units (at most `budget.rest()`).
-    std::vector<std::uint32_t> suche(Budget& budget, std::uint64_t eigenesBudget) {
+    // The smallest set S found within `eigenesBudget` units of `budget`; it
+    // stops early at `genug` elements (the lower bound |A| / |X| at least).
+    std::vector<std::uint32_t> suche(Budget& budget, std::uint64_t eigenesBudget, std::uint64_t genug) {
+        genug = std::max<std::uint64_t>(genug, untereSchranke());
         gierigerStart();
         std::vector<std::uint32_t> beste = wort_;
         const std::uint64_t ende = budget.rest() > eigenesBudget ? budget.rest() - eigenesBudget : 0;
@@ -281,9 +283,10 @@ class Gruppenueberdeckung {
         std::vector<std::uint32_t> markiert(n_, 0);
         std::uint32_t marke = 0;
         std::size_t wenigsteOffen = 0;
-        while (wort_.size() > untereSchranke() && !budget.erschoepft() && budget.rest() > ende) {
+        while (!budget.erschoepft() && budget.rest() > ende) {
             if (offen_.empty()) {
                 beste = wort_;
+                if (wort_.size() <= genug) break;
                 entferneSchwaechstes();
                 wenigsteOffen = offen_.size();
                 continue;
@@ -527,7 +530,9 @@ std::vector<Codewort> ueberdeckung(int zweier, int dreier, int radius, const Suc
             const std::uint64_t schranke = (k.a + z.x.size() - 1) / z.x.size();
             if (schranke * jeSyndrom >= besteGroesse) break;
             Gruppenueberdeckung suche(raum, z, radius, rng());
-            const auto s = suche.suche(budget, teil / static_cast<std::uint64_t>(versuche));
+            // Reaching the best known size is enough.
+            const std::uint64_t ziel = rekord ? (rekord + jeSyndrom - 1) / jeSyndrom : 0;
+            const auto s = suche.suche(budget, teil / static_cast<std::uint64_t>(versuche), ziel);
             if (s.size() * jeSyndrom < besteGroesse) {
                 besterRaum = raum;
                 besteMenge = s;
