@@ -32,7 +32,7 @@ ReduktionsOptionen optionen(int radius, std::uint64_t seed = 1, std::uint64_t te
     o.radius = radius;
     o.seed = seed;
     o.zeitLimit = std::nullopt;  // the step budget alone: the same rows on every machine
-    o.schritte /= teiler * (kSanitizer ? 30 : 1);
+    o.schritte /= teiler * (kSanitizer ? 100 : 1);
     return o;
 }
 
