@@ -127,7 +127,7 @@ BENCHMARK(BM_RefScanVew1)->Unit(benchmark::kMillisecond);
 struct Form {
     int zweier, dreier, radius;
 };
-const Form kFormen[] = {{0, 13, 1}, {4, 4, 1},  {2, 5, 1},  {0, 8, 1},
+const Form kFormen[] = {{0, 13, 1}, {3, 4, 1},  {5, 3, 1},  {0, 8, 1},
                         {6, 7, 1},  {13, 0, 1}, {0, 13, 2}, {6, 7, 2}};
 
 void BM_Reduktion(benchmark::State& state) {

@@ -1,7 +1,6 @@
 #include "garantie/Ueberdeckung.h"
 
 #include <algorithm>
-#include <numeric>
 #include <queue>
 #include <random>
 #include <tuple>
@@ -38,7 +37,7 @@ class Syndromraum {
         std::vector<std::uint32_t> punkte2;
         for (std::uint32_t u = 1; u < (1u << p_); ++u)
             if (std::popcount(u) > 1) punkte2.push_back(u);
-        std::vector<std::uint32_t> punkte3;  // projective points: first nonzero digit 1
+        std::vector<std::uint32_t> punkte3;  // projective points: lowest nonzero digit 1
         for (std::uint32_t v = 1; v < drei_; ++v) {
             std::uint32_t w = v;
             int ziffern = 0, erste = 0;
