@@ -1,25 +1,24 @@
-// "FMain", the main window: it owns the program state for the whole run and
-// shows, from top to bottom, the menus and tool bar, the score entry panel
-// with the 13 matches, the strip of the single slip with the winning row, the
-// 12 field frames of the left slip, and on the right one tab per further slip.
+// "FMain", the main window. It shows, from top to bottom, the menus and tool
+// bar (filled from the command table), the score band with the 13 matches
+// (Spielband), the strip of the single slip with the winning row
+// (Scheinleiste), and beside each other the 12 field frames of the left slip
+// (Scheinfelder) and the result tabs (Ergebnistabs). The panels draw
+// themselves from the program state; the main window coordinates: it starts
+// and ends the program, opens files and turns the user's commands into
+// operations on the state.
 #pragma once
 
 #include <QMainWindow>
 
-#include <array>
-#include <cstdint>
 #include <functional>
-#include <map>
 #include <vector>
 
 #include "common/Programmkontext.h"
 #include "evaluation/Programmzustand.h"
 
-class QAction;
 class QCheckBox;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QScrollArea;
 class QSplitter;
 class QTabWidget;
@@ -28,11 +27,14 @@ class QToolButton;
 
 namespace kv::ui {
 
+class Ergebnistabs;
+class Scheinfelder;
+class Scheinleiste;
+class Spielband;
 class TFFrScheineS;
+class TFGZEingabe;
 class TFfrErg;
 class TFfrGrid;
-class TFGZEingabe;
-class Rechtsfeld;
 
 class TFMain : public QMainWindow {
     Q_OBJECT
@@ -53,25 +55,28 @@ class TFMain : public QMainWindow {
     bool startFertig() const { return startFertig_; }
 
     // --- files (left panel, tabs, fixture list, scores) ------------------
+    // Opens a slip in the left panel; true when it has 1 to 12 fields.
     bool DateiEinlesen(const QString& fn);
+    // Opens a slip as a tab on the right; the tab, or null.
     QWidget* DateienEinlesen(const QString& fn);
     void BNeu();
     void BOpenClick();
     void BOpen1Click();
     void BOpen2Click();
-    // Reads a fixture list and shows it (club names, pairing hints, LDatei2).
+    // Reads a fixture list; the panels show it (club names, hints, LDatei2).
     void SpielplanEinlesen(const QString& fn);
-    // Writes the loaded fixtures' club names into the score frames and the
-    // pairings as hints into the field frames.
-    void begegnungenAnzeigen();
-    void HintZuweisen(int a, const QString& s2);
+    void HintZuweisen(int spiel, const QString& paarung);
     void SpielstaendeEinlesen(const QString& fn);
-    void Spielsystemauswhlen1Click();
-    void Spielstndegesondertspeichern1Click();
-    void AutomatischgespeicherteSpielstndeeinlesen1Click();
+    // The score-file commands of the menu "&Datei" (Spielsystemauswhlen1,
+    // Spielstndegesondertspeichern1, AutomatischgespeicherteSpielstndeeinlesen1).
+    void gesondertGespeicherteSpielstaendeOeffnen();
+    void spielstaendeGesondertSpeichern();
+    void automatischGespeicherteSpielstaendeEinlesen();
 
     // --- scores, colours and the evaluation ------------------------------
-    void FarbAnzeige(int b, int k, bool gewAusw);
+    // Shows result `tendenz` (1..3) for match `spiel`; evaluates when
+    // `auswerten` and a slip is open.
+    void FarbAnzeige(int spiel, int tendenz, bool auswerten);
     void Gewinnauswertung();
     void BRunClick(int spiel);
     void BAllesClick();
@@ -92,22 +97,22 @@ class TFMain : public QMainWindow {
     void HilfeSuchenClick();
 
     // --- parts of the window ---------------------------------------------
-    TFfrErg* frSpiel(int spiel) const { return frSpiel_[static_cast<std::size_t>(spiel - 1)]; }
-    TFFrScheineS* Tippfeld(int feld) const { return Tippfeld_[static_cast<std::size_t>(feld - 1)]; }
+    TFfrErg* frSpiel(int spiel) const;
+    TFFrScheineS* Tippfeld(int feld) const;
     QLabel* Ausgang(int feld, int spiel, int spalte) const;
-    QLabel* PGewZ(int spiel) const { return PGewZ_[static_cast<std::size_t>(spiel - 1)]; }
+    QLabel* PGewZ(int spiel) const;
     // The result frame of slot s (0-based), or null for a slip on the left.
     TFfrGrid* fr(int slot) const;
-    QTabWidget* PC1() const { return PC1_; }
-    QScrollArea* PTipps() const { return PTipps_; }
+    QTabWidget* PC1() const;
+    QScrollArea* PTipps() const;
     QSplitter* splitt1() const { return splitt1_; }
-    QCheckBox* cbMerken() const { return cbMerken_; }
-    QCheckBox* cbMerken2() const { return cbMerken2_; }
-    QCheckBox* cbRechts() const { return cbRechts_; }
-    QCheckBox* cbMerkenSp() const { return cbMerkenSp_; }
-    QLabel* LDatei() const { return LDatei_; }
-    QLabel* LDatei2() const { return LDatei2_; }
-    QToolButton* BAlles() const { return BAlles_; }
+    QCheckBox* cbMerken() const;
+    QCheckBox* cbMerken2() const;
+    QCheckBox* cbRechts() const;
+    QCheckBox* cbMerkenSp() const;
+    QLabel* LDatei() const;
+    QLabel* LDatei2() const;
+    QToolButton* BAlles() const;
     QToolBar* PTool() const { return PTool_; }
     QMenu* menueDatei() const { return menueDatei_; }
     QMenu* menueExtras() const { return menueExtras_; }
@@ -125,31 +130,22 @@ class TFMain : public QMainWindow {
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    // Opens the fields already read from `fn` as a new tab.
-    QWidget* tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& felder);
     // building (FormCreate)
     void FormCreate();
     void menuesBauen();
     void befehleAnmelden();
-    QWidget* spielePanelBauen();
-    QWidget* rechtsPanelBauen();
-    QWidget* gewinnreiheBauen(QWidget* eltern);
 
     // start and end
     void FormShow();
     bool FormCloseQuery();
 
-    // score handling
+    // Opens the fields already read from `fn` as a new tab.
+    QWidget* tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& felder);
+    // A goal count changed at an up-down of match `spiel`.
     void torGeaendert(int spiel, bool heim);
     void Farbe(int spiel, int heim, int gast);
     // Runs `f` as one command: file errors end it with a message.
     void befehl(const std::function<void()>& f);
-
-    // drawing what the state announces
-    void spieleZeichnen(Spielmenge spiele);
-    void linkenScheinZeichnen();
-    void auswertungZeichnen();
-    void begegnungenZeichnen();
 
     Programmkontext& kontext_;
     Programmzustand& zustand_;
@@ -159,26 +155,15 @@ class TFMain : public QMainWindow {
     int ppcSoll_ = kPpcOffen;  // width to apply once the splitter has its size
     bool ppcSollOffen_ = true;
 
-    std::array<TFfrErg*, 13> frSpiel_{};
-    std::array<TFFrScheineS*, 12> Tippfeld_{};
-    std::array<QLabel*, 13> PGewZ_{};
-    std::vector<TFfrGrid*> grids_;  // per slot; null for slips on the left
-
+    Spielband* band_ = nullptr;
+    Scheinleiste* leiste_ = nullptr;
+    Scheinfelder* felder_ = nullptr;
+    Ergebnistabs* PPC_ = nullptr;
+    QSplitter* splitt1_ = nullptr;
     QMenu* menueDatei_ = nullptr;
     QMenu* menueExtras_ = nullptr;
     QMenu* menueHilfe_ = nullptr;
     QToolBar* PTool_ = nullptr;
-    QCheckBox* cbMerken_ = nullptr;
-    QCheckBox* cbMerken2_ = nullptr;
-    QCheckBox* cbRechts_ = nullptr;
-    QCheckBox* cbMerkenSp_ = nullptr;
-    QLabel* LDatei_ = nullptr;
-    QLabel* LDatei2_ = nullptr;
-    QToolButton* BAlles_ = nullptr;
-    QScrollArea* PTipps_ = nullptr;
-    QSplitter* splitt1_ = nullptr;
-    Rechtsfeld* PPC_ = nullptr;
-    QTabWidget* PC1_ = nullptr;
 };
 
 }  // namespace kv::ui

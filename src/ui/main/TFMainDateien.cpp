@@ -2,14 +2,11 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "common/Dialoge.h"
-#include "evaluation/Hauptfensterlogik.h"
 #include "io/Datei.h"
+#include "main/Ergebnistabs.h"
 #include "main/TFMain.h"
-#include "main/TFfrGrid.h"
 #include "model/Spielplandatei.h"
 #include "model/Spielscheindatei.h"
 #include "model/Spielstandsdatei.h"
@@ -49,14 +46,13 @@ bool TFMain::DateiEinlesen(const QString& fn) {
     // cannot be read or is not a valid slip leaves the window as it was.
     const std::vector<TScheinOffen> felder = leseSpielschein(pfad(fn));
     if (felder.size() > 12) {
-        if (!cbRechts_->isChecked()) tabOeffnen(fn, felder);
+        if (!cbRechts()->isChecked()) tabOeffnen(fn, felder);
         dialoge().information(
             this, QStringLiteral("Die Darstellung des Spielscheins benötigt mehr als 12 Felder, "
                                  "daher wurde er ") +
                       QStringLiteral("nur ") + QStringLiteral("rechts, in die Tabelle eingelesen."));
         return false;
     }
-    grids_.push_back(nullptr);
     zustand_.linksOeffnen(pfad(fn), felder);
     zustand_.gewinnreiheAusTendenzen();
     Gewinnauswertung();
@@ -75,24 +71,11 @@ QWidget* TFMain::DateienEinlesen(const QString& fn) {
 }
 
 QWidget* TFMain::tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& felder) {
+    // the result tabs make the tab of the new slot
     const int slot = zustand_.scheinOeffnen(pfad(fn), felder, true);
-    const int n = slot + 1;
-
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("Tab%1").arg(n));
-    tab->setProperty("tag", n);
-    auto* frame = new TFfrGrid(zustand_, static_cast<std::size_t>(slot), datenordner(), tab);
-    auto* l = new QVBoxLayout(tab);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(frame);
-    grids_.push_back(frame);
-
     Gewinnauswertung();
-    frame->ScheinInTabelle();
-    PC1_->addTab(tab, QString::fromStdString(dateiNameOhneEndung(pfad(fn))));
-    PC1_->setCurrentWidget(tab);
     if (ppcBreite() < kPpcOffen) setzePpcBreite(kPpcOffen);
-    return tab;
+    return PPC_->tab(slot);
 }
 
 void TFMain::BOpenClick() {
@@ -100,12 +83,12 @@ void TFMain::BOpenClick() {
         const QStringList wahl = dialoge().dateienOeffnen(this, od1(datenordner()), true);
         if (wahl.isEmpty()) return;
         const QString fn = wahl.first();
-        if (DateiEinlesen(fn) && cbMerken_->isChecked()) {
+        if (DateiEinlesen(fn) && cbMerken()->isChecked()) {
             Einstellungen e(pfad(einstellungsdatei()));
             e.schreibe(einst::kSpielscheinDatei, pfad(fn));
             e.speichern();
         }
-        if (cbRechts_->isChecked()) DateienEinlesen(fn);
+        if (cbRechts()->isChecked()) DateienEinlesen(fn);
     });
 }
 
@@ -113,12 +96,12 @@ void TFMain::BOpen2Click() {
     befehl([this] {
         const QStringList wahl = dialoge().dateienOeffnen(this, od1(datenordner()), true);
         if (wahl.isEmpty()) return;
-        PC1_->hide();
+        PC1()->hide();
         struct Zeigen {
             QWidget* w;
             ~Zeigen() { w->show(); }
-        } zeigen{PC1_};
-        if (cbMerken2_->isChecked()) {
+        } zeigen{PC1()};
+        if (cbMerken2()->isChecked()) {
             // one read and one write of the settings file for the whole list
             Einstellungen e(pfad(einstellungsdatei()));
             std::vector<std::string> dateien;
@@ -146,7 +129,7 @@ void TFMain::BOpen1Click() {
                                      false);
         if (wahl.isEmpty()) return;
         const QString fn = wahl.first();
-        if (cbMerkenSp_->isChecked()) {
+        if (cbMerkenSp()->isChecked()) {
             Einstellungen e(pfad(einstellungsdatei()));
             e.schreibe(einst::kSpieltagDatei, pfad(fn));
             e.speichern();
@@ -171,7 +154,7 @@ void TFMain::SpielstaendeEinlesen(const QString& fn) {
     if (zustand_.scheinAnzahl() > 0) Gewinnauswertung();
 }
 
-void TFMain::Spielsystemauswhlen1Click() {
+void TFMain::gesondertGespeicherteSpielstaendeOeffnen() {
     befehl([this] {
         const QStringList wahl = dialoge().dateienOeffnen(
             this,
@@ -182,7 +165,7 @@ void TFMain::Spielsystemauswhlen1Click() {
     });
 }
 
-void TFMain::Spielstndegesondertspeichern1Click() {
+void TFMain::spielstaendeGesondertSpeichern() {
     befehl([this] {
         const QString fn =
             dialoge().dateiSpeichern(this, {QStringLiteral("Spielstände gesondert speichern"), datenordner(),
@@ -191,7 +174,7 @@ void TFMain::Spielstndegesondertspeichern1Click() {
     });
 }
 
-void TFMain::AutomatischgespeicherteSpielstndeeinlesen1Click() {
+void TFMain::automatischGespeicherteSpielstaendeEinlesen() {
     befehl([this] {
         if (QFileInfo::exists(spielstanddatei())) {
             SpielstaendeEinlesen(spielstanddatei());

@@ -10,7 +10,7 @@
 #include "common/Dialoge.h"
 #include "common/Fenster.h"
 #include "io/Datei.h"
-#include "main/Rechtsfeld.h"
+#include "main/Ergebnistabs.h"
 #include "main/TFMain.h"
 #include "model/Spielstandsdatei.h"
 #include "settings/Einstellungen.h"
@@ -59,10 +59,10 @@ void TFMain::FormShow() {
             setzePpcBreite(e.lese(einst::kSplitterPos));
             const QString plan = QString::fromStdString(e.lese(einst::kSpieltagDatei));
             if (!plan.isEmpty() && QFileInfo::exists(plan)) befehl([&] { SpielplanEinlesen(plan); });
-            cbMerken_->setChecked(e.lese(einst::kSpielscheinMerken));
-            cbMerken2_->setChecked(e.lese(einst::kSpielscheineMerken));
-            cbRechts_->setChecked(e.lese(einst::kSpielscheinAuchRechts));
-            cbMerkenSp_->setChecked(e.lese(einst::kSpieltagMerken));
+            cbMerken()->setChecked(e.lese(einst::kSpielscheinMerken));
+            cbMerken2()->setChecked(e.lese(einst::kSpielscheineMerken));
+            cbRechts()->setChecked(e.lese(einst::kSpielscheinAuchRechts));
+            cbMerkenSp()->setChecked(e.lese(einst::kSpieltagMerken));
             const QString schein = QString::fromStdString(e.lese(einst::kSpielscheinDatei));
             if (QFileInfo::exists(schein))
                 befehl([&] { DateiEinlesen(schein); });
@@ -97,10 +97,10 @@ void TFMain::FormShow() {
 bool TFMain::FormCloseQuery() {
     try {
         Einstellungen e(pfad(einstellungsdatei()));
-        e.schreibe(einst::kSpielscheineMerken, cbMerken2_->isChecked());
-        e.schreibe(einst::kSpielscheinMerken, cbMerken_->isChecked());
-        e.schreibe(einst::kSpielscheinAuchRechts, cbRechts_->isChecked());
-        e.schreibe(einst::kSpieltagMerken, cbMerkenSp_->isChecked());
+        e.schreibe(einst::kSpielscheineMerken, cbMerken2()->isChecked());
+        e.schreibe(einst::kSpielscheinMerken, cbMerken()->isChecked());
+        e.schreibe(einst::kSpielscheinAuchRechts, cbRechts()->isChecked());
+        e.schreibe(einst::kSpieltagMerken, cbMerkenSp()->isChecked());
         kPosition.schreiben(e, this);
         e.schreibe(einst::kSplitterPos, ppcBreite());
         e.schreibe(einst::kSpieltagEnde, zustand_.alleBeendet());

@@ -1,0 +1,91 @@
+#include "main/Ergebnistabs.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "common/Programmkontext.h"
+#include "common/Symbole.h"
+#include "io/Datei.h"
+#include "main/Bausteine.h"
+#include "main/TFfrGrid.h"
+
+namespace kv::ui {
+
+Ergebnistabs::Ergebnistabs(Programmkontext& kontext, QWidget* eltern)
+    : Rechtsfeld(eltern), kontext_(kontext) {
+    auto* lp = new QVBoxLayout(inhalt());
+    lp->setContentsMargins(4, 3, 2, 0);
+    lp->setSpacing(2);
+    auto* kopf = new QWidget(inhalt());
+    auto* lk = new QGridLayout(kopf);
+    lk->setContentsMargins(0, 0, 0, 0);
+    lk->setHorizontalSpacing(6);
+    lk->setVerticalSpacing(0);
+    auto* BOpen2 = new QPushButton(symbol::oeffnen(), QStringLiteral("Spielschein(e) ö&ffnen..."), kopf);
+    BOpen2->setObjectName(QStringLiteral("BOpen2"));
+    lk->addWidget(BOpen2, 0, 0);
+    auto* mehrere =
+        hinweis(QStringLiteral("Es können mehrere Scheine zusammen geöffnet werden"), kopf, 10, true);
+    mehrere->setWordWrap(true);
+    lk->addWidget(mehrere, 0, 1);
+    cbMerken2_ = haekchen("cbMerken2", QStringLiteral("Datei-Auswahl merken und mit Programmstart einlesen"),
+                          true, kopf);
+    lk->addWidget(cbMerken2_, 1, 0, 1, 2);
+    lk->addWidget(hinweis(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.)"), kopf), 2, 0,
+                  1, 2);
+    lk->setColumnStretch(1, 1);
+    lp->addWidget(kopf);
+    PC1_ = new QTabWidget(inhalt());
+    PC1_->setObjectName(QStringLiteral("PC1"));
+    PC1_->setTabsClosable(false);
+    PC1_->setUsesScrollButtons(true);
+    PC1_->setElideMode(Qt::ElideNone);
+    lp->addWidget(PC1_, 1);
+
+    connect(BOpen2, &QPushButton::clicked, this, &Ergebnistabs::scheineOeffnen);
+    connect(&kontext.melder(), &Zustandsmelder::scheinGeaendert, this, &Ergebnistabs::scheinZeichnen);
+    connect(&kontext.melder(), &Zustandsmelder::ausgewertet, this, &Ergebnistabs::auswertungZeichnen);
+}
+
+TFfrGrid* Ergebnistabs::fr(int slot) const {
+    return slot >= 0 && static_cast<std::size_t>(slot) < grids_.size()
+               ? grids_[static_cast<std::size_t>(slot)]
+               : nullptr;
+}
+
+QWidget* Ergebnistabs::tab(int slot) const {
+    TFfrGrid* g = fr(slot);
+    return g ? g->parentWidget() : nullptr;
+}
+
+void Ergebnistabs::scheinZeichnen(int slot) {
+    // only a newly opened slip of the right-hand table makes a tab
+    if (slot < static_cast<int>(grids_.size())) return;
+    grids_.resize(static_cast<std::size_t>(slot) + 1, nullptr);
+    const Programmzustand& z = kontext_.zustand();
+    const Scheinslot& s = z.slot(slot);
+    if (!s.rechts) return;
+    const int n = slot + 1;
+    auto* seite = new QWidget;
+    seite->setObjectName(QStringLiteral("Tab%1").arg(n));
+    seite->setProperty("tag", n);
+    auto* frame = new TFfrGrid(z, static_cast<std::size_t>(slot), kontext_.datenordner(), seite);
+    auto* l = new QVBoxLayout(seite);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(frame);
+    grids_[static_cast<std::size_t>(slot)] = frame;
+    frame->ScheinInTabelle();
+    PC1_->addTab(seite, QString::fromStdString(dateiNameOhneEndung(s.datei)));
+    PC1_->setCurrentWidget(seite);
+}
+
+void Ergebnistabs::auswertungZeichnen() {
+    for (TFfrGrid* g : grids_)
+        if (g) g->auswertungAnzeigen();
+}
+
+}  // namespace kv::ui

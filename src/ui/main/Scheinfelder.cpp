@@ -1,0 +1,120 @@
+#include "main/Scheinfelder.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+#include "common/Farben.h"
+#include "common/Gitter.h"
+#include "common/Programmkontext.h"
+#include "evaluation/Hauptfensterlogik.h"
+#include "main/TFFrScheineS.h"
+
+namespace kv::ui {
+
+Scheinfelder::Scheinfelder(Programmkontext& kontext, QWidget* eltern)
+    : QScrollArea(eltern), zustand_(kontext.zustand()) {
+    setObjectName(QStringLiteral("PTipps"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(false);
+    auto* felder = new QWidget;
+    felder->setObjectName(QStringLiteral("PTippsInhalt"));
+    faerben(felder, farbe::tipps, Qt::black);
+    for (int j = 1; j <= 12; ++j) {
+        auto* f = new TFFrScheineS(j, felder);
+        f->move((j - 1) * (TFFrScheineS::kBreite + 11) + 11, 10);
+        Tippfeld_[static_cast<std::size_t>(j - 1)] = f;
+    }
+    felder->setFixedSize(12 * (TFFrScheineS::kBreite + 11) + 11, 521);
+    setWidget(felder);
+    faerben(viewport(), farbe::tipps);
+    setMinimumSize(120, 521 + horizontalScrollBar()->sizeHint().height());
+
+    const Zustandsmelder& m = kontext.melder();
+    connect(&m, &Zustandsmelder::spieleGeaendert, this, &Scheinfelder::spieleZeichnen);
+    connect(&m, &Zustandsmelder::linkerScheinGeaendert, this, &Scheinfelder::linkenScheinZeichnen);
+    connect(&m, &Zustandsmelder::ausgewertet, this, &Scheinfelder::klassenZeichnen);
+    connect(&m, &Zustandsmelder::begegnungenGeaendert, this, &Scheinfelder::begegnungenZeichnen);
+}
+
+QLabel* Scheinfelder::Ausgang(int feld, int spiel, int spalte) const {
+    return Tippfeld(feld)->Spielfr(spiel)->P(spalte);
+}
+
+void Scheinfelder::HintZuweisen(int spiel, const QString& paarung) {
+    if (spiel < 1 || spiel > kSpiele) return;
+    for (int j = 1; j <= 12; ++j) Tippfeld(j)->Spielfr(spiel)->setToolTip(paarung);
+}
+
+void Scheinfelder::spieleZeichnen(Spielmenge spiele) {
+    const int links = zustand_.linkerSchein();
+    Tippfeld(1)->setzeTitel(links < 0 ? QStringLiteral("Trefferbild") : QStringLiteral("Feld 1"),
+                            links < 0 ? farbe::trefferbild : farbe::feldNr);
+    for (int m = 1; m <= kSpiele; ++m) {
+        if (!(spiele & spielBit(m))) continue;
+        const int k = zustand_.gewinntendenz(m);
+        if (links < 0) {
+            // no left slip: field 1 shows the winning row alone
+            for (int j = 1; j <= 3; ++j) faerben(Ausgang(1, m, j), j == k ? farbe::bernstein : neutral());
+            continue;
+        }
+        const Scheinslot& slot = zustand_.slot(links);
+        const bool beendet = zustand_.istBeendet(m);
+        for (std::size_t f = 0; f < slot.schein.feldAnzahl() && f < Tippfeld_.size(); ++f) {
+            const TScheinOffen& feld = slot.schein.felder()[f].daten();
+            for (int j = 1; j <= 3; ++j)
+                faerben(Ausgang(static_cast<int>(f) + 1, m, j),
+                        farbeVon(tippfeldFarbe(feld.kreuz(m, j), j, k, beendet)));
+        }
+    }
+}
+
+void Scheinfelder::linkenScheinZeichnen() {
+    const QColor n = neutral();
+    for (TFFrScheineS* t : Tippfeld_) {
+        for (int k = 1; k <= kSpiele; ++k)
+            for (int c = 1; c <= 3; ++c) faerben(t->Spielfr(k)->P(c), n);
+        t->LVEW()->hide();
+    }
+    const int links = zustand_.linkerSchein();
+    if (links >= 0) {
+        const Scheinslot& s = zustand_.slot(links);
+        for (std::size_t j = 0; j < Tippfeld_.size(); ++j) {
+            TFFrScheineS* t = Tippfeld_[j];
+            if (j < s.schein.feldAnzahl()) {
+                const Feld& feld = s.schein.felder()[j];
+                if (feld.istVew()) {
+                    t->LVEW()->setText(QString::fromStdString(vewText(feld)));
+                    t->LVEW()->show();
+                }
+                t->setzeTippsText(QString::fromStdString(tippreihenText(feld)));
+            } else {
+                // frames beyond the slip's fields show nothing of an earlier slip
+                t->setzeTippsText(QString());
+                t->G1Modell()->setzeWerte({});
+            }
+        }
+    }
+    spieleZeichnen(kAlleSpiele);
+}
+
+void Scheinfelder::klassenZeichnen() {
+    const int links = zustand_.linkerSchein();
+    if (links < 0) return;
+    const Scheinslot& s = zustand_.slot(links);
+    if (!s.auswertung) return;
+    for (std::size_t f = 0; f < s.schein.feldAnzahl() && f < Tippfeld_.size(); ++f) {
+        const auto c = s.auswertung->feldKlassen(f);  // C'[10..13]
+        Tippfeld_[f]->G1Modell()->setzeWerte(
+            {QString::number(c[3]), QString::number(c[2]), QString::number(c[1]), QString::number(c[0])});
+    }
+}
+
+void Scheinfelder::begegnungenZeichnen() {
+    for (int m = 1; m <= kSpiele; ++m) {
+        const TBegegnung& b = zustand_.begegnungen()[static_cast<std::size_t>(m - 1)];
+        HintZuweisen(m,
+                     QString::fromStdString(b.Heim) + QStringLiteral(" : ") + QString::fromStdString(b.Gast));
+    }
+}
+
+}  // namespace kv::ui
