@@ -15,12 +15,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 
 #include <memory>
 
 #include "../common/Schreibschutz.h"
+#include "GuiHilfen.h"
 #include "TestServer.h"
 #include "TestUmgebung.h"
+#include "common/Fenster.h"
+#include "main/TFMain.h"
 #include "model/Records.h"
 #include "update/TFNeu.h"
 #include "update/Updatepruefung.h"
@@ -80,7 +84,7 @@ class TestUpdate : public QObject {
     void installerStartetNicht();
 
   private:
-    // A new window on the server `s`, centred on the stand-in main window.
+    // A new window on the server `s` for the test's program context.
     ui::TFNeu* oeffnen(const TestServer& s);
     // Runs a step and waits until it has finished.
     void klickeUndWarte(QPushButton* b);
@@ -97,7 +101,7 @@ class TestUpdate : public QObject {
 
     std::unique_ptr<TestUmgebung> welt_;
     std::unique_ptr<QTemporaryDir> tmp_;
-    std::unique_ptr<QWidget> haupt_;
+    QWidget* haupt_ = nullptr;  // the program's main window
     std::unique_ptr<TestServer> server_;
     std::unique_ptr<QProcess> programmLauf_;
     QPointer<ui::TFNeu> fenster_;
@@ -118,9 +122,7 @@ void TestUpdate::init() {
     QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), programm()));
     TestServer::vertrauen(true);
 
-    haupt_ = std::make_unique<QWidget>();
-    haupt_->setGeometry(300, 200, 900, 600);
-    haupt_->show();
+    haupt_ = &welt_->starten();
     beendet_ = 0;
     kontext_ = ui::Updatekontext{};
     kontext_.datenordner = welt_->datenordner();
@@ -141,7 +143,7 @@ void TestUpdate::cleanup() {
     }
     welt_->dialoge().pruefen();
     server_.reset();
-    haupt_.reset();
+    haupt_ = nullptr;
     welt_.reset();
     tmp_.reset();
     if (altTmp_.isNull())
@@ -153,7 +155,7 @@ void TestUpdate::cleanup() {
 
 ui::TFNeu* TestUpdate::oeffnen(const TestServer& s) {
     qputenv(update::kServerVariable, s.adresse().toUtf8());
-    fenster_ = ui::updateFensterZeigen(haupt_.get(), kontext_);
+    fenster_ = ui::updateFensterZeigen(haupt_, kontext_);
     if (!QTest::qWaitForWindowExposed(fenster_.data())) return nullptr;
     return fenster_;
 }
@@ -195,8 +197,13 @@ void TestUpdate::bisZurInstallation(const QByteArray& installer) {
 
 void TestUpdate::fensterBeimOeffnen() {
     server_ = std::make_unique<TestServer>();
-    ui::TFNeu* f = oeffnen(*server_);
-    QVERIFY(f);
+    qputenv(update::kServerVariable, server_->adresse().toUtf8());
+    // The main window's tool button opens it, centred on the main window.
+    klicke(haupt_->findChild<QToolButton*>(QStringLiteral("BUpdate")));
+    fenster_ = qobject_cast<ui::TFNeu*>(ui::fensterSuchen(QStringLiteral("FNeu")));
+    QVERIFY(fenster_);
+    QVERIFY(QTest::qWaitForWindowExposed(fenster_.data()));
+    ui::TFNeu* f = fenster_;
     QCOMPARE(f->objectName(), QStringLiteral("FNeu"));
     QCOMPARE(f->windowTitle(), QStringLiteral("Kalvendo"));
     QVERIFY(f->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -215,7 +222,7 @@ void TestUpdate::fensterBeimOeffnen() {
     // The command shows the open window again instead of a second one.
     server_->setze(kVersionPfad, versionsAntwort({"1.6.1.0"}));
     klickeUndWarte(f->BCalc());
-    QCOMPARE(ui::updateFensterZeigen(haupt_.get(), kontext_), f);
+    QCOMPARE(ui::updateFensterZeigen(haupt_, kontext_), f);
 
     // F1 shows the update page; the transfer tool's 1100 stays its own page.
     QTest::keyClick(f, Qt::Key_F1);

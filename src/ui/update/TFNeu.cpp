@@ -78,15 +78,6 @@ QPushButton* knopf(const char* name, const QString& text, QWidget* eltern) {
 
 }  // namespace
 
-// The hourglass while a step runs; the normal cursor returns with it.
-class TFNeu::Warteanzeige {
-  public:
-    explicit Warteanzeige(Qt::CursorShape form) { QApplication::setOverrideCursor(QCursor(form)); }
-    ~Warteanzeige() { QApplication::restoreOverrideCursor(); }
-    Warteanzeige(const Warteanzeige&) = delete;
-    Warteanzeige& operator=(const Warteanzeige&) = delete;
-};
-
 Updatekontext Updatekontext::fuerDiesesProgramm(const QString& datenordner) {
     Updatekontext k;
     k.datenordner = datenordner;
@@ -195,7 +186,7 @@ bool TFNeu::starten(Schritt schritt, const char* pfad, const QString& ziel) {
         return false;
     }
     schritt_ = schritt;
-    warte_ = std::make_unique<Warteanzeige>(schritt == Schritt::Pruefen ? Qt::WaitCursor : Qt::BusyCursor);
+    sanduhr_.emplace();
     knoepfeSetzen();
     server_->laden(QUrl(q(update::adresse(s(basis.toString()), pfad))), ziel);
     return true;
@@ -223,7 +214,7 @@ void TFNeu::BDownClick() {
 void TFNeu::geladen(Updateserver::Ergebnis ergebnis, const QString& grund) {
     const Schritt schritt = schritt_;
     schritt_ = Schritt::Keiner;
-    warte_.reset();
+    sanduhr_.reset();
     if (schritt == Schritt::Pruefen) pruefenFertig(ergebnis, grund);
     if (schritt == Schritt::Download) downloadFertig(ergebnis, grund);
     knoepfeSetzen();
@@ -363,7 +354,7 @@ void TFNeu::closeEvent(QCloseEvent* e) {
     // Closing ends a running download; it leaves no file behind.
     server_->abbrechen();
     schritt_ = Schritt::Keiner;
-    warte_.reset();
+    sanduhr_.reset();
     QDialog::closeEvent(e);
 }
 

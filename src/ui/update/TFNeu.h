@@ -9,8 +9,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "common/Befehle.h"
+#include "common/Sanduhr.h"
 #include "update/Updateserver.h"
 
 class QLabel;
@@ -61,7 +63,6 @@ class TFNeu : public QDialog {
 
   private:
     enum class Schritt { Keiner, Pruefen, Download };
-    class Warteanzeige;
 
     bool starten(Schritt schritt, const char* pfad, const QString& ziel);
     void geladen(Updateserver::Ergebnis ergebnis, const QString& grund);
@@ -78,7 +79,7 @@ class TFNeu : public QDialog {
     QWidget* zentrum_;
     Updateserver* server_;
     Schritt schritt_ = Schritt::Keiner;
-    std::unique_ptr<Warteanzeige> warte_;
+    std::optional<Sanduhr> sanduhr_;  // the hourglass while a step runs
     bool gezeigt_ = false;
     bool downloadAngeboten_ = false;
     bool installerDa_ = false;
