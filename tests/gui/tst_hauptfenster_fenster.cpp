@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "GuiHilfen.h"
+#include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
 #include "common/UpDown.h"
 #include "main/TFFrScheineS.h"
@@ -59,7 +60,7 @@ void ziehen(QSplitter* s, int dx) {
 
 }  // namespace
 
-class TestFenster : public QObject {
+class TestFenster : public Hauptfenstertest {
     Q_OBJECT
   private Q_SLOTS:
     void menuesUndWerkzeugleiste();
@@ -72,8 +73,7 @@ class TestFenster : public QObject {
 };
 
 void TestFenster::menuesUndWerkzeugleiste() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     QCOMPARE(texte(w.menueDatei()),
              (QStringList{"Tippschein(e) öffnen...", "-", "Gesondert gespeicherte Spielstände öffnen...",
                           "Spielstände gesondert speichern...",
@@ -90,15 +90,13 @@ void TestFenster::menuesUndWerkzeugleiste() {
     // "Beenden" closes the window after saving
     aktion(w, "Beenden1")->trigger();
     QVERIFY(!w.isVisible());
-    QVERIFY(QFile::exists(welt.spielstanddatei()));
-    welt.dialoge().pruefen();
+    QVERIFY(QFile::exists(welt().spielstanddatei()));
 }
 
 // A window made known later finds its places; the table keeps the order of
 // the places whatever the order of the commands.
 void TestFenster::befehleSpaeterFenster() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     ui::Befehlstabelle& t = w.kontext().befehle();
     int gezeigt = 0;
     auto befehl = [&](const char* name, const char* text, std::vector<ui::Menueplatz> menues,
@@ -134,12 +132,10 @@ void TestFenster::befehleSpaeterFenster() {
     QVERIFY(t.ausfuehren(QStringLiteral("Normalschein1")));
     QVERIFY(!t.ausfuehren(QStringLiteral("GibtEsNicht")));
     QCOMPARE(gezeigt, 3);
-    welt.dialoge().pruefen();
 }
 
 void TestFenster::splitterRastet() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     QCOMPARE(w.ppcBreite(), 378);
     ziehen(w.splitt1(), 78);  // 300 wide: snaps shut
     QCOMPARE(w.ppcBreite(), 46);
@@ -150,16 +146,14 @@ void TestFenster::splitterRastet() {
     ziehen(w.splitt1(), 200);
     QCOMPARE(w.ppcBreite(), 46);
     // the width survives a restart; opening a tab opens the panel
-    TFMain& w2 = welt.starten();
+    TFMain& w2 = starten();
     QCOMPARE(w2.ppcBreite(), 46);
-    QVERIFY(w2.DateienEinlesen(welt.schein(QStringLiteral("T.kv13"), {reihe("1111111111111")})));
+    QVERIFY(w2.DateienEinlesen(welt().schein(QStringLiteral("T.kv13"), {reihe("1111111111111")})));
     QCOMPARE(w2.ppcBreite(), 378);
-    welt.dialoge().pruefen();
 }
 
 void TestFenster::streifenKlappt() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     auto* strip = w.findChild<QToolButton*>(QStringLiteral("Image1"));
     QVERIFY(strip);
     klicke(strip);
@@ -168,14 +162,12 @@ void TestFenster::streifenKlappt() {
     QCOMPARE(w.ppcBreite(), 378);
     klicke(strip);
     QCOMPARE(w.ppcBreite(), 46);
-    QVERIFY(welt.beenden());
-    QCOMPARE(IniDatei(welt.einstellungsdatei().toStdString()).leseZahl("Splitter", "Pos", 0), 46);
-    welt.dialoge().pruefen();
+    QVERIFY(welt().beenden());
+    QCOMPARE(IniDatei(welt().einstellungsdatei().toStdString()).leseZahl("Splitter", "Pos", 0), 46);
 }
 
 void TestFenster::feldrahmenScrollen() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     QScrollArea* p = w.PTipps();
     // the window is narrower than the 12 field frames: they scroll, none is squeezed
     QVERIFY(p->viewport()->width() < p->widget()->width());
@@ -189,12 +181,10 @@ void TestFenster::feldrahmenScrollen() {
     const int vorher = p->viewport()->width();
     w.Image1Click();
     QVERIFY(p->viewport()->width() > vorher);
-    welt.dialoge().pruefen();
 }
 
 void TestFenster::spielePanelImSchmalenFenster() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     auto* rahmen = w.findChild<QScrollArea*>(QStringLiteral("PSpieleRahmen"));
     QVERIFY(rahmen);
     QScrollBar* balken = rahmen->horizontalScrollBar();
@@ -224,12 +214,10 @@ void TestFenster::spielePanelImSchmalenFenster() {
     w.resize(13 * ui::TFfrErg::kBreite + 34, w.height());
     QTRY_VERIFY(!balken->isVisible());
     QTRY_COMPARE(rahmen->height(), hoehe);
-    welt.dialoge().pruefen();
 }
 
 void TestFenster::kleineFenster() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     klicke(w.findChild<QToolButton*>(QStringLiteral("BKal")));
     QWidget* kal = fenster(QStringLiteral("FKal"));
     QVERIFY(kal && kal->isVisible());
@@ -262,7 +250,6 @@ void TestFenster::kleineFenster() {
     hilfe->close();
     klicke(w.findChild<QToolButton*>(QStringLiteral("bsSkinSpeedButton6")));
     QVERIFY(hilfe->isVisible());
-    welt.dialoge().pruefen();
 }
 
 KV_GUI_TEST_MAIN(TestFenster)

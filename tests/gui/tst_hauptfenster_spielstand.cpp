@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "GuiHilfen.h"
+#include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
 #include "common/Farben.h"
 #include "common/Gitter.h"
@@ -47,7 +48,7 @@ QByteArray lies(const QString& fn) {
 }
 }  // namespace
 
-class TestSpielstand : public QObject {
+class TestSpielstand : public Hauptfenstertest {
     Q_OBJECT
   private Q_SLOTS:
     void toreUndTendenzen();
@@ -63,8 +64,7 @@ class TestSpielstand : public QObject {
 };
 
 void TestSpielstand::toreUndTendenzen() {
-    TestUmgebung welt;
-    TFMain& w = mitSchein(welt);
+    TFMain& w = mitSchein(welt());
     QCOMPARE(gewinnreihe(w), QStringLiteral("0000000000000"));
     QCOMPARE(w.Tippfeld(1)->LNr()->text(), QStringLiteral("Feld 1"));
     QCOMPARE(farbe(w.Ausgang(1, 4, 1)), gelb);
@@ -107,12 +107,10 @@ void TestSpielstand::toreUndTendenzen() {
     klicke(w.frSpiel(9)->Up1()->knopfRunter());
     QCOMPARE(w.zustand().spielstand(9), (TSpielstand{0, 12, 0}));
     QCOMPARE(w.frSpiel(9)->PGast()->text(), QStringLiteral("12"));
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::beendetUmschalten() {
-    TestUmgebung welt;
-    TFMain& w = mitSchein(welt);
+    TFMain& w = mitSchein(welt());
     beenden(w, 4);
     QVERIFY(!w.frSpiel(4)->Pups()->isVisible());
     QCOMPARE(w.frSpiel(4)->BRun()->property("bild").toInt(), 1);
@@ -125,12 +123,10 @@ void TestSpielstand::beendetUmschalten() {
     QCOMPARE(w.frSpiel(4)->BRun()->property("bild").toInt(), 0);
     QCOMPARE(farbe(w.Ausgang(2, 4, 2)), hellGruen);
     QCOMPARE(farbe(w.Ausgang(1, 4, 2)), hellRot);
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::allesZweimal() {
-    TestUmgebung welt;
-    TFMain& w = mitSchein(welt);
+    TFMain& w = mitSchein(welt());
     QCOMPARE(w.BAlles()->property("bild").toInt(), 1);
     klicke(w.BAlles());
     QCOMPARE(w.BAlles()->property("bild").toInt(), 0);
@@ -148,12 +144,10 @@ void TestSpielstand::allesZweimal() {
         QVERIFY(w.frSpiel(m)->Pups()->isVisible());
         QCOMPARE(farbe(w.Ausgang(2, m, 2)), hellGruen);
     }
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::allesAufAnfang() {
-    TestUmgebung welt;
-    TFMain& w = mitSchein(welt);
+    TFMain& w = mitSchein(welt());
     tore(w, 1, 3, 0);
     tore(w, 2, 0, 1);
     beenden(w, 2);
@@ -173,12 +167,10 @@ void TestSpielstand::allesAufAnfang() {
     }
     QCOMPARE(zelle(w.Tippfeld(2)->G1(), 0, 0), QStringLiteral("1"));
     QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("0"));
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::trefferbildOhneSchein() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     tore(w, 1, 1, 0);
     tore(w, 13, 0, 2);
     QCOMPARE(gewinnreihe(w), QStringLiteral("1000000000002"));
@@ -188,20 +180,18 @@ void TestSpielstand::trefferbildOhneSchein() {
     QCOMPARE(farbe(w.Ausgang(1, 2, 2)), bernstein);
     QCOMPARE(farbe(w.Ausgang(2, 1, 1)), ui::neutral());
     QCOMPARE(w.zustand().scheinAnzahl(), 0);
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::spielstandDateien() {
-    TestUmgebung welt;
-    TFMain& w = mitSchein(welt);
+    TFMain& w = mitSchein(welt());
     tore(w, 1, 2, 1);
     tore(w, 7, 1, 1);
     beenden(w, 7);
-    const QString gesondert = welt.ablage() + QStringLiteral("Samstag");
-    welt.dialoge().speichernAntwort(gesondert);
+    const QString gesondert = welt().ablage() + QStringLiteral("Samstag");
+    dialoge().speichernAntwort(gesondert);
     aktion(w, "Spielstndegesondertspeichern1")->trigger();
-    QCOMPARE(welt.dialoge().dateiDialoge().last().titel, QStringLiteral("Spielstände gesondert speichern"));
-    QCOMPARE(welt.dialoge().dateiDialoge().last().filter, QStringLiteral("Spielstände|*.spst"));
+    QCOMPARE(dialoge().dateiDialoge().last().titel, QStringLiteral("Spielstände gesondert speichern"));
+    QCOMPARE(dialoge().dateiDialoge().last().filter, QStringLiteral("Spielstände|*.spst"));
     const QByteArray bytes = lies(gesondert + QStringLiteral(".spst"));
     QCOMPARE(bytes.size(), 39);
     QCOMPARE(bytes.mid(0, 3), QByteArray("\x02\x01\x00", 3));
@@ -209,9 +199,9 @@ void TestSpielstand::spielstandDateien() {
 
     klicke(w.findChild<QAbstractButton*>(QStringLiteral("BNull")));
     QCOMPARE(gewinnreihe(w), QStringLiteral("0000000000000"));
-    welt.dialoge().oeffnenAntwort({gesondert + QStringLiteral(".spst")});
+    dialoge().oeffnenAntwort({gesondert + QStringLiteral(".spst")});
     aktion(w, "Spielsystemauswhlen1")->trigger();
-    QCOMPARE(welt.dialoge().dateiDialoge().last().titel,
+    QCOMPARE(dialoge().dateiDialoge().last().titel,
              QStringLiteral("Gesondert gespeicherte Spielstände öffnen"));
     QCOMPARE(gewinnreihe(w), QStringLiteral("1000000000000"));
     QCOMPARE(w.frSpiel(1)->PHeim()->text(), QStringLiteral("2"));
@@ -222,10 +212,10 @@ void TestSpielstand::spielstandDateien() {
 
     // five records change matches 1 to 5 only
     const QString fuenf =
-        welt.datei(QStringLiteral("Fuenf.spst"), std::string("\x00\x03\x00\x00\x00\x00\x00\x00\x00"
-                                                             "\x00\x00\x00\x04\x00\x01",
-                                                             15));
-    welt.dialoge().oeffnenAntwort({fuenf});
+        welt().datei(QStringLiteral("Fuenf.spst"), std::string("\x00\x03\x00\x00\x00\x00\x00\x00\x00"
+                                                               "\x00\x00\x00\x04\x00\x01",
+                                                               15));
+    dialoge().oeffnenAntwort({fuenf});
     aktion(w, "Spielsystemauswhlen1")->trigger();
     QCOMPARE(gewinnreihe(w), QStringLiteral("2000100000000"));
     QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{(1u << 4) | (1u << 6)});
@@ -234,30 +224,28 @@ void TestSpielstand::spielstandDateien() {
     // the automatic file: missing, then written by closing and read again
     aktion(w, "AutomatischgespeicherteSpielstndeeinlesen1")->trigger();
     QCOMPARE(
-        welt.dialoge().nimmMeldung(TestDialoge::Art::Information),
+        dialoge().nimmMeldung(TestDialoge::Art::Information),
         QStringLiteral("Die Datei Spielstaende.spst, in der die Spielstände automatisch gespeichert werden, "
                        "wurde im Pfad ") +
-            welt.datenordner() + QStringLiteral(" nicht gefunden."));
-    TFMain& w2 = welt.starten();
+            welt().datenordner() + QStringLiteral(" nicht gefunden."));
+    TFMain& w2 = starten();
     QCOMPARE(gewinnreihe(w2), QStringLiteral("2000100000000"));
     klicke(w2.findChild<QAbstractButton*>(QStringLiteral("BNull")));
     aktion(w2, "AutomatischgespeicherteSpielstndeeinlesen1")->trigger();
     QCOMPARE(gewinnreihe(w2), QStringLiteral("2000100000000"));
     QCOMPARE(w2.frSpiel(5)->PHeim()->text(), QStringLiteral("4"));
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::spielstandDateiMitZuGrossenToren() {
-    TestUmgebung welt;
     // match 1: 2:1 finished; match 2: 13:12 stored. The stored bytes are kept
     // and give the tendency (home win); the score controls cannot show 13 and
     // keep their previous 0:0.
     {
-        QFile f(welt.spielstanddatei());
+        QFile f(welt().spielstanddatei());
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("\x02\x01\x01\x0d\x0c\x00", 6) + QByteArray(33, '\0'));
     }
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     QCOMPARE(gewinnreihe(w), QStringLiteral("1100000000000"));
     QVERIFY(!w.frSpiel(1)->Pups()->isVisible());
     QCOMPARE(w.frSpiel(1)->PHeim()->text(), QStringLiteral("2"));
@@ -268,12 +256,10 @@ void TestSpielstand::spielstandDateiMitZuGrossenToren() {
     tore(w, 2, 12, 12);
     QCOMPARE(gewinnreihe(w), QStringLiteral("1000000000000"));
     QCOMPARE(w.zustand().spielstand(2), (TSpielstand{12, 12, 0}));
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::direkteEingabe() {
-    TestUmgebung welt;
-    TFMain& w = mitSchein(welt);
+    TFMain& w = mitSchein(welt());
     tore(w, 7, 1, 0);
     klicke(w.findChild<QAbstractButton*>(QStringLiteral("BGZdirekt")));
     ui::TFGZEingabe* gz = w.gzEingabe();
@@ -290,7 +276,7 @@ void TestSpielstand::direkteEingabe() {
     QVERIFY(!gz->BGZ(3, 1)->gewaehlt());
     QVERIFY(gz->BGZ(3, 3)->gewaehlt());
     klicke(gz->findChild<QAbstractButton*>(QStringLiteral("bsSkinSpeedButton2")));
-    QCOMPARE(welt.dialoge().nimmMeldung(TestDialoge::Art::Information),
+    QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Information),
              QStringLiteral(
                  "Es müssen sämtliche Spielergebnisse eingegeben werden.\r\rIch breche erst einmal ab."));
     QCOMPARE(gewinnreihe(w), QStringLiteral("0000001000000"));
@@ -315,12 +301,10 @@ void TestSpielstand::direkteEingabe() {
     QCOMPARE(gewinnreihe(w), QStringLiteral("0000001000002"));
     QVERIFY(!w.zustand().gewinnreiheDirekt());
     QCOMPARE(zelle(w.Tippfeld(1)->G1(), 0, 0), QStringLiteral("0"));
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::direkteEingabeOhneSchein() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     w.BGZdirektClick();
     ui::TFGZEingabe* gz = w.gzEingabe();
     for (int i = 1; i <= 13; ++i) gz->BLotAuswerten(100 * i + (i == 4 ? 3 : 1));
@@ -329,12 +313,10 @@ void TestSpielstand::direkteEingabeOhneSchein() {
     QCOMPARE(farbe(w.Ausgang(1, 4, 3)), bernstein);
     QCOMPARE(farbe(w.Ausgang(1, 4, 2)), ui::neutral());
     QCOMPARE(farbe(w.Ausgang(2, 4, 3)), ui::neutral());
-    welt.dialoge().pruefen();
 }
 
 void TestSpielstand::gewinnzahlenFenster() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     w.move(500, 120);
     w.BGZdirektClick();
     ui::TFGZEingabe* gz = w.gzEingabe();
@@ -346,7 +328,7 @@ void TestSpielstand::gewinnzahlenFenster() {
     gz->move(40, 60);
     QVERIFY(gz->close());
     QVERIFY(!gz->isVisible());
-    const IniDatei ini(welt.einstellungsdatei().toStdString());
+    const IniDatei ini(welt().einstellungsdatei().toStdString());
     QCOMPARE(ini.leseZahl("Fenster", "GZEingabe-Left", 0), 40);
     QCOMPARE(ini.leseZahl("Fenster", "GZEingabe-Top", 0), 60);
     // shown again: the same window, at the stored place, with its choices
@@ -360,7 +342,6 @@ void TestSpielstand::gewinnzahlenFenster() {
     w.move(10, 5);
     w.BGZdirektClick();
     QCOMPARE(gz->pos(), QPoint(0, 5));
-    welt.dialoge().pruefen();
 }
 
 KV_GUI_TEST_MAIN(TestSpielstand)

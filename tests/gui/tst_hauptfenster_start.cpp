@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "GuiHilfen.h"
+#include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
 #include "common/Farben.h"
 #include "common/Gitter.h"
@@ -24,7 +25,7 @@ using namespace kv;
 using namespace kv::test;
 using kv::ui::TFMain;
 
-class TestStart : public QObject {
+class TestStart : public Hauptfenstertest {
     Q_OBJECT
   private Q_SLOTS:
     void ersterStart();
@@ -38,12 +39,11 @@ class TestStart : public QObject {
 };
 
 void TestStart::ersterStart() {
-    TestUmgebung welt;
-    QVERIFY(welt.datenordner().endsWith(QStringLiteral("/.local/share/Kalvendo/")));
-    QVERIFY(QDir(welt.datenordner()).exists());
-    QVERIFY(!QFile::exists(welt.einstellungsdatei()));
+    QVERIFY(welt().datenordner().endsWith(QStringLiteral("/.local/share/Kalvendo/")));
+    QVERIFY(QDir(welt().datenordner()).exists());
+    QVERIFY(!QFile::exists(welt().einstellungsdatei()));
 
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     QCOMPARE(w.windowTitle(),
              QString::fromUtf8(kProgrammTitel) + QLatin1Char(' ') + QString::fromUtf8(kVersion));
     QCOMPARE(w.pos(), QPoint(0, 0));
@@ -63,11 +63,11 @@ void TestStart::ersterStart() {
         QCOMPARE(farbe(w.Ausgang(2, m, 2)), ui::neutral());
     }
 
-    QVERIFY(welt.beenden());
-    QFile stand(welt.spielstanddatei());
+    QVERIFY(welt().beenden());
+    QFile stand(welt().spielstanddatei());
     QVERIFY(stand.open(QIODevice::ReadOnly));
     QCOMPARE(stand.readAll(), QByteArray(39, '\0'));
-    const IniDatei ini(welt.einstellungsdatei().toStdString());
+    const IniDatei ini(welt().einstellungsdatei().toStdString());
     QVERIFY(ini.existiert());
     QCOMPARE(ini.leseZahl("Splitter", "Pos", 0), 378);
     QCOMPARE(ini.leseText("Spieltag", "Ende", "x"), std::string("0"));
@@ -77,51 +77,49 @@ void TestStart::ersterStart() {
     QCOMPARE(ini.leseText("Spielschein", "AuchRechts", "x"), std::string("0"));
     QCOMPARE(ini.leseZahl("Fenster", "Haupt-Left", 7), 0);
     QCOMPARE(ini.leseZahl("Fenster", "Haupt-Top", 7), 0);
-    welt.dialoge().pruefen();
 }
 
 void TestStart::neustartMitGemerktenDateienUndEnde() {
-    TestUmgebung welt;
     std::vector<TScheinOffen> zwoelf = {reihe("1002000000000"), reihe("1002000000001")};
     while (zwoelf.size() < 12) zwoelf.push_back(reihe("2222222222222"));
-    const QString links = welt.schein(QStringLiteral("Zwoelf.kv13"), zwoelf);
+    const QString links = welt().schein(QStringLiteral("Zwoelf.kv13"), zwoelf);
     const QString a =
-        welt.schein(QStringLiteral("A.kv13"),
-                    {system({"10", "0", "0", "2", "0", "0", "0", "0", "0", "0", "0", "0", "0"})});
-    const QString b = welt.schein(QStringLiteral("B.kv13"), {reihe("1111111111111")});
+        welt().schein(QStringLiteral("A.kv13"),
+                      {system({"10", "0", "0", "2", "0", "0", "0", "0", "0", "0", "0", "0", "0"})});
+    const QString b = welt().schein(QStringLiteral("B.kv13"), {reihe("1111111111111")});
     Begegnungen plan;
     for (int m = 0; m < 13; ++m) {
         plan[static_cast<std::size_t>(m)].Heim = "Heim " + std::to_string(m + 1);
         plan[static_cast<std::size_t>(m)].Gast = "Gäste " + std::to_string(m + 1);
     }
-    const QString sp = welt.spielplan(QStringLiteral("Plan.sp13"), plan);
+    const QString sp = welt().spielplan(QStringLiteral("Plan.sp13"), plan);
 
     {
-        TFMain& w = welt.starten();
-        welt.dialoge().oeffnenAntwort({links});
+        TFMain& w = starten();
+        dialoge().oeffnenAntwort({links});
         klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen")));
-        welt.dialoge().oeffnenAntwort({a, b});
+        dialoge().oeffnenAntwort({a, b});
         klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
-        welt.dialoge().oeffnenAntwort({sp});
+        dialoge().oeffnenAntwort({sp});
         klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen1")));
         tore(w, 1, 2, 1);
         tore(w, 4, 0, 3);
         klicke(w.BAlles());
         QVERIFY(w.zustand().alleBeendet());
-        QCOMPARE(welt.dialoge().dateiDialoge().size(), 3);
-        QCOMPARE(welt.dialoge().dateiDialoge()[0].titel, QStringLiteral("Spielschein-Datei einlesen"));
-        QCOMPARE(welt.dialoge().dateiDialoge()[0].filter, QStringLiteral("Spielschein|*.kv13"));
-        QCOMPARE(welt.dialoge().dateiDialoge()[0].ordner, welt.datenordner());
-        QCOMPARE(welt.dialoge().dateiDialoge()[2].titel, QStringLiteral("Spielplan-Datei öffnen"));
+        QCOMPARE(dialoge().dateiDialoge().size(), 3);
+        QCOMPARE(dialoge().dateiDialoge()[0].titel, QStringLiteral("Spielschein-Datei einlesen"));
+        QCOMPARE(dialoge().dateiDialoge()[0].filter, QStringLiteral("Spielschein|*.kv13"));
+        QCOMPARE(dialoge().dateiDialoge()[0].ordner, welt().datenordner());
+        QCOMPARE(dialoge().dateiDialoge()[2].titel, QStringLiteral("Spielplan-Datei öffnen"));
     }
-    const IniDatei ini(welt.einstellungsdatei().toStdString());
+    const IniDatei ini(welt().einstellungsdatei().toStdString());
     QCOMPARE(QString::fromStdString(ini.leseText("Spielschein", "Datei", "")), links);
     QCOMPARE(ini.leseZahl("Spielscheine", "Dateienanzahl", 0), 2);
     QCOMPARE(QString::fromStdString(ini.leseText("Spielscheine", "Datei2", "")), b);
     QCOMPARE(QString::fromStdString(ini.leseText("Spieltag", "Datei", "")), sp);
 
     // the restart finds everything again
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     QCOMPARE(w.LDatei()->text(), QStringLiteral("Zwoelf.kv13"));
     QCOMPARE(w.LDatei2()->text(), QStringLiteral("Plan.sp13"));
     QCOMPARE(w.frSpiel(3)->LHeim()->text(), QStringLiteral("Heim 3"));
@@ -153,26 +151,25 @@ void TestStart::neustartMitGemerktenDateienUndEnde() {
     QCOMPARE(zelle(fa->GReihen(), 0, 14), QStringLiteral("13"));
     QCOMPARE(zelle(fa->GReihen(), 1, 14), QStringLiteral("12"));
     QCOMPARE(fa->LReihen()->text(), QStringLiteral("2"));
-    welt.dialoge().pruefen();
 }
 
 void TestStart::gemerkteDateienFehlen() {
-    TestUmgebung welt;
-    const QString da = welt.schein(QStringLiteral("Da.kv13"), {reihe("1111111111111")});
+    const QString da = welt().schein(QStringLiteral("Da.kv13"), {reihe("1111111111111")});
     {
-        IniDatei ini(welt.einstellungsdatei().toStdString());
-        ini.schreibeText("Spielschein", "Datei", (welt.ablage() + QStringLiteral("Weg.kv13")).toStdString());
+        IniDatei ini(welt().einstellungsdatei().toStdString());
+        ini.schreibeText("Spielschein", "Datei",
+                         (welt().ablage() + QStringLiteral("Weg.kv13")).toStdString());
         ini.schreibeZahl("Spielscheine", "Dateienanzahl", 2);
         ini.schreibeText("Spielscheine", "Datei1",
-                         (welt.ablage() + QStringLiteral("Fort.kv13")).toStdString());
+                         (welt().ablage() + QStringLiteral("Fort.kv13")).toStdString());
         ini.schreibeText("Spielscheine", "Datei2", da.toStdString());
-        ini.schreibeText("Spieltag", "Datei", (welt.ablage() + QStringLiteral("Plan.sp13")).toStdString());
+        ini.schreibeText("Spieltag", "Datei", (welt().ablage() + QStringLiteral("Plan.sp13")).toStdString());
     }
-    TFMain& w = welt.starten();
-    QCOMPARE(welt.dialoge().nimmMeldung(TestDialoge::Art::Information),
+    TFMain& w = starten();
+    QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Information),
              QStringLiteral("Die mit dem Programmstart zu ladende Datei Weg.kv13\r\r wurde nicht gefunden."));
     QCOMPARE(
-        welt.dialoge().nimmMeldung(TestDialoge::Art::Information),
+        dialoge().nimmMeldung(TestDialoge::Art::Information),
         QStringLiteral("Die mit dem Programmstart zu ladende Datei Fort.kv13\r\r wurde nicht gefunden."));
     // the file that exists still opens; the missing fixture list is passed over silently
     QCOMPARE(w.PC1()->count(), 1);
@@ -181,37 +178,34 @@ void TestStart::gemerkteDateienFehlen() {
     // with a settings file the tick boxes take its values (defaults: not ticked)
     QVERIFY(!w.cbMerken()->isChecked());
     QVERIFY(!w.cbMerkenSp()->isChecked());
-    welt.dialoge().pruefen();
 }
 
 void TestStart::tabListeNurMitHaekchenGemerkt() {
-    TestUmgebung welt;
-    const QString a = welt.schein(QStringLiteral("A.kv13"), {reihe("1111111111111")});
-    const QString b = welt.schein(QStringLiteral("B.kv13"), {reihe("0000000000000")});
-    const QString c = welt.schein(QStringLiteral("C.kv13"), {reihe("2222222222222")});
+    const QString a = welt().schein(QStringLiteral("A.kv13"), {reihe("1111111111111")});
+    const QString b = welt().schein(QStringLiteral("B.kv13"), {reihe("0000000000000")});
+    const QString c = welt().schein(QStringLiteral("C.kv13"), {reihe("2222222222222")});
     {
-        TFMain& w = welt.starten();
-        welt.dialoge().oeffnenAntwort({a, b});
+        TFMain& w = starten();
+        dialoge().oeffnenAntwort({a, b});
         klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
         // not ticked: the choice is opened but the remembered list stays
         w.cbMerken2()->setChecked(false);
-        welt.dialoge().oeffnenAntwort({c});
+        dialoge().oeffnenAntwort({c});
         klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
         QCOMPARE(w.PC1()->count(), 3);
     }
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     QCOMPARE(w.PC1()->count(), 2);
     QCOMPARE(w.PC1()->tabText(0), QStringLiteral("A"));
     QCOMPARE(w.PC1()->tabText(1), QStringLiteral("B"));
     // ticked again: the whole section is replaced, no name of the old list is left
     w.cbMerken2()->setChecked(true);
-    welt.dialoge().oeffnenAntwort({c});
+    dialoge().oeffnenAntwort({c});
     klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
-    const IniDatei ini(welt.einstellungsdatei().toStdString());
+    const IniDatei ini(welt().einstellungsdatei().toStdString());
     QCOMPARE(ini.leseZahl("Spielscheine", "Dateienanzahl", 0), 1);
     QCOMPARE(QString::fromStdString(ini.leseText("Spielscheine", "Datei1", "")), c);
     QCOMPARE(ini.leseText("Spielscheine", "Datei2", "fehlt"), std::string("fehlt"));
-    welt.dialoge().pruefen();
 }
 
 void TestStart::fensterposition_data() {
@@ -230,61 +224,54 @@ void TestStart::fensterposition() {
     QFETCH(QString, oben);
     QFETCH(bool, mitteX);
     QFETCH(int, y);
-    TestUmgebung welt;
     {
-        QFile f(welt.einstellungsdatei());
+        QFile f(welt().einstellungsdatei());
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QStringLiteral("[Fenster]\nHaupt-Left=%1\nHaupt-Top=%2\n").arg(links, oben).toUtf8());
     }
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     const QRect schirm = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(schirm.size(), QSize(1920, 1080));
     const int erwartetX = mitteX ? (schirm.width() - w.width()) / 2 : links.toInt();
     const int erwartetY = y == -1 ? (schirm.height() - w.height()) / 2 : y;
     QCOMPARE(w.pos(), QPoint(erwartetX, erwartetY));
-    welt.dialoge().pruefen();
 }
 
 void TestStart::abgebrocheneDialogeAendernNichts() {
-    TestUmgebung welt;
-    TFMain& w = welt.starten();
+    TFMain& w = starten();
     for (const char* knopf : {"BOpen", "BOpen2", "BOpen1"}) {
-        welt.dialoge().oeffnenAntwort({});
+        dialoge().oeffnenAntwort({});
         klicke(w.findChild<QAbstractButton*>(QString::fromLatin1(knopf)));
     }
-    welt.dialoge().oeffnenAntwort({});
+    dialoge().oeffnenAntwort({});
     aktion(w, "Spielsystemauswhlen1")->trigger();
-    welt.dialoge().speichernAntwort({});
+    dialoge().speichernAntwort({});
     aktion(w, "Spielstndegesondertspeichern1")->trigger();
-    QCOMPARE(welt.dialoge().dateiDialoge().size(), 5);
-    QVERIFY(!QFile::exists(welt.einstellungsdatei()));
+    QCOMPARE(dialoge().dateiDialoge().size(), 5);
+    QVERIFY(!QFile::exists(welt().einstellungsdatei()));
     QCOMPARE(w.zustand().scheinAnzahl(), 0);
     QCOMPARE(w.PC1()->count(), 0);
-    QVERIFY(QDir(welt.datenordner()).entryList(QDir::Files).isEmpty());
-    welt.dialoge().pruefen();
+    QVERIFY(QDir(welt().datenordner()).entryList(QDir::Files).isEmpty());
 }
 
 void TestStart::spielstaendeNichtSchreibbar() {
-    TestUmgebung welt;
     // a folder where the score file belongs: it can be neither read nor replaced
-    QVERIFY(QDir(welt.datenordner()).mkdir(QStringLiteral("Spielstaende.spst")));
-    TFMain& w = welt.starten();
-    QVERIFY(!welt.dialoge().nimmMeldung(TestDialoge::Art::Fehler).isEmpty());
+    QVERIFY(QDir(welt().datenordner()).mkdir(QStringLiteral("Spielstaende.spst")));
+    TFMain& w = starten();
+    QVERIFY(!dialoge().nimmMeldung(TestDialoge::Art::Fehler).isEmpty());
     tore(w, 2, 1, 0);
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
-    QVERIFY(
-        welt.dialoge().nimmMeldung(TestDialoge::Art::Fehler).contains(QStringLiteral("Spielstaende.spst")));
+    QVERIFY(dialoge().nimmMeldung(TestDialoge::Art::Fehler).contains(QStringLiteral("Spielstaende.spst")));
     // once the way is free the window closes and the scores are there
-    QVERIFY(QDir(welt.datenordner()).rmdir(QStringLiteral("Spielstaende.spst")));
-    QVERIFY(welt.beenden());
-    QFile stand(welt.spielstanddatei());
+    QVERIFY(QDir(welt().datenordner()).rmdir(QStringLiteral("Spielstaende.spst")));
+    QVERIFY(welt().beenden());
+    QFile stand(welt().spielstanddatei());
     QVERIFY(stand.open(QIODevice::ReadOnly));
     const QByteArray b = stand.readAll();
     QCOMPARE(b.size(), 39);
     QCOMPARE(b.at(3), char(1));
     QCOMPARE(b.at(4), char(0));
-    welt.dialoge().pruefen();
 }
 
 KV_GUI_TEST_MAIN(TestStart)

@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
 #include "common/Fenster.h"
 #include "common/Uebersetzung.h"
@@ -88,11 +89,10 @@ class Testoeffner : public kv::ui::Tabellenoeffner {
 
 }  // namespace
 
-class TstTransfer : public QObject {
+class TstTransfer : public Hauptfenstertest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<TestUmgebung> umgebung_;
     TFTransfer* tool_ = nullptr;
 
     template <typename T>
@@ -121,23 +121,21 @@ class TstTransfer : public QObject {
         einfuegen(text);
         klick("BReihenInTabelle");
     }
-    TestDialoge& dialoge() { return umgebung_->dialoge(); }
 
   private Q_SLOTS:
     void initTestCase() { kv::ui::deutschLaden(*qApp); }
 
     void init() {
-        umgebung_ = std::make_unique<TestUmgebung>();
-        umgebung_->starten();
+        Hauptfenstertest::init();
+        starten();
         // the program makes the transfer tool at start-up, hidden
         tool_ = qobject_cast<TFTransfer*>(ui::fensterSuchen(QStringLiteral("FTransfer")));
         QVERIFY(tool_);
     }
 
     void cleanup() {
-        dialoge().pruefen();
         tool_ = nullptr;
-        umgebung_.reset();
+        Hauptfenstertest::cleanup();
     }
 
     void startzustand() {
@@ -145,7 +143,7 @@ class TstTransfer : public QObject {
         QCOMPARE(tool_->objectName(), QStringLiteral("FTransfer"));
         QCOMPARE(tool_->windowTitle(), QStringLiteral("Kalvendo"));
         // The command in the menu "&Extras" and on the tool bar shows the window.
-        ui::TFMain& haupt = *umgebung_->fenster();
+        ui::TFMain& haupt = *welt().fenster();
         QAction* befehl = nullptr;
         for (QAction* a : haupt.menueExtras()->actions())
             if (a->text() == QStringLiteral("Transfer-Tool")) befehl = a;
@@ -252,7 +250,7 @@ class TstTransfer : public QObject {
         uebertrage(text);
         QCOMPARE(G1()->rowCount(), 3);
 
-        const QString fn = umgebung_->ablage() + QStringLiteral("transfer.kv13");
+        const QString fn = welt().ablage() + QStringLiteral("transfer.kv13");
         dialoge().speichernAntwort(fn);
         klick("BAlsSchein");
         QCOMPARE(dialoge().dateiDialoge().size(), 1);
@@ -260,12 +258,12 @@ class TstTransfer : public QObject {
         QCOMPARE(d.titel, QStringLiteral("Spielschein speichern"));
         QCOMPARE(d.filter, QStringLiteral("Spielschein-Datei|*.kv13"));
         QCOMPARE(d.endung, QStringLiteral("kv13"));
-        QCOMPARE(d.ordner, umgebung_->datenordner());
+        QCOMPARE(d.ordner, welt().datenordner());
         QCOMPARE(lies(fn), scheinBytes(reihen));
         QCOMPARE(teil<QLabel>("LDatei")->text(), QStringLiteral("Gespeichert: transfer.kv13"));
 
         // The main window opens the slip into its left panel: one field per row.
-        ui::TFMain& haupt = *umgebung_->fenster();
+        ui::TFMain& haupt = *welt().fenster();
         dialoge().oeffnenAntwort({fn});
         haupt.BOpenClick();
         QCOMPARE(haupt.LDatei()->text(), QStringLiteral("transfer.kv13"));
@@ -279,7 +277,7 @@ class TstTransfer : public QObject {
 
     void alsSpielscheinAbgelehnt() {
         // The fresh table: empty cells.
-        const QString fn = umgebung_->ablage() + QStringLiteral("alt.kv13");
+        const QString fn = welt().ablage() + QStringLiteral("alt.kv13");
         QFile f(fn);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("alter Inhalt");
@@ -309,7 +307,7 @@ class TstTransfer : public QObject {
 
     void alsTextDatei() {
         uebertrage(QStringLiteral("1 0 2 1 0 2 1 0 2 1 0 2 1\nABCDEFGHIJKLM\n2222222222222\n"));
-        const QString fn = umgebung_->ablage() + QStringLiteral("reihen");
+        const QString fn = welt().ablage() + QStringLiteral("reihen");
         dialoge().speichernAntwort(fn + QStringLiteral(".txt"));
         klick("BAlsText");
         const auto& d = dialoge().dateiDialoge().first();
@@ -329,7 +327,7 @@ class TstTransfer : public QObject {
 
     void excelOhneProgramm() {
         // The desktop's own search, in a world with no program for workbooks.
-        const QString leer = umgebung_->ablage() + QStringLiteral("xdg");
+        const QString leer = welt().ablage() + QStringLiteral("xdg");
         QDir().mkpath(leer + QStringLiteral("/applications"));
         const Umgebungsvariable daten("XDG_DATA_DIRS", leer.toUtf8());
         const Umgebungsvariable konfig("XDG_CONFIG_DIRS", leer.toUtf8());
@@ -340,13 +338,13 @@ class TstTransfer : public QObject {
                  QStringLiteral(
                      "Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht möglich.\r\r"
                      "Ich breche ab."));
-        QCOMPARE(QDir(umgebung_->datenordner()).entryList({QStringLiteral("*.xlsx")}), QStringList());
+        QCOMPARE(QDir(welt().datenordner()).entryList({QStringLiteral("*.xlsx")}), QStringList());
     }
 
     void excelMitRegistriertemProgramm() {
         // A program registered through its desktop file: a script that notes
         // what it was asked to open.
-        const QString ablage = umgebung_->ablage();
+        const QString ablage = welt().ablage();
         const QString protokoll = ablage + QStringLiteral("geoeffnet.txt");
         const QString skript = ablage + QStringLiteral("rechenblatt");
         {
@@ -376,9 +374,9 @@ class TstTransfer : public QObject {
         klick("BExcel");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(protokoll), 10000);
         const QStringList mappen =
-            QDir(umgebung_->datenordner()).entryList({QStringLiteral("Tippreihen-*.xlsx")});
+            QDir(welt().datenordner()).entryList({QStringLiteral("Tippreihen-*.xlsx")});
         QCOMPARE(mappen.size(), 1);
-        const QString mappe = umgebung_->datenordner() + mappen.first();
+        const QString mappe = welt().datenordner() + mappen.first();
         QCOMPARE(QString::fromUtf8(lies(protokoll)), QStringLiteral("--blatt\n") + mappe + QLatin1Char('\n'));
         QVERIFY(lies(mappe).startsWith("PK"));
 
@@ -391,11 +389,11 @@ class TstTransfer : public QObject {
         klick("BExcel");
         const QString meldung = dialoge().nimmMeldung(TestDialoge::Art::Information);
         const QStringList danach =
-            QDir(umgebung_->datenordner()).entryList({QStringLiteral("Tippreihen-*.xlsx")});
+            QDir(welt().datenordner()).entryList({QStringLiteral("Tippreihen-*.xlsx")});
         QCOMPARE(danach.size(), 2);
         QString neu;
         for (const QString& m : danach)
-            if (m != mappen.first()) neu = umgebung_->datenordner() + m;
+            if (m != mappen.first()) neu = welt().datenordner() + m;
         QCOMPARE(meldung,
                  QStringLiteral("Die Tabelle konnte nicht im Tabellenprogramm geöffnet werden: Rechenblatt "
                                 "ließ sich nicht starten.\r\rSie ist gespeichert in ") +
@@ -412,7 +410,7 @@ class TstTransfer : public QObject {
         QCOMPARE(oeffner.geoeffnet.size(), 1);
         const QByteArray mappe = lies(oeffner.geoeffnet.first());
         QVERIFY(mappe.startsWith("PK"));
-        QVERIFY(oeffner.geoeffnet.first().startsWith(umgebung_->datenordner()));
+        QVERIFY(oeffner.geoeffnet.first().startsWith(welt().datenordner()));
     }
 
     void schriftHilfeUndSchliessen() {
@@ -472,7 +470,7 @@ class TstTransfer : public QObject {
             G1v->scrollToBottom();
             QCoreApplication::processEvents();
             QVERIFY(tool_->grab().save(ordner + QStringLiteral("/transfer-30-unten.png")));
-            QVERIFY(umgebung_->fenster()->grab().save(ordner + QStringLiteral("/hauptfenster.png")));
+            QVERIFY(welt().fenster()->grab().save(ordner + QStringLiteral("/hauptfenster.png")));
         }
     }
 };
