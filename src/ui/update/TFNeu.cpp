@@ -362,6 +362,11 @@ TFNeu* updateFensterZeigen(QWidget* hauptfenster, const Updatekontext& kontext) 
     return fensterOeffnen<TFNeu>(QStringLiteral("FNeu"), [&] { return new TFNeu(kontext, hauptfenster); });
 }
 
+TFNeu* updatePruefungZeigen(Programmkontext& kontext) {
+    return updateFensterZeigen(kontext.hauptfenster(),
+                               Updatekontext::fuerDiesesProgramm(kontext.datenordner()));
+}
+
 Befehl updateBefehl(Programmkontext& kontext) {
     Befehl b;
     b.name = "UpdatePruefung1";
@@ -371,9 +376,7 @@ Befehl updateBefehl(Programmkontext& kontext) {
     b.leiste = Leistenplatz::Update;
     b.knopf = "BUpdate";
     b.leistentext = QStringLiteral("Update");
-    b.ausfuehren = [&kontext] {
-        updateFensterZeigen(kontext.hauptfenster(), Updatekontext::fuerDiesesProgramm(kontext.datenordner()));
-    };
+    b.ausfuehren = [&kontext] { updatePruefungZeigen(kontext); };
     return b;
 }
 

@@ -96,6 +96,9 @@ class TFNeu : public QDialog {
 // brought back and to the front, otherwise a new one is made.
 TFNeu* updateFensterZeigen(QWidget* hauptfenster, const Updatekontext& kontext);
 
+// The same for this program; the entry windows' BUpdate opens the window so.
+TFNeu* updatePruefungZeigen(Programmkontext& kontext);
+
 // The command "&Update-Prüfung" (menus "&Extras" and "&Hilfe", tool bar) for
 // this program.
 Befehl updateBefehl(Programmkontext& kontext);
