@@ -21,6 +21,7 @@
 
 #include "../common/Schreibschutz.h"
 #include "GuiHilfen.h"
+#include "Hauptfenstertest.h"
 #include "TestServer.h"
 #include "TestUmgebung.h"
 #include "common/Fenster.h"
@@ -65,7 +66,7 @@ QByteArray bytes(int n) {
 
 }  // namespace
 
-class TestUpdate : public QObject {
+class TestUpdate : public Hauptfenstertest {
     Q_OBJECT
   private Q_SLOTS:
     void init();
@@ -90,7 +91,7 @@ class TestUpdate : public QObject {
     void klickeUndWarte(QPushButton* b);
     // Check and download of an installer with this body: afterwards "Installation" is enabled.
     void bisZurInstallation(const QByteArray& installer);
-    QStringList datenordnerInhalt() const;
+    QStringList datenordnerInhalt();
     QString programmordner() const { return tmp_->path() + QStringLiteral("/Programm/"); }
     QString programm() const { return programmordner() + QStringLiteral("kalvendo"); }
     QString marke() const { return tmp_->path() + QStringLiteral("/installer-gestartet"); }
@@ -99,7 +100,6 @@ class TestUpdate : public QObject {
     // Starts the copy of the small program; its process id goes into the context.
     void programmStarten();
 
-    std::unique_ptr<TestUmgebung> welt_;
     std::unique_ptr<QTemporaryDir> tmp_;
     QWidget* haupt_ = nullptr;  // the program's main window
     std::unique_ptr<TestServer> server_;
@@ -111,7 +111,7 @@ class TestUpdate : public QObject {
 };
 
 void TestUpdate::init() {
-    welt_ = std::make_unique<TestUmgebung>();
+    Hauptfenstertest::init();
     tmp_ = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(tmp_->path()).mkpath(QStringLiteral("Programm")));
     QVERIFY(QDir(tmp_->path()).mkpath(QStringLiteral("tmp")));
@@ -122,10 +122,10 @@ void TestUpdate::init() {
     QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), programm()));
     TestServer::vertrauen(true);
 
-    haupt_ = &welt_->starten();
+    haupt_ = &starten();
     beendet_ = 0;
     kontext_ = ui::Updatekontext{};
-    kontext_.datenordner = welt_->datenordner();
+    kontext_.datenordner = welt().datenordner();
     kontext_.version = QString::fromUtf8(kVersion);
     kontext_.programmDatei = programm();
     kontext_.prozessId = 0;
@@ -133,24 +133,26 @@ void TestUpdate::init() {
 }
 
 void TestUpdate::cleanup() {
+    // Tear everything down first, so a failed check leaves nothing to the next test.
     if (fenster_) fenster_->close();
-    QTRY_VERIFY(fenster_.isNull());
-    QVERIFY(!QApplication::overrideCursor());
+    const bool zu = QTest::qWaitFor([this] { return fenster_.isNull(); });
+    const bool sanduhr = QApplication::overrideCursor() != nullptr;
     if (programmLauf_) {
         programmLauf_->kill();
         programmLauf_->waitForFinished();
         programmLauf_.reset();
     }
-    welt_->dialoge().pruefen();
     server_.reset();
     haupt_ = nullptr;
-    welt_.reset();
+    Hauptfenstertest::cleanup();
     tmp_.reset();
     if (altTmp_.isNull())
         qunsetenv("TMPDIR");
     else
         qputenv("TMPDIR", altTmp_);
     qunsetenv(update::kServerVariable);
+    QVERIFY2(zu, "Das Update-Fenster schliesst nicht");
+    QVERIFY2(!sanduhr, "Die Sanduhr bleibt nach dem Schliessen");
 }
 
 ui::TFNeu* TestUpdate::oeffnen(const TestServer& s) {
@@ -166,8 +168,8 @@ void TestUpdate::klickeUndWarte(QPushButton* b) {
     QTRY_VERIFY_WITH_TIMEOUT(!fenster_->laeuft(), 15000);
 }
 
-QStringList TestUpdate::datenordnerInhalt() const {
-    return QDir(welt_->datenordner()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+QStringList TestUpdate::datenordnerInhalt() {
+    return QDir(welt().datenordner()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 QStringList TestUpdate::skripte() const {
@@ -316,7 +318,7 @@ void TestUpdate::pruefen() {
     server_->setze(kVersionPfad, antwort);
     server_->setze("/spiegel/verinfos.kvx", versionsAntwort({"1.6.1.0"}));
     // An old version file is deleted before the download, also when it fails.
-    const QString datei = welt_->datenordner() + QStringLiteral("verinfos.kvx");
+    const QString datei = welt().datenordner() + QStringLiteral("verinfos.kvx");
     schreibe(datei, versionsAntwort({"1.6.2.0"}).body);
 
     QVERIFY(oeffnen(*server_));
@@ -327,7 +329,7 @@ void TestUpdate::pruefen() {
     QVERIFY(fenster_->BCalc()->isEnabled());
     QVERIFY(!fenster_->BSetup()->isEnabled());
     if (!meldung.isEmpty()) {
-        const QString text = welt_->dialoge().nimmMeldung(Art::Information);
+        const QString text = dialoge().nimmMeldung(Art::Information);
         QVERIFY2(text.startsWith(meldung), qPrintable(text));
     }
     // Nothing but the downloaded file: no half file, no error page.
@@ -356,12 +358,12 @@ void TestUpdate::ohneVerbindungUndFalscheAdresse() {
     // A host that does not exist counts as no connection, for both steps.
     qputenv(update::kServerVariable, "https://kalvendo.invalid");
     klickeUndWarte(fenster_->BDown());
-    QCOMPARE(welt_->dialoge().nimmMeldung(Art::Information),
+    QCOMPARE(dialoge().nimmMeldung(Art::Information),
              QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung zum Internet "
                             "bestehen.\r\rIch breche ab."));
     QVERIFY(!fenster_->BSetup()->isEnabled());
     klickeUndWarte(fenster_->BCalc());
-    QCOMPARE(welt_->dialoge().nimmMeldung(Art::Information),
+    QCOMPARE(dialoge().nimmMeldung(Art::Information),
              QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
 
     // An address that is not https is refused before anything is sent.
@@ -369,7 +371,7 @@ void TestUpdate::ohneVerbindungUndFalscheAdresse() {
     const qsizetype vorher = server_->anfragen().size();
     QTest::mouseClick(fenster_->BCalc(), Qt::LeftButton);
     QVERIFY(!fenster_->laeuft());
-    QVERIFY(welt_->dialoge().nimmMeldung(Art::Fehler).contains(QLatin1String("KALVENDO_UPDATE_URL")));
+    QVERIFY(dialoge().nimmMeldung(Art::Fehler).contains(QLatin1String("KALVENDO_UPDATE_URL")));
     QCOMPARE(server_->anfragen().size(), vorher);
     QVERIFY(fenster_->BCalc()->isEnabled());
 }
@@ -408,7 +410,7 @@ void TestUpdate::download() {
     QVERIFY(oeffnen(*server_));
     klickeUndWarte(fenster_->BCalc());
     // An old installer is deleted before the download, also when it fails.
-    const QString datei = welt_->datenordner() + QStringLiteral("Update.run");
+    const QString datei = welt().datenordner() + QStringLiteral("Update.run");
     schreibe(datei, "alt");
 
     QProgressBar* balken = fenster_->PBDownload();
@@ -438,7 +440,7 @@ void TestUpdate::download() {
         }
     } else {
         QCOMPARE(datenordnerInhalt(), QStringList{geprueft});
-        const QString text = welt_->dialoge().nimmMeldung(Art::Information);
+        const QString text = dialoge().nimmMeldung(Art::Information);
         QVERIFY2(
             text.startsWith(QStringLiteral("Der Download ist gescheitert. Versuchen Sie es bitte später "
                                            "noch einmal oder laden Sie das Update von \"www.kalvendo.de\" "
@@ -478,16 +480,16 @@ void TestUpdate::schliessenBrichtDownloadAb() {
 void TestUpdate::installationJa() {
     programmStarten();
     bisZurInstallation(fakeInstaller());
-    welt_->dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
+    dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
     QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
-    QCOMPARE(welt_->dialoge().nimmMeldung(Art::FrageJaNein),
-             QString::fromStdString(update::textInstallationFrage(welt_->datenordner().toStdString())));
-    QCOMPARE(welt_->dialoge().meldungen().size(), 0);
+    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein),
+             QString::fromStdString(update::textInstallationFrage(welt().datenordner().toStdString())));
+    QCOMPARE(dialoge().meldungen().size(), 0);
     QCOMPARE(beendet_, 1);
 
     // The installer ran in the data folder.
     QTRY_VERIFY(QFile::exists(marke()));
-    QCOMPARE(lies(marke()).trimmed(), QDir(welt_->datenordner()).absolutePath().toUtf8());
+    QCOMPARE(lies(marke()).trimmed(), QDir(welt().datenordner()).absolutePath().toUtf8());
     // The removal script waits while the program runs.
     const QStringList s = skripte();
     QCOMPARE(s.size(), 1);
@@ -503,27 +505,27 @@ void TestUpdate::installationJa() {
     QTRY_VERIFY_WITH_TIMEOUT(skripte().isEmpty(), 10000);
     QVERIFY(!QFile::exists(programm()));
     QVERIFY(!QDir(programmordner()).exists());
-    QVERIFY(QFile::exists(welt_->datenordner() + QStringLiteral("Update.run")));
+    QVERIFY(QFile::exists(welt().datenordner() + QStringLiteral("Update.run")));
 }
 
 void TestUpdate::installationNein() {
     programmStarten();
     bisZurInstallation(fakeInstaller());
-    welt_->dialoge().frageAntwort(ui::Dialoge::Antwort::Nein);
+    dialoge().frageAntwort(ui::Dialoge::Antwort::Nein);
     QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
-    QCOMPARE(welt_->dialoge().nimmMeldung(Art::FrageJaNein),
-             QString::fromStdString(update::textInstallationFrage(welt_->datenordner().toStdString())));
-    const QString text = welt_->dialoge().nimmMeldung(Art::Information);
+    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein),
+             QString::fromStdString(update::textInstallationFrage(welt().datenordner().toStdString())));
+    const QString text = dialoge().nimmMeldung(Art::Information);
     QCOMPARE(text, QString::fromStdString(update::textInstallationAbgebrochen(
-                       welt_->datenordner().toStdString(), programmordner().toStdString())));
-    QVERIFY(text.contains(welt_->datenordner()));
+                       welt().datenordner().toStdString(), programmordner().toStdString())));
+    QVERIFY(text.contains(welt().datenordner()));
     QVERIFY(text.contains(programmordner()));
     QCOMPARE(beendet_, 0);
     QTest::qWait(300);
     QVERIFY(!QFile::exists(marke()));
     QVERIFY(skripte().isEmpty());
     QVERIFY(QFile::exists(programm()));
-    QVERIFY(QFile::exists(welt_->datenordner() + QStringLiteral("Update.run")));
+    QVERIFY(QFile::exists(welt().datenordner() + QStringLiteral("Update.run")));
     QVERIFY(fenster_->BSetup()->isEnabled());
 }
 
@@ -532,12 +534,12 @@ void TestUpdate::installationOhneSchreibrecht() {
     bisZurInstallation(fakeInstaller());
     Schreibschutz schutz(programmordner().toStdString());
     if (!schutz.ok()) QSKIP("Der Programmordner laesst sich hier nicht schuetzen");
-    welt_->dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
+    dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
     QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
-    QCOMPARE(welt_->dialoge().nimmMeldung(Art::FrageJaNein),
-             QString::fromStdString(update::textInstallationFrage(welt_->datenordner().toStdString())));
-    QCOMPARE(welt_->dialoge().nimmMeldung(Art::Information),
-             QString::fromStdString(update::textManuellEntfernen(welt_->datenordner().toStdString(),
+    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein),
+             QString::fromStdString(update::textInstallationFrage(welt().datenordner().toStdString())));
+    QCOMPARE(dialoge().nimmMeldung(Art::Information),
+             QString::fromStdString(update::textManuellEntfernen(welt().datenordner().toStdString(),
                                                                  programmordner().toStdString())));
     QCOMPARE(beendet_, 0);
     QTRY_VERIFY(QFile::exists(marke()));  // the installer was started all the same
@@ -548,12 +550,12 @@ void TestUpdate::installationOhneSchreibrecht() {
 void TestUpdate::installerStartetNicht() {
     programmStarten();
     bisZurInstallation("kein Programm, nur Text\n");
-    welt_->dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
+    dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
     QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
-    QCOMPARE(welt_->dialoge().nimmMeldung(Art::FrageJaNein),
-             QString::fromStdString(update::textInstallationFrage(welt_->datenordner().toStdString())));
-    QCOMPARE(welt_->dialoge().nimmMeldung(Art::Information),
-             QString::fromStdString(update::textStartGescheitert(welt_->datenordner().toStdString())));
+    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein),
+             QString::fromStdString(update::textInstallationFrage(welt().datenordner().toStdString())));
+    QCOMPARE(dialoge().nimmMeldung(Art::Information),
+             QString::fromStdString(update::textStartGescheitert(welt().datenordner().toStdString())));
     QCOMPARE(beendet_, 0);
     QVERIFY(skripte().isEmpty());
     QVERIFY(QFile::exists(programm()));
