@@ -4,6 +4,7 @@
 // until it is shown. Runs on the offscreen platform in a temporary data folder.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -97,12 +98,39 @@ BENCHMARK(BM_TorwechselGanzesFenster)->Unit(benchmark::kMillisecond)->Iterations
 void BM_VollsystemOeffnen(benchmark::State& state) {
     Welt welt;
     for (auto _ : state) {
-        welt.w->DateienEinlesen(welt.voll);
+        // a tab opened this way does not become the active page: show it
+        welt.w->PC1()->setCurrentWidget(welt.w->DateienEinlesen(welt.voll));
         QApplication::processEvents();
     }
     state.SetLabel("1.594.323 Reihen als Tab");
 }
 BENCHMARK(BM_VollsystemOeffnen)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The start until the main window is shown, with a settings file that
+// remembers one slip as a tab and gives [Spielscheine] "Dateienanzahl" as the
+// argument: 1 is the reference, 2147483647 a broken count that must cost no
+// more than it.
+void BM_StartMitDateienanzahl(benchmark::State& state) {
+    QTemporaryDir tmp;
+    const QString ordner = tmp.path() + QStringLiteral("/Kalvendo/");
+    QDir().mkpath(ordner);
+    const QString tab = tmp.path() + QStringLiteral("/tab.kv13");
+    kv::schreibeSpielschein(tab.toStdString(), {feld("1|0|2|1|0|2|1|0|2|1|0|2|1")});
+    QFile ini(ordner + QStringLiteral("Einstellungen.ini"));
+    if (!ini.open(QIODevice::WriteOnly)) state.SkipWithError("Einstellungen nicht geschrieben");
+    ini.write(QStringLiteral("[Spielscheine]\nDateienanzahl=%1\nDatei1=%2\n")
+                  .arg(state.range(0))
+                  .arg(tab)
+                  .toUtf8());
+    ini.close();
+    for (auto _ : state) {
+        auto programm = kv::ui::programmAufbauen(ordner);
+        programm->hauptfenster().show();
+        QApplication::processEvents();
+        if (programm->hauptfenster().PC1()->count() != 1) state.SkipWithError("Tab nicht geöffnet");
+    }
+}
+BENCHMARK(BM_StartMitDateienanzahl)->Arg(1)->Arg(2147483647)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 

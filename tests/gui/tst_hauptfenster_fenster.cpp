@@ -173,6 +173,12 @@ void TestFenster::feldrahmenScrollen() {
     QVERIFY(p->viewport()->width() < p->widget()->width());
     QVERIFY(p->horizontalScrollBar()->maximum() > 0);
     QCOMPARE(w.Tippfeld(12)->width(), 99);
+    // every match line is 99 x 26, indented by 5
+    for (int j : {1, 12})
+        for (int k : {1, 13}) {
+            QCOMPARE(w.Tippfeld(j)->Spielfr(k)->size(), QSize(99, 26));
+            QCOMPARE(w.Tippfeld(j)->Spielfr(k)->x(), 5);
+        }
     p->horizontalScrollBar()->setValue(p->horizontalScrollBar()->maximum());
     const QRect r(w.Tippfeld(12)->mapTo(p->viewport(), QPoint(0, 0)), w.Tippfeld(12)->size());
     QVERIFY(p->viewport()->rect().contains(r.topLeft()));

@@ -8,14 +8,17 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "GuiHilfen.h"
 #include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
 #include "common/Farben.h"
+#include "common/Fenster.h"
 #include "common/Gitter.h"
 #include "main/TFFrScheineS.h"
+#include "main/TFGZEingabe.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
 #include "main/TFfrGrid.h"
@@ -31,9 +34,14 @@ class TestStart : public Hauptfenstertest {
     void ersterStart();
     void neustartMitGemerktenDateienUndEnde();
     void gemerkteDateienFehlen();
+    void gemerkteEintraege_data();
+    void gemerkteEintraege();
     void tabListeNurMitHaekchenGemerkt();
     void fensterposition_data();
     void fensterposition();
+    void aufDemBildschirm_data();
+    void aufDemBildschirm();
+    void programmEndeSchliesstAndereFensterNicht();
     void abgebrocheneDialogeAendernNichts();
     void spielstaendeNichtSchreibbar();
 };
@@ -127,7 +135,8 @@ void TestStart::neustartMitGemerktenDateienUndEnde() {
     QCOMPARE(w.PC1()->count(), 2);
     QCOMPARE(w.PC1()->tabText(0), QStringLiteral("A"));
     QCOMPARE(w.PC1()->tabText(1), QStringLiteral("B"));
-    QCOMPARE(w.PC1()->currentIndex(), 1);
+    // tabs opened at start do not change the active page: the first stays
+    QCOMPARE(w.PC1()->currentIndex(), 0);
     QCOMPARE(w.PC1()->widget(1)->objectName(), QStringLiteral("Tab3"));
     QCOMPARE(w.frSpiel(1)->PHeim()->text(), QStringLiteral("2"));
     QCOMPARE(w.frSpiel(4)->PGast()->text(), QStringLiteral("3"));
@@ -180,6 +189,55 @@ void TestStart::gemerkteDateienFehlen() {
     QVERIFY(!w.cbMerkenSp()->isChecked());
 }
 
+// Remembered entries that do not name a readable file at start.
+void TestStart::gemerkteEintraege_data() {
+    QTest::addColumn<QString>("einstellungen");  // %1: the folder of the test's own files
+    QTest::addColumn<QStringList>("ordner");     // folders made there before the start
+    QTest::addColumn<QStringList>("meldungen");  // the information messages, in order
+    QTest::addColumn<QStringList>("tabs");
+    const QString nicht =
+        QStringLiteral("Die mit dem Programmstart zu ladende Datei %1\r\r wurde nicht gefunden.");
+    // a folder where a remembered file should be counts as a missing file;
+    // the fixture list is passed over silently
+    QTest::newRow("Ordner statt Dateien")
+        << QStringLiteral(
+               "[Spielschein]\nDatei=%1Schein.kv13\n[Spielscheine]\nDateienanzahl=2\n"
+               "Datei1=%1Tab.kv13\nDatei2=%1Da.kv13\n[Spieltag]\nDatei=%1Plan.sp13\n")
+        << QStringList{"Schein.kv13", "Tab.kv13", "Plan.sp13"}
+        << QStringList{nicht.arg("Schein.kv13"), nicht.arg("Tab.kv13")} << QStringList{"Da"};
+    // a count without names opens nothing and names no empty file
+    QTest::newRow("Anzahl ohne Namen") << QStringLiteral("[Spielscheine]\nDateienanzahl=5\n") << QStringList{}
+                                       << QStringList{} << QStringList{};
+    // a huge count costs nothing: only the names that are there are read
+    QTest::newRow("riesige Anzahl") << QStringLiteral(
+                                           "[Spielscheine]\nDateienanzahl=2147483647\nDatei1=%1Da.kv13\n")
+                                    << QStringList{} << QStringList{} << QStringList{"Da"};
+    QTest::newRow("leerer Name") << QStringLiteral(
+                                        "[Spielscheine]\nDateienanzahl=2\nDatei1=\nDatei2=%1Da.kv13\n")
+                                 << QStringList{} << QStringList{} << QStringList{"Da"};
+}
+
+void TestStart::gemerkteEintraege() {
+    QFETCH(QString, einstellungen);
+    QFETCH(QStringList, ordner);
+    QFETCH(QStringList, meldungen);
+    QFETCH(QStringList, tabs);
+    welt().schein(QStringLiteral("Da.kv13"), {reihe("1111111111111")});
+    for (const QString& o : ordner) QVERIFY(QDir(welt().ablage()).mkdir(o));
+    {
+        QFile f(welt().einstellungsdatei());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(einstellungen.arg(welt().ablage()).toUtf8());
+    }
+    TFMain& w = starten();
+    for (const QString& m : meldungen) QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Information), m);
+    QStringList offen;
+    for (int i = 0; i < w.PC1()->count(); ++i) offen << w.PC1()->tabText(i);
+    QCOMPARE(offen, tabs);
+    QVERIFY(w.LDatei()->text().isEmpty());
+    QVERIFY(w.LDatei2()->text().isEmpty());
+}
+
 void TestStart::tabListeNurMitHaekchenGemerkt() {
     const QString a = welt().schein(QStringLiteral("A.kv13"), {reihe("1111111111111")});
     const QString b = welt().schein(QStringLiteral("B.kv13"), {reihe("0000000000000")});
@@ -193,6 +251,7 @@ void TestStart::tabListeNurMitHaekchenGemerkt() {
         dialoge().oeffnenAntwort({c});
         klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
         QCOMPARE(w.PC1()->count(), 3);
+        QCOMPARE(w.PC1()->currentIndex(), 2);  // the tab of the last file chosen
     }
     TFMain& w = starten();
     QCOMPARE(w.PC1()->count(), 2);
@@ -232,9 +291,53 @@ void TestStart::fensterposition() {
     TFMain& w = starten();
     const QRect schirm = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(schirm.size(), QSize(1920, 1080));
-    const int erwartetX = mitteX ? (schirm.width() - w.width()) / 2 : links.toInt();
-    const int erwartetY = y == -1 ? (schirm.height() - w.height()) / 2 : y;
+    const QSize rahmen = w.frameGeometry().size();
+    const int erwartetX = mitteX ? (schirm.width() - rahmen.width()) / 2 : links.toInt();
+    const int erwartetY = y == -1 ? (schirm.height() - rahmen.height()) / 2 : y;
     QCOMPARE(w.pos(), QPoint(erwartetX, erwartetY));
+}
+
+// A remembered position where no screen is any more is moved onto the screen;
+// the centre is computed from the whole frame.
+void TestStart::aufDemBildschirm_data() {
+    QTest::addColumn<QPoint>("gespeichert");
+    QTest::addColumn<QSize>("rahmen");
+    QTest::addColumn<QPoint>("platz");
+    QTest::newRow("auf dem Schirm") << QPoint(30, 40) << QSize(800, 600) << QPoint(30, 40);
+    QTest::newRow("halb links hinaus") << QPoint(-300, 40) << QSize(800, 600) << QPoint(-300, 40);
+    QTest::newRow("bis auf einen Rand links hinaus") << QPoint(-750, 40) << QSize(800, 600) << QPoint(0, 40);
+    QTest::newRow("ganz rechts hinaus") << QPoint(5000, 40) << QSize(800, 600) << QPoint(1120, 40);
+    QTest::newRow("ganz oben hinaus") << QPoint(100, -900) << QSize(800, 600) << QPoint(100, 0);
+    QTest::newRow("unten hinaus, zu hoch") << QPoint(100, 3000) << QSize(800, 1200) << QPoint(100, 0);
+}
+
+void TestStart::aufDemBildschirm() {
+    QFETCH(QPoint, gespeichert);
+    QFETCH(QSize, rahmen);
+    QFETCH(QPoint, platz);
+    QCOMPARE(ui::Fensterposition::aufBildschirm(gespeichert, rahmen), platz);
+    // the 1920 x 1080 screen of the tests: (screen - frame) div 2
+    QCOMPARE(ui::Fensterposition::mitte(QSize(1001, 701)), QPoint(459, 189));
+}
+
+// Ending the program leaves the event loop without closing the other windows:
+// they save their settings only when they themselves are closed.
+void TestStart::programmEndeSchliesstAndereFensterNicht() {
+    TFMain& w = starten();
+    w.BGZdirektClick();
+    ui::TFGZEingabe* gz = w.gzEingabe();
+    QVERIFY(gz && gz->isVisible());
+    gz->move(40, 60);
+    QTimer::singleShot(0, &w, [&w] { aktion(w, "Beenden1")->trigger(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!w.isVisible());
+    QVERIFY(gz->isVisible());
+    const IniDatei ini(welt().einstellungsdatei().toStdString());
+    QCOMPARE(ini.leseZahl("Fenster", "Haupt-Left", -1), 0);  // the main window saved its own
+    QCOMPARE(ini.leseText("Fenster", "GZEingabe-Left", "nicht geschrieben"),
+             std::string("nicht geschrieben"));
+    QCOMPARE(ini.leseText("Fenster", "GZEingabe-Top", "nicht geschrieben"), std::string("nicht geschrieben"));
+    QVERIFY(QFile::exists(welt().spielstanddatei()));
 }
 
 void TestStart::abgebrocheneDialogeAendernNichts() {

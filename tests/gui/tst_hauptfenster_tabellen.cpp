@@ -218,6 +218,13 @@ void TestTabellen::leereDateien() {
     QCOMPARE(w.LDatei()->text(), QStringLiteral("Leer.kv13"));
     QCOMPARE(w.zustand().linkerFelder(), 0);
     QCOMPARE(w.Tippfeld(1)->LNr()->text(), QStringLiteral("Feld 1"));
+    // without fields, field 1 keeps the amber of every match's result, and follows it
+    tore(w, 3, 1, 0);
+    for (int m = 1; m <= 13; ++m) {
+        const int ergebnis = m == 3 ? 1 : 2;
+        for (int c = 1; c <= 3; ++c)
+            QCOMPARE(farbe(w.Ausgang(1, m, c)), c == ergebnis ? QColor(245, 199, 10) : ui::neutral());
+    }
     QVERIFY(!QFile::exists(welt().einstellungsdatei()));  // not remembered
 
     dialoge().oeffnenAntwort({leer});
@@ -268,6 +275,7 @@ void TestTabellen::linkesFeldZaehltNurSichSelbst() {
 
 void TestTabellen::auchRechtsOeffnen() {
     TFMain& w = starten();
+    QVERIFY(w.DateienEinlesen(welt().schein(QStringLiteral("Schon.kv13"), {reihe("1111111111111")})));
     w.cbRechts()->setChecked(true);
     const QString fn =
         welt().schein(QStringLiteral("Fuenf.kv13"),
@@ -277,8 +285,10 @@ void TestTabellen::auchRechtsOeffnen() {
     klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen")));
     QCOMPARE(w.LDatei()->text(), QStringLiteral("Fuenf.kv13"));
     QCOMPARE(w.Tippfeld(5)->LTipps()->text(), QStringLiteral("2 Tippreihen"));
-    QCOMPARE(w.PC1()->count(), 1);
-    TFfrGrid* g = letzterTab(w);
+    QCOMPARE(w.PC1()->count(), 2);
+    // the new tab does not become the active page
+    QCOMPARE(w.PC1()->currentIndex(), 0);
+    TFfrGrid* g = w.fr(2);
     QCOMPARE(g->LReihen()->text(), QStringLiteral("10"));
     QCOMPARE(zeile(g->GReihen(), 9), QStringLiteral("0000000000000"));
     QCOMPARE(werte(g->GTreffer2()), (QStringList{"5", "5", "0", "0"}));

@@ -15,7 +15,7 @@ namespace kv::ui {
 
 namespace {
 
-// How much of a frame's top strip must lie on a screen for it to be reachable.
+// How much of a frame's top strip must lie on a screen for it to be grabbed.
 constexpr int kStreifenBreite = 100;
 constexpr int kStreifenHoehe = 30;
 
@@ -84,12 +84,14 @@ QPoint Fensterposition::mitte(QSize rahmen) {
 }
 
 QPoint Fensterposition::aufBildschirm(QPoint p, QSize rahmen) {
-    const QRect streifen(p, QSize(std::min(rahmen.width(), kStreifenBreite), kStreifenHoehe));
+    // the title strip of the frame must show on a screen, wide enough to grab
+    const QRect streifen(p, QSize(rahmen.width(), kStreifenHoehe));
+    const int genug = std::min(rahmen.width(), kStreifenBreite);
     QList<QRect> schirme;
     for (const QScreen* s : QGuiApplication::screens()) schirme << s->availableGeometry();
     if (schirme.isEmpty()) schirme << primaer();
     for (const QRect& s : schirme)
-        if (s.intersects(streifen)) return p;
+        if (s.intersected(streifen).width() >= genug) return p;
     // the nearest screen, and on it the nearest place for the whole frame
     const QRect* naechster = &schirme.front();
     long besteEntfernung = std::numeric_limits<long>::max();

@@ -79,8 +79,8 @@ void Ergebnistabs::scheinZeichnen(int slot) {
     l->addWidget(frame);
     grids_[static_cast<std::size_t>(slot)] = frame;
     frame->ScheinInTabelle();
+    // a new tab does not change the active page (the first one becomes it by itself)
     PC1_->addTab(seite, QString::fromStdString(dateiNameOhneEndung(s.datei)));
-    PC1_->setCurrentWidget(seite);
 }
 
 void Ergebnistabs::auswertungZeichnen() {

@@ -52,15 +52,15 @@ void Scheinfelder::spieleZeichnen(Spielmenge spiele) {
     for (int m = 1; m <= kSpiele; ++m) {
         if (!(spiele & spielBit(m))) continue;
         const int k = zustand_.gewinntendenz(m);
-        if (links < 0) {
-            // no left slip: field 1 shows the winning row alone
+        const Scheinslot* slot = links < 0 ? nullptr : &zustand_.slot(links);
+        if (!slot || slot->schein.feldAnzahl() == 0) {
+            // no left slip, or one without fields: field 1 shows the winning row alone
             for (int j = 1; j <= 3; ++j) faerben(Ausgang(1, m, j), j == k ? farbe::bernstein : neutral());
             continue;
         }
-        const Scheinslot& slot = zustand_.slot(links);
         const bool beendet = zustand_.istBeendet(m);
-        for (std::size_t f = 0; f < slot.schein.feldAnzahl() && f < Tippfeld_.size(); ++f) {
-            const TScheinOffen& feld = slot.schein.felder()[f].daten();
+        for (std::size_t f = 0; f < slot->schein.feldAnzahl() && f < Tippfeld_.size(); ++f) {
+            const TScheinOffen& feld = slot->schein.felder()[f].daten();
             for (int j = 1; j <= 3; ++j)
                 faerben(Ausgang(static_cast<int>(f) + 1, m, j),
                         farbeVon(tippfeldFarbe(feld.kreuz(m, j), j, k, beendet)));

@@ -13,7 +13,7 @@ namespace kv::ui {
 
 TFfrSpiel::TFfrSpiel(int feld, int spiel, QWidget* eltern) : QFrame(eltern) {
     setObjectName(QStringLiteral("Spielfr%1").arg(spiel + 100 * feld));
-    setFixedSize(kBreite - 5, kHoehe);
+    setFixedSize(kBreite, kHoehe);
     auto* nr = new QLabel(QStringLiteral("%1:").arg(spiel), this);
     nr->setObjectName(QStringLiteral("Panel1"));
     nr->setGeometry(0, 2, 28, 22);

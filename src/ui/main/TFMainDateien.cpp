@@ -109,14 +109,17 @@ void TFMain::BOpen2Click() {
             scheineMerken(e, dateien);
             e.speichern();
         }
+        QWidget* letzter = nullptr;
         for (const QString& fn : wahl) {
             // one file that cannot be read does not keep the others from opening
             try {
-                DateienEinlesen(fn);
+                if (QWidget* tab = DateienEinlesen(fn)) letzter = tab;
             } catch (const std::exception& e) {
                 dialoge().fehler(this, QString::fromStdString(e.what()));
             }
         }
+        // the tab of the last file becomes the active page
+        if (letzter) PC1()->setCurrentWidget(letzter);
     });
 }
 

@@ -31,6 +31,12 @@ QString nichtGefunden(const QString& fn) {
 
 const Fensterposition kPosition(einst::kHauptLeft, einst::kHauptTop);
 
+// A remembered file is opened at start only when it is a file: a folder of
+// that name counts as missing.
+bool istDatei(const QString& fn) {
+    return QFileInfo(fn).isFile();
+}
+
 }  // namespace
 
 void TFMain::showEvent(QShowEvent* e) {
@@ -58,18 +64,19 @@ void TFMain::FormShow() {
             ende = e.lese(einst::kSpieltagEnde);
             setzePpcBreite(e.lese(einst::kSplitterPos));
             const QString plan = QString::fromStdString(e.lese(einst::kSpieltagDatei));
-            if (!plan.isEmpty() && QFileInfo::exists(plan)) befehl([&] { SpielplanEinlesen(plan); });
+            if (!plan.isEmpty() && istDatei(plan)) befehl([&] { SpielplanEinlesen(plan); });
             cbMerken()->setChecked(e.lese(einst::kSpielscheinMerken));
             cbMerken2()->setChecked(e.lese(einst::kSpielscheineMerken));
             cbRechts()->setChecked(e.lese(einst::kSpielscheinAuchRechts));
             cbMerkenSp()->setChecked(e.lese(einst::kSpieltagMerken));
             const QString schein = QString::fromStdString(e.lese(einst::kSpielscheinDatei));
-            if (QFileInfo::exists(schein))
+            if (istDatei(schein))
                 befehl([&] { DateiEinlesen(schein); });
             else if (!schein.isEmpty())
                 dialoge().information(this, nichtGefunden(schein));
             for (const std::string& fn : gemerkteScheine(e)) tabs << QString::fromStdString(fn);
-            const QPoint mitte = Fensterposition::mitte(size());
+            // centred by the whole frame, title bar included, as move() places it
+            const QPoint mitte = Fensterposition::mitte(frameGeometry().size());
             Fensterposition::platzieren(
                 this, {gespeichert.x() == einst::kHauptLeft.vorgabe ? mitte.x() : gespeichert.x(),
                        gespeichert.y() == einst::kHauptTop.vorgabe ? mitte.y() : gespeichert.y()});
@@ -83,7 +90,7 @@ void TFMain::FormShow() {
 
     // 4. the remembered tabs
     for (const QString& fn : tabs) {
-        if (QFileInfo::exists(fn))
+        if (istDatei(fn))
             befehl([&] { DateienEinlesen(fn); });
         else
             dialoge().information(this, nichtGefunden(fn));
