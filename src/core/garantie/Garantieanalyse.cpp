@@ -1,6 +1,7 @@
 #include "garantie/Garantieanalyse.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace kv {
 
@@ -88,6 +89,8 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
         reihen = true;
         if (f.istVew()) {
             for (Reihe r : f.vewReihen()) abstand_[indexVon(spaltenDerReihe(r))] = 0;
+        } else if (f.reihenAnzahl() == 1) {
+            abstand_[indexVon(spaltenDerReihe(f.reihe(0)))] = 0;
         } else {
             // A full system plays every outcome within its tips.
             fuerJedenAusgang(Ausgangsbereich::ausFeld(f.daten()), [&](std::uint32_t i) { abstand_[i] = 0; });
@@ -132,7 +135,15 @@ int Garantieanalyse::besteTreffer(const std::array<std::uint8_t, kSpiele>& ausga
 Trefferverteilung Garantieanalyse::verteilung(const Ausgangsbereich& bereich) const {
     std::array<std::uint64_t, kSpiele + 1> jeAbstand{};
     const std::uint8_t* d = abstand_.data();
-    fuerJedenAusgang(bereich, [&](std::uint32_t i) { ++jeAbstand[d[i]]; });
+    if (bereich.anzahl() == 1) {  // a single row's field: one outcome
+        std::array<std::uint8_t, kSpiele> spalten{};
+        for (int m = 0; m < kSpiele; ++m)
+            spalten[m] =
+                static_cast<std::uint8_t>(std::countr_zero(static_cast<unsigned>(bereich.spalten[m])) + 1);
+        ++jeAbstand[d[indexVon(spalten)]];
+    } else {
+        fuerJedenAusgang(bereich, [&](std::uint32_t i) { ++jeAbstand[d[i]]; });
+    }
     Trefferverteilung v;
     for (int a = 0; a <= kSpiele; ++a) {
         if (jeAbstand[a] == 0) continue;
