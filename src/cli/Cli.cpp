@@ -6,6 +6,7 @@
 #include "ImportRows.h"
 #include "PrintPlan.h"
 #include "Reduce.h"
+#include "Suggest.h"
 
 #include <algorithm>
 #include <array>
@@ -97,6 +98,17 @@ const char* const kHilfe =
     "      13 - R Richtige hat (R = 1: 12 Richtige, R = 2: 11 Richtige), als Felder mit je\n"
     "      einer Reihe und gibt ihre Zahl aus. S (Vorgabe 1) wählt die Suche; gleiche\n"
     "      Eingaben ergeben gleiche Reihen.\n"
+    "\n"
+    "  suggest SPIELPLAN.sp13 [--thresholds 2,3,3] [--only 000] [--filter 8,5,5|off] [--rows]\n"
+    "      Der Tippvorschlag des Normalschein-Fensters aus den Tendenzen eines\n"
+    "      Spielplans: eine Zeile mit den 13 Tippgruppen in Spaltenfolge, durch Kommas\n"
+    "      getrennt (1,10,2,...; leer für ein Spiel ohne Tipp), dann rows N (die Reihen\n"
+    "      des Feldes) und listed M (nach dem Filter). --thresholds: die Schwellen für\n"
+    "      1, 0 und 2 (je 2 bis 7); --only: die Kästchen \"nur\" für 1, 0 und 2 (0 oder\n"
+    "      1); --filter: höchstens so viele 1er, 0er und 2er je Reihe (je 1 bis 13)\n"
+    "      oder off. Die Vorgaben sind die Startwerte des Fensters. --rows gibt danach\n"
+    "      die gelisteten Reihen im Format der Text-Datei aus (1,0,2,... mit CR LF).\n"
+    "      Spiele ohne lesbare Tendenz im Spielplan haben 0 Punkte.\n"
     "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
@@ -395,6 +407,7 @@ int befehlAusfuehren(const std::vector<std::string>& args, std::ostream& out, st
     if (befehl == "print-plan") return printPlan(args, out, err);
     if (befehl == "guarantee") return guarantee(args, out, err);
     if (befehl == "reduce") return reduce(args, out, err);
+    if (befehl == "suggest") return suggest(args, out, err);
     return benutzung(err, "Unbekannter Befehl " + befehl + ".");
 }
 

@@ -29,6 +29,15 @@ inline TScheinOffen feldAus(const std::array<std::string, kSpiele>& tipps, int s
     return f;
 }
 
+// Tendency points of a match: home, draw, away.
+inline TTendenzWert tw(int heim, int remis, int gast) {
+    TTendenzWert w;
+    w.Heim = static_cast<std::uint8_t>(heim);
+    w.Remis = static_cast<std::uint8_t>(remis);
+    w.Gast = static_cast<std::uint8_t>(gast);
+    return w;
+}
+
 // A single row from 13 shown digits, e.g. "1021102210010".
 inline TScheinOffen reiheAus(const std::string& ziffern) {
     std::array<std::string, kSpiele> t;

@@ -19,17 +19,10 @@ namespace {
 
 using E = Tendenzlesung::Ergebnis;
 using Zellen = std::vector<std::string>;
+using test::tw;
 
 std::string testdatei(const std::string& name) {
     return test::dateiInhalt(std::string(KALVENDO_TESTDATEN) + "/" + name);
-}
-
-TTendenzWert tw(int heim, int remis, int gast) {
-    TTendenzWert w;
-    w.Heim = static_cast<std::uint8_t>(heim);
-    w.Remis = static_cast<std::uint8_t>(remis);
-    w.Gast = static_cast<std::uint8_t>(gast);
-    return w;
 }
 
 // 13 lines "n<TAB>Heim n<TAB>Gast n<TAB>tendency", joined by LF.

@@ -166,6 +166,10 @@ TEST(TextExport, ZeilenlisteDesEingabefensters) {
     EXPECT_EQ(zeilenlisteAlsText("1 1 1 1 1 1 1 1 1 1 1 1 1\r\n2 2 2 2 2 2 2 2 2 2 2 2 2\r\n"),
               "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n2,2,2,2,2,2,2,2,2,2,2,2,2\r\n");
     EXPECT_EQ(zeilenlisteAlsText(""), "");
+    // A text field's own line ends, a missing last break and an empty line.
+    EXPECT_EQ(zeilenlisteAlsText("1 1 1 1 1 1 1 1 1 1 1 1 1\n\n2 2 2 2 2 2 2 2 2 2 2 2 2"),
+              "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n\r\n2,2,2,2,2,2,2,2,2,2,2,2,2\r\n");
+    EXPECT_EQ(zeilenlisteAlsText("1 0\r2 x"), "1,0\r\n2,x\r\n");
 }
 
 TEST(ExcelZelle, NamenInA1Schreibweise) {

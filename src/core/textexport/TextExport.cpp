@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "io/Datei.h"
+#include "transfer/Reihenerkennung.h"
 
 namespace kv {
 
@@ -63,7 +64,13 @@ void TabelleAlsText(const Zellquelle& t, const std::string& pfad, int letzteSpal
 }
 
 std::string zeilenlisteAlsText(std::string_view text) {
-    std::string s(text);
+    std::string s;
+    s.reserve(text.size() + text.size() / 16 + 2);
+    Zeilenleser leser(text);
+    for (std::string_view zeile; leser.naechste(zeile);) {
+        s += zeile;
+        s += "\r\n";
+    }
     std::replace(s.begin(), s.end(), ' ', ',');
     return s;
 }

@@ -51,8 +51,9 @@ std::string tabelleAlsTextInhalt(const Zellquelle& t, int letzteSpalte);
 // throws DateiFehler.
 void TabelleAlsText(const Zellquelle& t, const std::string& pfad, int letzteSpalte);
 
-// The entry window's row list (tips separated by single blanks, lines ended
-// by CR LF) as a text row file: every blank becomes a comma.
+// The entry window's row list (tips separated by single blanks) as a text
+// row file: every blank becomes a comma and every line, the last one too, is
+// ended by CR LF, whether the text ended its lines with CR LF, LF or CR.
 std::string zeilenlisteAlsText(std::string_view text);
 
 // The A1 name of a spreadsheet cell: "A1", "N30", "AA5", up to column 702

@@ -1,0 +1,14 @@
+#include "eingabe/Normalscheineingabe.h"
+
+namespace kv {
+
+Normalscheineingabe::Normalscheineingabe() : feld_(Feldvariante::Vorschlag, 1), reihen_(TScheinOffen{}) {
+    feld_.setzeNachVerwertung([this] { reihen_ = TippTransfer2(feld_.daten()); });
+}
+
+void Normalscheineingabe::BAktualClick(const TendenzWerte& tendenzen, const Vorschlagseinstellungen& e) {
+    feld_.alleKreuzeEntfernen();
+    feld_.kreuzeSetzen(tippVorschlag(tendenzen, e));
+}
+
+}  // namespace kv
