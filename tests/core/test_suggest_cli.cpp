@@ -132,5 +132,15 @@ TEST_F(Suggest, FalscheAngabenUndDateifehler) {
               "Datenträger.\n");
 }
 
+TEST_F(Suggest, HilfeNenntDieBefehleDerScheineingabe) {
+    const Lauf l = test::starteCli(tmp, "--help");
+    EXPECT_EQ(l.status, 0);
+    EXPECT_NE(
+        l.out.find(
+            "  suggest SPIELPLAN.sp13 [--thresholds 2,3,3] [--only 000] [--filter 8,5,5|off] [--rows]\n"),
+        std::string::npos);
+    EXPECT_NE(l.out.find("  import-fixtures TEXTDATEI [-o AUSGABE.sp13]\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kv
