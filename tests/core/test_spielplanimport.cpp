@@ -344,5 +344,16 @@ TEST(Spielplanraster, BegegnungenZeigenUndSpeichern) {
                                         "alter Spielplan");
 }
 
+TEST(Spielplanraster, SpieltagDateiNenntDieErsteGespeicherteListe) {
+    test::TempOrdner tmp;
+    IniDatei ini(tmp.datei("Einstellungen.ini"));
+    const Spielplanraster raster;
+    BegegnungenSpeichern(raster, tmp.datei("erste.sp13"));
+    EXPECT_TRUE(spieltagDateiMerken(ini, tmp.datei("erste.sp13")));
+    BegegnungenSpeichern(raster, tmp.datei("zweite.sp13"));
+    EXPECT_FALSE(spieltagDateiMerken(ini, tmp.datei("zweite.sp13")));
+    EXPECT_EQ(ini.leseText("Spieltag", "Datei", ""), tmp.datei("erste.sp13"));
+}
+
 }  // namespace
 }  // namespace kv

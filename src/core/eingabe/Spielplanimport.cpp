@@ -4,6 +4,7 @@
 
 #include "model/Cp1252.h"
 #include "model/Spielplandatei.h"
+#include "settings/Einstellungen.h"
 #include "transfer/Reihenerkennung.h"
 
 namespace kv {
@@ -267,6 +268,12 @@ Begegnungen BegegnungenSpeichern(const Spielplanraster& raster, const std::strin
     }
     schreibeBegegnungen(pfad, b);
     return b;
+}
+
+bool spieltagDateiMerken(IniDatei& einstellungen, const std::string& pfad) {
+    if (!lese(einstellungen, einst::kSpieltagDatei).empty()) return false;
+    schreibe(einstellungen, einst::kSpieltagDatei, pfad);
+    return true;
 }
 
 }  // namespace kv

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/Records.h"
+#include "settings/IniDatei.h"
 
 namespace kv {
 
@@ -130,5 +131,11 @@ int BegegnungenTendenzen(const Begegnungen& b, Spielplanraster& raster, TendenzW
 // fixture list. Returns what was saved (the program's current fixture list
 // afterwards). Throws DateiFehler (the old file stays).
 Begegnungen BegegnungenSpeichern(const Spielplanraster& raster, const std::string& pfad);
+
+// After the grid was saved to `pfad`: the settings key [Spieltag] Datei gets
+// that full path when it is empty, so that the list is opened at the next
+// start; a value already there is never replaced. Returns whether it was
+// written. Throws DateiFehler when the settings file cannot be read or written.
+bool spieltagDateiMerken(IniDatei& einstellungen, const std::string& pfad);
 
 }  // namespace kv
