@@ -115,9 +115,11 @@ Spielband::Spielband(Programmkontext& kontext, QWidget* eltern)
 
 void Spielband::spieleZeichnen(Spielmenge spiele) {
     // image 0 while every match is final, image 1 otherwise
-    const bool alle = zustand_.alleBeendet();
-    BAlles_->setIcon(alle ? symbol::laeuft() : symbol::beendet());
-    BAlles_->setProperty("bild", alle ? 0 : 1);
+    const int bild = zustand_.alleBeendet() ? 0 : 1;
+    if (BAlles_->property("bild") != bild) {
+        BAlles_->setIcon(bild == 0 ? symbol::laeuft() : symbol::beendet());
+        BAlles_->setProperty("bild", bild);
+    }
     for (int m = 1; m <= kSpiele; ++m) {
         if (!(spiele & spielBit(m))) continue;
         const TSpielstand& s = zustand_.spielstand(m);

@@ -129,6 +129,8 @@ TFfrErg::TFfrErg(int spiel, QWidget* eltern) : QFrame(eltern), spiel_(spiel) {
 }
 
 void TFfrErg::zeigeBeendet(bool beendet) {
+    if (gezeigt_ == (beendet ? 1 : 0)) return;  // the pictures are drawn anew only on a change
+    gezeigt_ = beendet ? 1 : 0;
     BRun_->setIcon(beendet ? symbol::beendet() : symbol::laeuft());
     BRun_->setProperty("bild", beendet ? 1 : 0);
     BRun_->setToolTip(beendet ? QStringLiteral("Spiel beendet – klicken, um es wieder laufen zu lassen")

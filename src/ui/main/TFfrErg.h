@@ -50,6 +50,7 @@ class TFfrErg : public QFrame {
     QWidget* Pups_;
     UpDown* Up1_;
     UpDown* Up2_;
+    int gezeigt_ = -1;  // the finished state shown: 0, 1, or -1 before the first
 };
 
 }  // namespace kv::ui
