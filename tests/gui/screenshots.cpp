@@ -148,6 +148,7 @@ int main(int argc, char* argv[]) {
     w.DateiEinlesen(links);
     w.DateienEinlesen(klein);
     w.DateienEinlesen(voll);
+    w.PC1()->setCurrentIndex(1);  // a tab opened this way does not become active by itself
     const int tore[13][2] = {{2, 1}, {0, 0}, {1, 3}, {1, 0}, {2, 2}, {0, 1}, {3, 1},
                              {0, 0}, {1, 1}, {2, 0}, {0, 2}, {1, 1}, {4, 2}};
     for (int m = 1; m <= 13; ++m) {
