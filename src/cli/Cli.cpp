@@ -10,10 +10,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
+#include <new>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "evaluation/Auswertung.h"
 #include "io/Datei.h"
@@ -195,6 +198,12 @@ std::optional<std::uint16_t> beendetListe(const std::string& s) {
     return maske;
 }
 
+// Memory ran out for a file: an I/O error, as the file could not be handled.
+Fehler zuWenigSpeicher(const std::string& pfad, const char* was) {
+    return {kEaFehler,
+            "Die Datei " + pfad + " konnte nicht " + was + " werden: " + systemFehlerText(ENOMEM) + "."};
+}
+
 // Reads a slip; on failure returns the error (I/O 1, invalid content 2).
 std::optional<Fehler> lies(const std::string& pfad, std::vector<TScheinOffen>& felder) {
     try {
@@ -204,6 +213,21 @@ std::optional<Fehler> lies(const std::string& pfad, std::vector<TScheinOffen>& f
         return Fehler{kEingabeFehler, einzeilig(e.what())};
     } catch (const DateiFehler& e) {
         return Fehler{kEaFehler, e.what()};
+    } catch (const std::bad_alloc&) {
+        return zuWenigSpeicher(pfad, "gelesen");
+    }
+}
+
+// Reads and expands a slip; the records are given back once the slip holds
+// its fields.
+std::optional<Fehler> liesSchein(const std::string& pfad, Schein& schein) {
+    std::vector<TScheinOffen> felder;
+    if (auto f = lies(pfad, felder)) return f;
+    try {
+        schein = Schein(felder);
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return zuWenigSpeicher(pfad, "gelesen");
     }
 }
 
@@ -356,24 +380,30 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
 
     int status = kOk;
     if (art == Art::zeilen) {
-        std::vector<TScheinOffen> felder;
-        if (auto f = lies(dateien[0], felder)) return melde(err, *f);
-        const Schein schein(felder);
+        Schein schein;
+        if (auto f = liesSchein(dateien[0], schein)) return melde(err, *f);
         zeilenAusgeben(schein, Auswertung(schein, lage, true), out);
         return kOk;
     }
     out << "{\"slips\":[";
     bool erster = true;
     for (const auto& d : dateien) {
-        std::vector<TScheinOffen> felder;
-        if (auto f = lies(d, felder)) {
+        Schein schein;
+        std::optional<Auswertung> aw;
+        auto f = liesSchein(d, schein);
+        if (!f) {
+            try {
+                aw.emplace(schein, lage, true);
+            } catch (const std::bad_alloc&) {
+                f = zuWenigSpeicher(d, "ausgewertet");
+            }
+        }
+        if (f) {
             status = std::max(status, melde(err, *f));
             continue;
         }
-        const Schein schein(felder);
-        const Auswertung aw(schein, lage, true);
-        const auto& C = aw.C();
-        const auto& K = aw.K();
+        const auto& C = aw->C();
+        const auto& K = aw->K();
         out << (erster ? "" : ",") << "{\"file\":" << jsonText(dateiName(d))
             << ",\"fields\":" << schein.feldAnzahl() << ",\"rows\":" << schein.zeilen() << ",\"classes\":["
             << C[13] << ',' << C[12] << ',' << C[11] << ',' << C[10] << "],\"hits\":[" << C[9] << ',' << C[8]
@@ -422,6 +452,9 @@ int ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
     } catch (const AusgabeFehler& e) {
         err << "kalvendo-cli: " << e.what() << "\n";
         return std::max(status, kEaFehler);
+    } catch (const std::bad_alloc&) {
+        err << "kalvendo-cli: " << systemFehlerText(ENOMEM) << ", der Befehl wurde abgebrochen.\n";
+        return kEaFehler;
     }
 }
 

@@ -111,10 +111,13 @@ struct CliLauf {
     std::string out, err;
 };
 
-// Runs `kalvendo-cli ARGUMENTE` through the shell; stderr goes through a file in `ordner`.
-inline CliLauf starteCli(const TempOrdner& ordner, const std::string& argumente) {
+// Runs `VORSPANN kalvendo-cli ARGUMENTE` through the shell (VORSPANN e.g.
+// "ulimit -v 100000;" or "timeout 10"); stderr goes through a file in `ordner`.
+inline CliLauf starteCli(const TempOrdner& ordner, const std::string& argumente,
+                         const std::string& vorspann = "") {
     const std::string errDatei = ordner.datei("stderr.txt");
-    const std::string befehl = std::string(KALVENDO_CLI_PATH) + " " + argumente + " 2>" + errDatei;
+    const std::string befehl =
+        vorspann + " " + std::string(KALVENDO_CLI_PATH) + " " + argumente + " 2>" + errDatei;
     FILE* p = ::popen(befehl.c_str(), "r");
     CliLauf l{};
     std::array<char, 65536> puffer{};

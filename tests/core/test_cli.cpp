@@ -1,8 +1,12 @@
 // kalvendo-cli from the outside: the contract of its commands.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -22,7 +26,9 @@ class Cli : public ::testing::Test {
   protected:
     test::TempOrdner tmp;
 
-    Lauf starte(const std::string& argumente) { return test::starteCli(tmp, argumente); }
+    Lauf starte(const std::string& argumente, const std::string& vorspann = "") {
+        return test::starteCli(tmp, argumente, vorspann);
+    }
 
     std::string schein(const std::string& name, const std::vector<TScheinOffen>& felder) {
         const std::string p = tmp.datei(name);
@@ -212,6 +218,59 @@ TEST_F(Cli, SchreibfehlerDerAusgabeGebenStatus1) {
                 << befehl << " " << umleitung;
         }
 }
+
+TEST_F(Cli, NurGewoehnlicheDateienWerdenGelesen) {
+    const std::string fifo = tmp.datei("fifo.kv13");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::vector<std::pair<std::string, std::string>> faelle = {
+        {"info " + fifo, "Die Datei " + fifo +
+                             " konnte nicht gelesen werden: Das ist eine Pipe (FIFO), keine "
+                             "gewöhnliche Datei.\n"},
+        {"evaluate --result 1111111111111 --json /dev/zero",
+         "Die Datei /dev/zero konnte nicht gelesen werden: Das ist ein Gerät, keine gewöhnliche Datei.\n"},
+        {"evaluate --scores /dev/zero --json " + fifo,
+         "Die Datei /dev/zero konnte nicht gelesen werden: Das ist ein Gerät, keine gewöhnliche Datei.\n"},
+        {"import-rows /dev/zero -o " + tmp.datei("a.kv13"),
+         "Die Datei /dev/zero konnte nicht gelesen werden: Das ist ein Gerät, keine gewöhnliche Datei.\n"},
+    };
+    for (const auto& [args, meldung] : faelle) {
+        // Bounded, so that a reader that waits or reads on for ever fails here
+        // (AddressSanitizer needs more address space than any such limit).
+#if defined(__SANITIZE_ADDRESS__)
+        const Lauf l = starte(args, "timeout 10");
+#else
+        const Lauf l = starte(args, "ulimit -v 1000000; timeout 10");
+#endif
+        EXPECT_EQ(l.status, 1) << args;
+        EXPECT_NE(l.err.find(meldung), std::string::npos) << args << "\n" << l.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+#if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer needs far more address space than the limit
+TEST_F(Cli, ZuWenigSpeicherIstEinEaFehler) {
+    // Records without crosses: 1 GB cannot be read under a limit of 300 MB,
+    // 100 MB can be read but not expanded.
+    const std::string gross = tmp.datei("gross.kv13"), mittel = tmp.datei("mittel.kv13");
+    for (const auto& [pfad, groesse] : {std::pair{gross, 1u << 30}, std::pair{mittel, 100u << 20}}) {
+        test::schreibeRoh(pfad, "");
+        std::filesystem::resize_file(pfad, groesse);
+    }
+    const std::string zuWenig = " konnte nicht gelesen werden: Nicht genug Arbeitsspeicher.\n";
+    const std::vector<std::pair<std::string, std::string>> faelle = {
+        {"info " + gross, "kalvendo-cli: Die Datei " + gross + zuWenig},
+        {"expand " + gross, "kalvendo-cli: Die Datei " + gross + zuWenig},
+        {"evaluate --result 1111111111111 --json " + gross, "kalvendo-cli: Die Datei " + gross + zuWenig},
+        {"evaluate --result 1111111111111 --json " + mittel, "kalvendo-cli: Die Datei " + mittel + zuWenig},
+        {"evaluate --result 1111111111111 --rows " + mittel, "kalvendo-cli: Die Datei " + mittel + zuWenig},
+    };
+    for (const auto& [args, meldung] : faelle) {
+        const Lauf l = starte(args + " >/dev/null", "ulimit -v 300000;");
+        EXPECT_EQ(l.status, 1) << args;
+        EXPECT_NE(l.err.find(meldung), std::string::npos) << args << "\n" << l.err;
+    }
+}
+#endif
 
 TEST_F(Cli, HilfeErklaertAlleBefehle) {
     const Lauf l = starte("--help");

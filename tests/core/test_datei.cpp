@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <gmock/gmock.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <ctime>
 #include <filesystem>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "Hilfen.h"
+#include "Schreibpruefung.h"
 #include "io/Datei.h"
 
 namespace kv {
@@ -42,6 +51,77 @@ TEST(AtomaresSchreiben, FehlerNenntDieAngegebeneDatei) {
         EXPECT_NE(std::string(e.what()).find("fehlt/x.kv13"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find("nicht geschrieben werden"), std::string::npos) << e.what();
     }
+}
+
+TEST(AtomaresSchreiben, BehaeltRechteUndEigentuemer) {
+    test::TempOrdner tmp;
+    const std::string pfad = tmp.datei("s.kv13");
+    schreibeAtomar(pfad, std::string("alt"));
+    ASSERT_EQ(::chmod(pfad.c_str(), 0640), 0);
+    // Only a privileged process may give a file away; the owner is then kept too.
+    const bool fremd = ::geteuid() == 0 && ::chown(pfad.c_str(), 4321, 4322) == 0;
+    schreibeAtomar(pfad, std::string("neu"));
+    struct stat st {};
+    ASSERT_EQ(::stat(pfad.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (fremd) {
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4322u);
+    }
+    EXPECT_EQ(test::dateiInhalt(pfad), "neu");
+}
+
+// The temporary file of a write that was killed, made by a child process that
+// dies by SIGKILL in the middle of its write.
+std::string verwaisteZwischendatei(const test::TempOrdner& tmp, const std::string& ziel) {
+    const auto vorher = test::eintraege(tmp.pfad());
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        try {
+            AtomaresSchreiben s(ziel);
+            s.schreibe(std::string(1 << 20, 'x'));
+            ::raise(SIGKILL);
+        } catch (...) {
+        }
+        ::_exit(1);
+    }
+    int st = 0;
+    ::waitpid(kind, &st, 0);
+    EXPECT_TRUE(WIFSIGNALED(st));
+    std::string neu;
+    for (const auto& n : test::eintraege(tmp.pfad()))
+        if (!vorher.count(n)) neu = n;
+    return neu;
+}
+
+void altern(const std::string& pfad, int sekunden) {
+    const timespec zeiten[2] = {{std::time(nullptr) - sekunden, 0}, {std::time(nullptr) - sekunden, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, pfad.c_str(), zeiten, 0), 0);
+}
+
+TEST(AtomaresSchreiben, ZwischendateienGetoeteterSchreibvorgaengeWerdenEntfernt) {
+    test::TempOrdner tmp;
+    const std::string liegen = verwaisteZwischendatei(tmp, tmp.datei("a.kv13"));
+    EXPECT_THAT(liegen, ::testing::MatchesRegex("\\.a\\.kv13\\.kalvendo-[A-Za-z0-9]{6}"));
+    EXPECT_EQ(test::dateiInhalt(tmp.datei(liegen)).size(), 1u << 20);
+
+    // Young, old but held by a running write, and names that are not ours stay.
+    const std::string jung = verwaisteZwischendatei(tmp, tmp.datei("b.kv13"));
+    AtomaresSchreiben laufend(tmp.datei("c.kv13"));
+    laufend.schreibe("laeuft");
+    const std::string gehalten = dateiName(laufend.zwischenPfad());
+    const std::vector<std::string> fremde = {".a.kv13.XXXXXX", "a.kv13.kalvendo-abcdef", ".a.kalvendo-abc"};
+    for (const auto& n : fremde) test::schreibeRoh(tmp.datei(n), "fremd");
+    for (const auto& n : {liegen, gehalten, fremde[0], fremde[1], fremde[2]})
+        altern(tmp.datei(n), AtomaresSchreiben::kVerwaistNachSekunden + 5);
+
+    schreibeAtomar(tmp.datei("d.kv13"), std::string("d"));
+    std::set<std::string> erwartet = {jung, gehalten, "d.kv13"};
+    erwartet.insert(fremde.begin(), fremde.end());
+    EXPECT_EQ(test::eintraege(tmp.pfad()), erwartet);
+
+    laufend.abschliessen();
+    EXPECT_EQ(test::dateiInhalt(tmp.datei("c.kv13")), "laeuft");
 }
 
 TEST(Dateinamen, OhneOrdnerUndEndung) {

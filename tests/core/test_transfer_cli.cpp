@@ -1,8 +1,11 @@
 // kalvendo-cli import-rows: tip rows from a text file into a slip file.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
@@ -84,6 +87,15 @@ TEST_F(ImportRows, FalscherAufrufUndDateifehler) {
     EXPECT_EQ(starte(tmp.datei("fehlt.txt") + " -o " + tmp.datei("a.kv13")).status, 1);
     EXPECT_EQ(starte(tmp.datei("r.txt") + " -o " + tmp.datei("kein/ordner.kv13")).status, 1);
     EXPECT_EQ(test::eintraege(tmp.pfad()), std::set<std::string>{"r.txt"});
+    // Only a regular file is replaced: a FIFO stays what it is.
+    ASSERT_EQ(::mkfifo(tmp.datei("fifo").c_str(), 0600), 0);
+    const Lauf l = starte(tmp.datei("r.txt") + " -o " + tmp.datei("fifo"));
+    EXPECT_EQ(l.status, 1);
+    EXPECT_EQ(l.err,
+              "Die Datei " + tmp.datei("fifo") +
+                  " konnte nicht geschrieben werden: Das ist eine Pipe (FIFO), keine gewöhnliche Datei.\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(tmp.datei("fifo")));
+    EXPECT_EQ(test::eintraege(tmp.pfad()), (std::set<std::string>{"fifo", "r.txt"}));
 }
 
 }  // namespace

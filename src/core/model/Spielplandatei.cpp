@@ -28,8 +28,7 @@ void haengeKurztextAn(std::vector<std::uint8_t>& out, std::string_view utf8, std
 
 }  // namespace
 
-int leseBegegnungen(const std::string& pfad, Begegnungen& b) {
-    const std::vector<std::uint8_t> daten = leseDatei(pfad);
+int begegnungenAusBytes(const std::vector<std::uint8_t>& daten, Begegnungen& b) {
     const std::size_t anzahl = std::min(daten.size() / kBegegnungBytes, b.size());
     for (std::size_t k = 0; k < anzahl; ++k) {
         const std::uint8_t* satz = daten.data() + k * kBegegnungBytes;
@@ -38,6 +37,10 @@ int leseBegegnungen(const std::string& pfad, Begegnungen& b) {
         b[k].Gast = leseKurztext(satz + 2 + kTendenzLaenge + kNamenLaenge, kNamenLaenge);
     }
     return static_cast<int>(anzahl);
+}
+
+int leseBegegnungen(const std::string& pfad, Begegnungen& b) {
+    return begegnungenAusBytes(leseDateianfang(pfad, b.size() * kBegegnungBytes), b);
 }
 
 std::vector<std::uint8_t> begegnungenBytes(const Begegnungen& b) {

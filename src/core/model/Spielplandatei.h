@@ -22,6 +22,8 @@ inline constexpr std::size_t kNamenLaenge = 30;
 // larger than its field is taken as the field's size. Returns the number of
 // records read; throws DateiFehler.
 int leseBegegnungen(const std::string& pfad, Begegnungen& b);
+// The same for the bytes of a file.
+int begegnungenAusBytes(const std::vector<std::uint8_t>& daten, Begegnungen& b);
 
 // The 13 records: texts converted to Windows-1252 (unrepresentable characters
 // become '?'), cut to 10 or 30 bytes, unused bytes 0.

@@ -1,5 +1,7 @@
 #include "model/Spielscheindatei.h"
 
+#include <algorithm>
+
 #include "expansion/Feld.h"
 #include "expansion/VewTabellen.h"
 #include "io/Datei.h"
@@ -7,25 +9,49 @@
 
 namespace kv {
 
+namespace {
+
+// Record k (0-based) of a file, checked.
+TScheinOffen feldAus(const std::uint8_t* rec, std::size_t k, const std::string& name) {
+    TScheinOffen f;
+    f.sys = rec[0];
+    for (int i = 0; i < kKreuzIndizes; ++i) f.ja[i] = rec[1 + i] != 0 ? 1 : 0;
+    const std::string grund = feldFehler(f);
+    if (!grund.empty())
+        throw UngueltigeDatei("Die Datei " + name + " ist keine gültige Spielschein-Datei: Im Feld " +
+                              std::to_string(k + 1) + " " + grund + "." + kAbsatz + "Ich breche ab.");
+    return f;
+}
+
+}  // namespace
+
 std::vector<TScheinOffen> spielscheinAusBytes(const std::vector<std::uint8_t>& bytes,
                                               const std::string& name) {
     const std::size_t anzahl = bytes.size() / kFeldBytes;  // a trailing partial record is no record
-    std::vector<TScheinOffen> felder(anzahl);
-    for (std::size_t k = 0; k < anzahl; ++k) {
-        const std::uint8_t* rec = bytes.data() + k * kFeldBytes;
-        TScheinOffen& f = felder[k];
-        f.sys = rec[0];
-        for (int i = 0; i < kKreuzIndizes; ++i) f.ja[i] = rec[1 + i] != 0 ? 1 : 0;
-        const std::string grund = feldFehler(f);
-        if (!grund.empty())
-            throw UngueltigeDatei("Die Datei " + name + " ist keine gültige Spielschein-Datei: Im Feld " +
-                                  std::to_string(k + 1) + " " + grund + "." + kAbsatz + "Ich breche ab.");
-    }
+    std::vector<TScheinOffen> felder;
+    felder.reserve(anzahl);
+    for (std::size_t k = 0; k < anzahl; ++k)
+        felder.push_back(feldAus(bytes.data() + k * kFeldBytes, k, name));
     return felder;
 }
 
 std::vector<TScheinOffen> leseSpielschein(const std::string& pfad) {
-    return spielscheinAusBytes(leseDatei(pfad), dateiName(pfad));
+    // Record by record, so the file's bytes are never held besides its fields.
+    Lesedatei datei(pfad);
+    const std::string name = dateiName(pfad);
+    std::vector<TScheinOffen> felder;
+    felder.reserve(datei.groesse() / kFeldBytes);
+    std::uint8_t puffer[kFeldBytes * 1024];
+    std::size_t gefuellt = 0;
+    while (const std::size_t n = datei.lies(puffer + gefuellt, sizeof puffer - gefuellt)) {
+        gefuellt += n;
+        const std::size_t ganze = gefuellt / kFeldBytes;
+        for (std::size_t k = 0; k < ganze; ++k)
+            felder.push_back(feldAus(puffer + k * kFeldBytes, felder.size(), name));
+        std::copy(puffer + ganze * kFeldBytes, puffer + gefuellt, puffer);
+        gefuellt -= ganze * kFeldBytes;
+    }
+    return felder;  // a trailing partial record is no record
 }
 
 std::vector<std::uint8_t> spielscheinBytes(const std::vector<TScheinOffen>& felder) {

@@ -6,8 +6,7 @@
 
 namespace kv {
 
-int leseSpielstaende(const std::string& pfad, Spielstaende& stand) {
-    const std::vector<std::uint8_t> daten = leseDatei(pfad);
+int spielstaendeAusBytes(const std::vector<std::uint8_t>& daten, Spielstaende& stand) {
     const std::size_t anzahl = std::min(daten.size() / kSpielstandBytes, stand.size());
     for (std::size_t k = 0; k < anzahl; ++k) {
         const std::uint8_t* satz = daten.data() + k * kSpielstandBytes;
@@ -16,6 +15,10 @@ int leseSpielstaende(const std::string& pfad, Spielstaende& stand) {
         stand[k].Beendet = satz[2] != 0 ? 1 : 0;
     }
     return static_cast<int>(anzahl);
+}
+
+int leseSpielstaende(const std::string& pfad, Spielstaende& stand) {
+    return spielstaendeAusBytes(leseDateianfang(pfad, stand.size() * kSpielstandBytes), stand);
 }
 
 std::vector<std::uint8_t> spielstaendeBytes(const Spielstaende& stand) {

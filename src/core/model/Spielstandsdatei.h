@@ -20,6 +20,8 @@ inline constexpr std::size_t kSpielstandBytes = 3;
 // Goal bytes are kept as stored, even above 12; a non-zero finished byte is
 // stored as 1. Returns the number of records read; throws DateiFehler.
 int leseSpielstaende(const std::string& pfad, Spielstaende& stand);
+// The same for the bytes of a file.
+int spielstaendeAusBytes(const std::vector<std::uint8_t>& daten, Spielstaende& stand);
 
 // The 39 bytes of a score file (finished flag written as 1 or 0).
 std::vector<std::uint8_t> spielstaendeBytes(const Spielstaende& stand);

@@ -1,8 +1,5 @@
 #include "settings/IniDatei.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <charconv>
 #include <optional>
 #include <stdexcept>
@@ -99,10 +96,11 @@ Inhalt zerlege(std::string_view daten) {
 // The file's lines; nothing when there is no file. A file that exists but
 // cannot be read throws DateiFehler.
 std::optional<Inhalt> lese(const std::string& pfad) {
-    struct stat st {};
-    if (::stat(pfad.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR)) return std::nullopt;
-    const std::vector<std::uint8_t> daten = leseDatei(pfad);
-    return zerlege(std::string_view(reinterpret_cast<const char*>(daten.data()), daten.size()));
+    // Whether there is a file is decided by opening it, so a file removed in
+    // the meantime is simply no file.
+    const std::optional<std::vector<std::uint8_t>> daten = leseDateiFallsVorhanden(pfad);
+    if (!daten) return std::nullopt;
+    return zerlege(std::string_view(reinterpret_cast<const char*>(daten->data()), daten->size()));
 }
 
 // Calls f(index) for every line of the section `abschnitt`, wherever it occurs;

@@ -1,11 +1,6 @@
 #include "textexport/Tabellenmappe.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 
 #include <xlsxwriter.h>
 
@@ -27,28 +22,6 @@ std::size_t zeichenAnzahl(std::string_view text) {
 [[noreturn]] void wirf(const std::string& pfad, const std::string& grund) {
     throw DateiFehler("Die Arbeitsmappe " + pfad + " konnte nicht geschrieben werden: " + grund + ".");
 }
-
-// A scratch file for the library, which only writes to a named file; removed
-// again in any case.
-class Zwischendatei {
-  public:
-    explicit Zwischendatei(const std::string& ziel) {
-        std::error_code ec;
-        std::string vorlage = (std::filesystem::temp_directory_path(ec) / "kalvendo-mappe-XXXXXX").string();
-        if (ec) vorlage = "/tmp/kalvendo-mappe-XXXXXX";
-        const int fd = ::mkstemp(vorlage.data());
-        if (fd < 0) wirf(ziel, "keine Zwischendatei");
-        ::close(fd);
-        pfad_ = vorlage;
-    }
-    ~Zwischendatei() { ::unlink(pfad_.c_str()); }
-    Zwischendatei(const Zwischendatei&) = delete;
-    Zwischendatei& operator=(const Zwischendatei&) = delete;
-    const std::string& pfad() const { return pfad_; }
-
-  private:
-    std::string pfad_;
-};
 
 bool hexZiffer(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -117,37 +90,35 @@ void schreibeTabellenmappe(const Zellquelle& tabelle, const std::string& blattNa
                        std::to_string(kExcelMaxZeilen) + ")");
     const int spalten = std::min(letzteSpalte, tabelle.spaltenAnzahl() - 1);
 
-    const Zwischendatei zwischen(pfad);
-    {
-        // Constant-memory mode writes row by row, so a table of a hundred
-        // thousand rows costs no more memory than a few.
-        lxw_workbook_options optionen{};
-        optionen.constant_memory = LXW_TRUE;
-        std::string tmp = std::filesystem::path(zwischen.pfad()).parent_path().string();
-        optionen.tmpdir = tmp.data();
-        lxw_workbook* mappe = workbook_new_opt(zwischen.pfad().c_str(), &optionen);
-        if (!mappe) wirf(pfad, "die Arbeitsmappe lässt sich nicht anlegen");
-        lxw_worksheet* blatt = workbook_add_worksheet(mappe, blattName.c_str());
-        if (!blatt) {
-            workbook_close(mappe);
-            wirf(pfad, "ungültiger Blattname \"" + blattName + "\"");
-        }
-        const std::vector<double> breiten = excelSpaltenBreiten(tabelle, spalten);
-        for (std::size_t k = 0; k < breiten.size(); ++k)
-            if (breiten[k] > 0)
-                worksheet_set_column(blatt, static_cast<lxw_col_t>(k), static_cast<lxw_col_t>(k), breiten[k],
-                                     nullptr);
-        lxw_error fehler = LXW_NO_ERROR;
-        for (std::uint64_t r = 1; r < zeilen && fehler == LXW_NO_ERROR; ++r)
-            for (int k = 1; k <= spalten && fehler == LXW_NO_ERROR; ++k)
-                fehler = worksheet_write_string(blatt, static_cast<lxw_row_t>(r - 1),
-                                                static_cast<lxw_col_t>(k - 1),
-                                                mappenText(excelWert(tabelle.zelle(k, r))).c_str(), nullptr);
-        const lxw_error schluss = workbook_close(mappe);
-        if (fehler == LXW_NO_ERROR) fehler = schluss;
-        if (fehler != LXW_NO_ERROR) wirf(pfad, lxw_strerror(fehler));
+    // The library writes the workbook by name into the temporary file of an
+    // atomic write, which then replaces the target.
+    AtomaresSchreiben schreiben(pfad);
+    // Constant-memory mode writes row by row, so a table of a hundred
+    // thousand rows costs no more memory than a few.
+    lxw_workbook_options optionen{};
+    optionen.constant_memory = LXW_TRUE;
+    lxw_workbook* mappe = workbook_new_opt(schreiben.zwischenPfad().c_str(), &optionen);
+    if (!mappe) wirf(pfad, "die Arbeitsmappe lässt sich nicht anlegen");
+    lxw_worksheet* blatt = workbook_add_worksheet(mappe, blattName.c_str());
+    if (!blatt) {
+        workbook_close(mappe);
+        wirf(pfad, "ungültiger Blattname \"" + blattName + "\"");
     }
-    schreibeAtomar(pfad, leseDatei(zwischen.pfad()));
+    const std::vector<double> breiten = excelSpaltenBreiten(tabelle, spalten);
+    for (std::size_t k = 0; k < breiten.size(); ++k)
+        if (breiten[k] > 0)
+            worksheet_set_column(blatt, static_cast<lxw_col_t>(k), static_cast<lxw_col_t>(k), breiten[k],
+                                 nullptr);
+    lxw_error fehler = LXW_NO_ERROR;
+    for (std::uint64_t r = 1; r < zeilen && fehler == LXW_NO_ERROR; ++r)
+        for (int k = 1; k <= spalten && fehler == LXW_NO_ERROR; ++k)
+            fehler =
+                worksheet_write_string(blatt, static_cast<lxw_row_t>(r - 1), static_cast<lxw_col_t>(k - 1),
+                                       mappenText(excelWert(tabelle.zelle(k, r))).c_str(), nullptr);
+    const lxw_error schluss = workbook_close(mappe);
+    if (fehler == LXW_NO_ERROR) fehler = schluss;
+    if (fehler != LXW_NO_ERROR) wirf(pfad, lxw_strerror(fehler));
+    schreiben.abschliessen();
 }
 
 }  // namespace kv
