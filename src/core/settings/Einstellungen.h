@@ -43,17 +43,27 @@ using Zahl = Einstellung<int>;
 using Schalter = Einstellung<bool>;
 using Text = Einstellung<const char*>;
 
-// [Fenster]: window positions.
+// [Fenster]: window positions and, beside them, window sizes (width and
+// height of the window without its frame; 0 or less: none stored, the window
+// opens at its laid-out size).
 inline constexpr const char* kFenster = "Fenster";
 inline constexpr Zahl kHauptLeft{kFenster, "Haupt-Left", -1000};  // -1000 centres the main window
 inline constexpr Zahl kHauptTop{kFenster, "Haupt-Top", -1000};
+inline constexpr Zahl kHauptWidth{kFenster, "Haupt-Width", 0};
+inline constexpr Zahl kHauptHeight{kFenster, "Haupt-Height", 0};
 inline constexpr Zahl kEingabeLeft{kFenster, "Eingabe-Left", -1000};  // normal slip entry; -1000 centres it
 inline constexpr Zahl kEingabeTop{kFenster, "Eingabe-Top", -1000};
+inline constexpr Zahl kEingabeWidth{kFenster, "Eingabe-Width", 0};
+inline constexpr Zahl kEingabeHeight{kFenster, "Eingabe-Height", 0};
 inline constexpr Zahl kScheinLeft{kFenster, "Schein-Left", -10000};  // system slip entry; below -9999: x = 0
 inline constexpr Zahl kScheinTop{kFenster, "Schein-Top", -10000};    // below -9999: y = 200
+inline constexpr Zahl kScheinWidth{kFenster, "Schein-Width", 0};
+inline constexpr Zahl kScheinHeight{kFenster, "Schein-Height", 0};
 inline constexpr Zahl kGZEingabeLeft{kFenster, "GZEingabe-Left",
                                      0};  // winning-row window; 0: beside the main window
 inline constexpr Zahl kGZEingabeTop{kFenster, "GZEingabe-Top", 0};  // 0: aligned with the main window
+inline constexpr Zahl kGZEingabeWidth{kFenster, "GZEingabe-Width", 0};
+inline constexpr Zahl kGZEingabeHeight{kFenster, "GZEingabe-Height", 0};
 
 // [Splitter]: width of the right panel (378 open, 46 collapsed).
 inline constexpr const char* kSplitter = "Splitter";

@@ -2,12 +2,16 @@
 // and the remembered window position.
 #pragma once
 
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 
 #include "settings/Einstellungen.h"
+
+class QScrollArea;
 
 namespace kv::ui {
 
@@ -37,15 +41,28 @@ T* fensterOeffnen(const QString& name, Erzeugen erzeugen, bool nachVorn = true) 
     return w;
 }
 
-// A window's position kept in two keys of the settings file.
+// A window's place and size kept in the settings file: two position keys and,
+// for a window that remembers its size as well, two size keys beside them
+// ("Haupt-Left", "Haupt-Top", "Haupt-Width", "Haupt-Height"). Every window
+// that is shown somewhere goes through platzieren(), which keeps it on a
+// screen and no larger than that screen.
 class Fensterposition {
   public:
     Fensterposition(const einst::Zahl& links, const einst::Zahl& oben) : links_(links), oben_(oben) {}
+    Fensterposition(const einst::Zahl& links, const einst::Zahl& oben, const einst::Zahl& breite,
+                    const einst::Zahl& hoehe)
+        : links_(links), oben_(oben), breite_(breite), hoehe_(hoehe), mitGroesse_(true) {}
 
     // The stored position (the keys' defaults where nothing is stored).
     QPoint lesen(const Einstellungen& e) const;
     // The same with a read of its own; the defaults when the file cannot be read.
     QPoint lesen(const QString& einstellungsdatei) const;
+    // The stored size of the window without its frame; an invalid QSize when
+    // none is stored (no size keys, or a value below 1).
+    QSize groesse(const Einstellungen& e) const;
+    QSize groesse(const QString& einstellungsdatei) const;
+    // Writes the position and, with size keys, the size as the window has
+    // them now (a maximised window thus opens as large again).
     void schreiben(Einstellungen& e, const QWidget* fenster) const;
     // The same with one write of its own; a failure is shown as an error message.
     void schreiben(const QString& einstellungsdatei, QWidget* fenster) const;
@@ -53,15 +70,34 @@ class Fensterposition {
     // The place where a window's frame of size `rahmen` stands centred on the
     // primary screen: (screen size - frame size) div 2, for x and y.
     static QPoint mitte(QSize rahmen);
-    // Places the window with its frame's top-left corner at `p`. A place where
-    // the top strip of the frame would lie on no screen (a stored position from
-    // a screen that is gone) is moved onto the nearest screen.
-    static void platzieren(QWidget* fenster, QPoint p);
-    // The rule of platzieren() for a frame of size `rahmen`.
+    // Places the window with its frame's top-left corner at `p`, at the size
+    // `groesse` (without frame; invalid: the size it has, which is its laid-out
+    // size before it was first shown). A window larger than the free area of
+    // its screen is made smaller (not below its minimum size) and moved onto
+    // that screen; a place where the top strip of the frame would lie on no
+    // screen (a stored position from a screen that is gone) is moved onto the
+    // primary screen.
+    static void platzieren(QWidget* fenster, QPoint p, QSize groesse = QSize());
+    // The rule of platzieren() for a frame at `p` of size `rahmen`: its new place.
     static QPoint aufBildschirm(QPoint p, QSize rahmen);
+    // The rule itself: the frame `rahmen` on the screens' free areas
+    // `schirme` (the primary screen first).
+    static QRect einpassen(QRect rahmen, const QList<QRect>& schirme);
 
   private:
     einst::Zahl links_, oben_;
+    einst::Zahl breite_{}, hoehe_{};
+    bool mitGroesse_ = false;
 };
+
+// A scroll area around the content of a window that may become smaller than
+// its laid-out size: it asks for the content's whole size, so the window
+// still opens at that size, but it lets the window shrink to `minimum`, and
+// the content then scrolls. `inhalt` should have a layout (its minimum size
+// is what it needs).
+QScrollArea* rollbar(QWidget* inhalt, QSize minimum = QSize(160, 120), QWidget* eltern = nullptr);
+
+// Escape closes the window (help, calendar, information, winning row).
+void mitEscapeSchliessen(QWidget* fenster);
 
 }  // namespace kv::ui
