@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
@@ -50,6 +51,16 @@ bool speichern(QWidget* w, const QString& ordner, const QString& name) {
     const bool ok = w->grab().save(fn);
     std::printf("%s %s (%dx%d)\n", ok ? "geschrieben" : "FEHLER", qPrintable(fn), w->width(), w->height());
     return ok;
+}
+
+// The whole screen as the user sees it (only on a real screen: X server).
+void schirmSpeichern(const QString& ordner, const QString& name) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    QTest::qWait(200);
+    const QString fn = ordner + QLatin1Char('/') + name + QStringLiteral(".png");
+    const QPixmap bild = QGuiApplication::primaryScreen()->grabWindow(0);
+    const bool ok = bild.save(fn);
+    std::printf("%s %s (%dx%d)\n", ok ? "geschrieben" : "FEHLER", qPrintable(fn), bild.width(), bild.height());
 }
 
 void warte(const std::function<bool()>& bedingung, const char* was) {
@@ -157,6 +168,12 @@ int main(int argc, char* argv[]) {
     }
     for (int m : {1, 3, 4, 7, 10}) w.BRunClick(m);
     speichern(&w, ziel, QStringLiteral("hauptfenster"));
+    // on a real screen: what the user sees of it, and the window filling the screen
+    schirmSpeichern(ziel, QStringLiteral("bildschirm-hauptfenster"));
+    const QRect vorher = w.geometry();
+    if (QScreen* s = w.screen()) w.setGeometry(s->availableGeometry());
+    speichern(&w, ziel, QStringLiteral("hauptfenster-gross"));
+    w.setGeometry(vorher);
 
     w.fr(2)->PC5()->setCurrentIndex(0);
     speichern(w.fr(2), ziel, QStringLiteral("tabelle-gewinnchancen"));

@@ -28,6 +28,15 @@ void Rechtsfeld::zeigeEingeklappt(bool eingeklappt) {
                                     : QStringLiteral("Tabellen einklappen"));
 }
 
+QSize Rechtsfeld::minimumSizeHint() const {
+    // as low as its part can go without cutting anything off
+    return {minimumWidth(), inhalt_->minimumSizeHint().height()};
+}
+
+QSize Rechtsfeld::sizeHint() const {
+    return {kStreifen + kInhaltMin, inhalt_->sizeHint().height()};
+}
+
 void Rechtsfeld::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     const int h = e->size().height();

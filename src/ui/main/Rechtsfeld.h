@@ -22,6 +22,8 @@ class Rechtsfeld : public QWidget {
     QWidget* inhalt() const { return inhalt_; }
     // The strip's arrow points the way a click moves the panel.
     void zeigeEingeklappt(bool eingeklappt);
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
 
   protected:
     void resizeEvent(QResizeEvent* e) override;

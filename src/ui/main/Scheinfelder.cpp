@@ -27,13 +27,19 @@ Scheinfelder::Scheinfelder(Programmkontext& kontext, QWidget* eltern)
     felder->setFixedSize(12 * (TFFrScheineS::kBreite + 11) + 11, 521);
     setWidget(felder);
     faerben(viewport(), farbe::tipps);
-    setMinimumSize(120, 521 + horizontalScrollBar()->sizeHint().height());
+    // a window lower than the 12 frames lets them scroll up and down as well
+    setMinimumSize(120, 150);
 
     const Zustandsmelder& m = kontext.melder();
     connect(&m, &Zustandsmelder::spieleGeaendert, this, &Scheinfelder::spieleZeichnen);
     connect(&m, &Zustandsmelder::linkerScheinGeaendert, this, &Scheinfelder::linkenScheinZeichnen);
     connect(&m, &Zustandsmelder::ausgewertet, this, &Scheinfelder::klassenZeichnen);
     connect(&m, &Zustandsmelder::begegnungenGeaendert, this, &Scheinfelder::begegnungenZeichnen);
+}
+
+QSize Scheinfelder::sizeHint() const {
+    // the laid-out size: all of PTipps' height, with room for the sideways scroll bar
+    return {widget()->width(), widget()->height() + horizontalScrollBar()->sizeHint().height()};
 }
 
 QLabel* Scheinfelder::Ausgang(int feld, int spiel, int spalte) const {

@@ -22,6 +22,7 @@ class Scheinfelder : public QScrollArea {
     Q_OBJECT
   public:
     Scheinfelder(Programmkontext& kontext, QWidget* eltern);
+    QSize sizeHint() const override;
 
     TFFrScheineS* Tippfeld(int feld) const { return Tippfeld_[static_cast<std::size_t>(feld - 1)]; }
     // The tip panel of column 1..3 of match 1..13 in field 1..12.

@@ -32,12 +32,10 @@ Scheinleiste::Scheinleiste(Programmkontext& kontext, QWidget* eltern)
     cbMerken_ =
         haekchen("cbMerken", QStringLiteral("Datei merken und mit Programmstart einlesen"), true, haken);
     lh->addWidget(cbMerken_);
-    auto* z = new QHBoxLayout;
     cbRechts_ = haekchen("cbRechts", QStringLiteral("auch rechts öffnen"), false, haken);
-    z->addWidget(cbRechts_);
-    z->addWidget(hinweis(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.)"), haken));
-    z->addStretch(1);
-    lh->addLayout(z);
+    lh->addWidget(cbRechts_);
+    // the note below both boxes: the strip stays narrow enough for a laptop screen
+    lh->addWidget(hinweis(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.)"), haken));
     lo->addWidget(haken);
     lo->addWidget(dateiKasten("PDatei", LDatei_, "LDatei", 170, this));
     lo->addStretch(1);

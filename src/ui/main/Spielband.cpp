@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -20,12 +19,8 @@
 namespace kv::ui {
 
 Spielband::Spielband(Programmkontext& kontext, QWidget* eltern)
-    : QScrollArea(eltern), zustand_(kontext.zustand()) {
+    : Querband(eltern), zustand_(kontext.zustand()) {
     setObjectName(QStringLiteral("PSpieleRahmen"));
-    setFrameShape(QFrame::NoFrame);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setWidgetResizable(true);
 
     auto* PSpiele = new QWidget;
     PSpiele->setObjectName(QStringLiteral("PSpiele"));
@@ -93,17 +88,8 @@ Spielband::Spielband(Programmkontext& kontext, QWidget* eltern)
     }
     frames->setFixedSize(13 * (TFfrErg::kBreite + 2) + 5, TFfrErg::kHoehe);
     l->addWidget(frames);
-    PSpiele->setMinimumWidth(frames->width());
-    setWidget(PSpiele);
-    // In a window narrower than the 13 frames the scroll bar appears below
-    // them; the panel then grows by its height instead of covering the up-downs.
-    const int hoehe = PSpiele->sizeHint().height();
-    setFixedHeight(hoehe);
-    QScrollBar* balken = horizontalScrollBar();
-    connect(balken, &QScrollBar::rangeChanged, this, [this, balken, hoehe](int, int max) {
-        setFixedHeight(hoehe + (max > 0 ? balken->sizeHint().height() : 0));
-    });
-    setMinimumWidth(200);
+    // in a window narrower than the 13 frames they scroll sideways
+    inhaltSetzen(PSpiele);
 
     connect(BOpen1, &QPushButton::clicked, this, &Spielband::spielplanOeffnen);
     connect(BAlles_, &QToolButton::clicked, this, &Spielband::allesUmschalten);

@@ -5,11 +5,10 @@
 // with it leaves as signals for the main window.
 #pragma once
 
-#include <QScrollArea>
-
 #include <array>
 
 #include "evaluation/Programmzustand.h"
+#include "main/Querband.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,7 +19,7 @@ namespace kv::ui {
 class Programmkontext;
 class TFfrErg;
 
-class Spielband : public QScrollArea {
+class Spielband : public Querband {
     Q_OBJECT
   public:
     Spielband(Programmkontext& kontext, QWidget* eltern);

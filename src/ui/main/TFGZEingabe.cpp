@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
@@ -22,7 +23,8 @@ namespace kv::ui {
 namespace {
 constexpr int kKnopfB = 36;
 constexpr int kKnopfH = 24;
-const Fensterposition kPosition(einst::kGZEingabeLeft, einst::kGZEingabeTop);
+const Fensterposition kPosition(einst::kGZEingabeLeft, einst::kGZEingabeTop, einst::kGZEingabeWidth,
+                                einst::kGZEingabeHeight);
 }  // namespace
 
 TBGZ::TBGZ(const QString& text, QWidget* eltern) : QPushButton(text, eltern) {
@@ -87,7 +89,9 @@ TFGZEingabe::TFGZEingabe(Programmkontext& kontext)
     ll->addWidget(hinweis, 1);
     l->addWidget(leiste);
 
-    auto* PPuf = new QWidget(this);
+    auto* rahmen = new QWidget;
+    rahmen->setObjectName(QStringLiteral("PPufRahmen"));
+    auto* PPuf = new QWidget(rahmen);
     PPuf->setObjectName(QStringLiteral("PPuf"));
     static const char* const ziffern[3] = {"1", "0", "2"};
     for (int i = 1; i <= 13; ++i) {
@@ -104,11 +108,12 @@ TFGZEingabe::TFGZEingabe(Programmkontext& kontext)
         nr->move(0, (i - 1) * kKnopfH + 10);
     }
     PPuf->setFixedSize(3 * kKnopfB + 39, 13 * kKnopfH + 7);
-    auto* mitte = new QHBoxLayout;
+    auto* mitte = new QHBoxLayout(rahmen);
     mitte->setContentsMargins(11, 0, 11, 0);
     mitte->addWidget(PPuf);
     mitte->addStretch(1);
-    l->addLayout(mitte);
+    // a low screen: the buttons scroll, the transfer button stays in view
+    l->addWidget(rollbar(rahmen, QSize(PPuf->width() + 22, 3 * kKnopfH), this), 1);
 
     auto* uebertragen = new QPushButton(QStringLiteral("Gewinnzahlen übertragen"), this);
     uebertragen->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
@@ -117,10 +122,10 @@ TFGZEingabe::TFGZEingabe(Programmkontext& kontext)
     unten->setContentsMargins(8, 0, 8, 0);
     unten->addWidget(uebertragen);
     l->addLayout(unten);
-    l->addStretch(1);
 
-    // as wide as the buttons need, and at least as wide as the caption of the transfer button
-    setFixedSize(std::max(PPuf->width() + 22, uebertragen->sizeHint().width() + 16), PPuf->height() + 110);
+    // laid out as wide as the buttons need, and at least as wide as the
+    // caption of the transfer button; it may be made smaller
+    resize(std::max(PPuf->width() + 22, uebertragen->sizeHint().width() + 16), PPuf->height() + 110);
 
     connect(BClose, &QToolButton::clicked, this, &QWidget::close);
     connect(uebertragen, &QPushButton::clicked, this, &TFGZEingabe::gewinnzahlenUebertragen);
@@ -165,7 +170,15 @@ void TFGZEingabe::gewinnzahlenUebertragen() {
 void TFGZEingabe::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
-    QPoint p = kPosition.lesen(kontext_.einstellungsdatei());
+    QPoint p(einst::kGZEingabeLeft.vorgabe, einst::kGZEingabeTop.vorgabe);
+    try {
+        const Einstellungen einst(kontext_.einstellungsdatei().toStdString());
+        p = kPosition.lesen(einst);
+        const QSize groesse = kPosition.groesse(einst);
+        if (groesse.isValid()) resize(groesse);
+    } catch (const std::exception&) {
+        // an unreadable settings file leaves the window at its default place
+    }
     const QWidget* haupt = kontext_.hauptfenster();
     // 0 means "not stored": beside the main window, at its top
     if (p.x() == 0) p.setX(std::max(0, (haupt ? haupt->x() : 0) - frameGeometry().width()));

@@ -14,6 +14,7 @@
 #include "common/Symbole.h"
 #include "main/Bausteine.h"
 #include "main/Ergebnistabs.h"
+#include "main/Querband.h"
 #include "main/Scheinfelder.h"
 #include "main/Scheinleiste.h"
 #include "main/Spielband.h"
@@ -48,8 +49,12 @@ void TFMain::FormCreate() {
     auto* lr = new QVBoxLayout(PRechts);
     lr->setContentsMargins(0, 0, 0, 0);
     lr->setSpacing(0);
-    leiste_ = new Scheinleiste(kontext_, PRechts);
-    lr->addWidget(leiste_);
+    // the strip of the single slip scrolls sideways in a narrow window, as the score band does
+    auto* leistenband = new Querband(PRechts);
+    leistenband->setObjectName(QStringLiteral("PScheinRahmen"));
+    leiste_ = new Scheinleiste(kontext_, leistenband);
+    leistenband->inhaltSetzen(leiste_);
+    lr->addWidget(leistenband);
     // PTipps | splitt1 | PPC
     splitt1_ = new QSplitter(Qt::Horizontal, PRechts);
     splitt1_->setObjectName(QStringLiteral("splitt1"));

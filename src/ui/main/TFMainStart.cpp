@@ -29,7 +29,7 @@ QString nichtGefunden(const QString& fn) {
            QStringLiteral(" wurde nicht gefunden.");
 }
 
-const Fensterposition kPosition(einst::kHauptLeft, einst::kHauptTop);
+const Fensterposition kPosition(einst::kHauptLeft, einst::kHauptTop, einst::kHauptWidth, einst::kHauptHeight);
 
 // A remembered file is opened at start only when it is a file: a folder of
 // that name counts as missing.
@@ -57,10 +57,13 @@ void TFMain::FormShow() {
     // 2. the settings, read once
     bool ende = false;
     QStringList tabs;
+    bool platziert = false;
     try {
         const Einstellungen e(pfad(einstellungsdatei()));
         if (e.existiert()) {
             const QPoint gespeichert = kPosition.lesen(e);
+            // the remembered size first, no larger than the screen: the centre depends on it
+            Fensterposition::platzieren(this, pos(), kPosition.groesse(e));
             ende = e.lese(einst::kSpieltagEnde);
             setzePpcBreite(e.lese(einst::kSplitterPos));
             const QString plan = QString::fromStdString(e.lese(einst::kSpieltagDatei));
@@ -80,10 +83,14 @@ void TFMain::FormShow() {
             Fensterposition::platzieren(
                 this, {gespeichert.x() == einst::kHauptLeft.vorgabe ? mitte.x() : gespeichert.x(),
                        gespeichert.y() == einst::kHauptTop.vorgabe ? mitte.y() : gespeichert.y()});
+            platziert = true;
         }
     } catch (const std::exception& f) {
         dialoge().fehler(this, QString::fromStdString(f.what()));
     }
+    // without settings the window keeps its designed place, but no more of
+    // its laid-out size than the screen has room for
+    if (!platziert) Fensterposition::platzieren(this, pos());
 
     // 3. winning row and colours from the scores
     zustand_.gewinnreiheAusTendenzen();
