@@ -11,6 +11,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/resource.h>
+
+#include <filesystem>
+
 #include "GuiHilfen.h"
 #include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
@@ -57,6 +61,7 @@ class TestTabellen : public Hauptfenstertest {
     void dreizehnFelderNurRechts();
     void leereDateien();
     void ungueltigerSchein();
+    void zuWenigSpeicher();
     void linkesFeldZaehltNurSichSelbst();
     void auchRechtsOeffnen();
     void zweiterLinkerSchein();
@@ -239,6 +244,54 @@ void TestTabellen::leereDateien() {
     klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
     QVERIFY(dialoge().nimmMeldung(TestDialoge::Art::Fehler).contains(QStringLiteral("Fehlt.kv13")));
     QCOMPARE(w.zustand().scheinAnzahl(), 1);
+}
+
+namespace {
+// While it lives, the process may map only what it maps now and `mehr` bytes more.
+class Adressraumgrenze {
+  public:
+    explicit Adressraumgrenze(rlim_t mehr) {
+        ::getrlimit(RLIMIT_AS, &alt_);
+        QFile status(QStringLiteral("/proc/self/status"));
+        rlim_t belegt = 0;
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray& z : status.readAll().split('\n'))
+                if (z.startsWith("VmSize:"))
+                    belegt = z.mid(7).trimmed().split(' ').first().toULongLong() * 1024;
+        rlimit neu = alt_;
+        neu.rlim_cur = belegt + mehr;
+        QVERIFY(belegt > 0 && ::setrlimit(RLIMIT_AS, &neu) == 0);
+    }
+    ~Adressraumgrenze() { ::setrlimit(RLIMIT_AS, &alt_); }
+    Adressraumgrenze(const Adressraumgrenze&) = delete;
+    Adressraumgrenze& operator=(const Adressraumgrenze&) = delete;
+
+  private:
+    rlimit alt_{};
+};
+}  // namespace
+
+void TestTabellen::zuWenigSpeicher() {
+    TFMain& w = starten();
+    // 2.6 million fields without a cross (100 MB): they can be read within
+    // the limit, but the slip they make needs more than three times that.
+    const QString fn = welt().datei(QStringLiteral("Riesig.kv13"), "");
+    std::filesystem::resize_file(fn.toStdString(), 100u << 20);
+    for (const char* knopf : {"BOpen", "BOpen2"}) {
+        dialoge().oeffnenAntwort({fn});
+        {
+            const Adressraumgrenze grenze(200u << 20);
+            klicke(w.findChild<QAbstractButton*>(QLatin1String(knopf)));
+        }
+        QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Fehler),
+                 QStringLiteral("Für diesen Befehl reicht der Arbeitsspeicher nicht.\r\rIch breche ab."));
+        QCOMPARE(w.PC1()->count(), 0);
+        QCOMPARE(w.zustand().scheinAnzahl(), 0);
+    }
+    // and the program goes on
+    dialoge().oeffnenAntwort({welt().schein(QStringLiteral("Klein.kv13"), {reihe("1111111111111")})});
+    klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+    QCOMPARE(w.PC1()->count(), 1);
 }
 
 void TestTabellen::ungueltigerSchein() {

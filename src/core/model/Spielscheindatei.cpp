@@ -1,6 +1,8 @@
 #include "model/Spielscheindatei.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <new>
 
 #include "expansion/Feld.h"
 #include "expansion/VewTabellen.h"
@@ -40,16 +42,21 @@ std::vector<TScheinOffen> leseSpielschein(const std::string& pfad) {
     Lesedatei datei(pfad);
     const std::string name = dateiName(pfad);
     std::vector<TScheinOffen> felder;
-    felder.reserve(datei.groesse() / kFeldBytes);
-    std::uint8_t puffer[kFeldBytes * 1024];
-    std::size_t gefuellt = 0;
-    while (const std::size_t n = datei.lies(puffer + gefuellt, sizeof puffer - gefuellt)) {
-        gefuellt += n;
-        const std::size_t ganze = gefuellt / kFeldBytes;
-        for (std::size_t k = 0; k < ganze; ++k)
-            felder.push_back(feldAus(puffer + k * kFeldBytes, felder.size(), name));
-        std::copy(puffer + ganze * kFeldBytes, puffer + gefuellt, puffer);
-        gefuellt -= ganze * kFeldBytes;
+    try {
+        felder.reserve(datei.groesse() / kFeldBytes);
+        std::uint8_t puffer[kFeldBytes * 1024];
+        std::size_t gefuellt = 0;
+        while (const std::size_t n = datei.lies(puffer + gefuellt, sizeof puffer - gefuellt)) {
+            gefuellt += n;
+            const std::size_t ganze = gefuellt / kFeldBytes;
+            for (std::size_t k = 0; k < ganze; ++k)
+                felder.push_back(feldAus(puffer + k * kFeldBytes, felder.size(), name));
+            std::copy(puffer + ganze * kFeldBytes, puffer + gefuellt, puffer);
+            gefuellt -= ganze * kFeldBytes;
+        }
+    } catch (const std::bad_alloc&) {
+        throw DateiFehler("Die Datei " + pfad + " konnte nicht gelesen werden: " + systemFehlerText(ENOMEM) +
+                          ".");
     }
     return felder;  // a trailing partial record is no record
 }

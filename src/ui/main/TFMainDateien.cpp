@@ -3,6 +3,9 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <exception>
+#include <new>
+
 #include "common/Dialoge.h"
 #include "io/Datei.h"
 #include "main/Ergebnistabs.h"
@@ -31,13 +34,21 @@ Dateiauswahl od1(const QString& ordner) {
             QStringLiteral("kv13")};
 }
 
+// The message of an error that ended a command.
+QString fehlertext(const std::exception& e) {
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return QStringLiteral("Für diesen Befehl reicht der Arbeitsspeicher nicht.") + absatz() +
+               QStringLiteral("Ich breche ab.");
+    return QString::fromStdString(e.what());
+}
+
 }  // namespace
 
 void TFMain::befehl(const std::function<void()>& f) {
     try {
         f();
     } catch (const std::exception& e) {
-        dialoge().fehler(this, QString::fromStdString(e.what()));
+        dialoge().fehler(this, fehlertext(e));
     }
 }
 
@@ -115,7 +126,7 @@ void TFMain::BOpen2Click() {
             try {
                 if (QWidget* tab = DateienEinlesen(fn)) letzter = tab;
             } catch (const std::exception& e) {
-                dialoge().fehler(this, QString::fromStdString(e.what()));
+                dialoge().fehler(this, fehlertext(e));
             }
         }
         // the tab of the last file becomes the active page
