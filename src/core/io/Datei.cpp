@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ctime>
 #include <new>
+#include <random>
 #include <string>
 
 namespace kv {
@@ -266,12 +267,26 @@ AtomaresSchreiben::AtomaresSchreiben(const std::string& pfad) : angegeben_(pfad)
     struct stat alt {};
     bool vorhanden = false;
     ziel_ = schreibziel(pfad, alt, vorhanden);
-    const std::string ordner = ordnerVon(ziel_);
-    raeumeAuf(ordner);
-    // The temporary name stays within the file system's limit of 255 bytes.
-    zwischen_ = ordner + "/." + dateiName(ziel_).substr(0, 200) + std::string(kMarke) + "XXXXXX";
-    fd_ = ::mkostemp(zwischen_.data(), O_CLOEXEC);
-    if (fd_ < 0) wirf("geschrieben", angegeben_, errno);
+    ordner_ = ordnerVon(ziel_);
+    raeumeAuf(ordner_);
+    // Where the file system allows it, the content goes into a file without a
+    // name, which gets its name only when it is complete: a killed write then
+    // leaves nothing behind. Writers that open the file by name reach it
+    // through /proc.
+    fd_ = ::open(ordner_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd_ >= 0) {
+        zwischen_ = "/proc/self/fd/" + std::to_string(fd_);
+        if (::access(zwischen_.c_str(), F_OK) != 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    if (fd_ < 0) {
+        zwischen_ = zwischenName();
+        fd_ = ::mkostemp(zwischen_.data(), O_CLOEXEC);
+        if (fd_ < 0) wirf("geschrieben", angegeben_, errno);
+        benannt_ = true;
+    }
     if (::flock(fd_, LOCK_EX) != 0) scheitern(errno);
     if (vorhanden) {
         // The owner where the process may set it (ownership changes clear
@@ -286,12 +301,18 @@ AtomaresSchreiben::AtomaresSchreiben(const std::string& pfad) : angegeben_(pfad)
     }
 }
 
+std::string AtomaresSchreiben::zwischenName() const {
+    // The name stays within the file system's limit of 255 bytes; mkostemp
+    // and the naming in abschliessen() replace the X.
+    return ordner_ + "/." + dateiName(ziel_).substr(0, 200) + std::string(kMarke) + "XXXXXX";
+}
+
 AtomaresSchreiben::~AtomaresSchreiben() {
     if (fd_ >= 0) verwerfen();
 }
 
 void AtomaresSchreiben::verwerfen() {
-    ::unlink(zwischen_.c_str());
+    if (benannt_) ::unlink(zwischen_.c_str());
     ::close(fd_);
     fd_ = -1;
 }
@@ -331,6 +352,22 @@ void AtomaresSchreiben::abschliessen() {
         verwerfen();
         throw DateiFehler("Die Datei " + angegeben_ +
                           " konnte nicht geschrieben werden: Sie wurde während des Schreibens ersetzt.");
+    }
+    if (!benannt_) {
+        // The complete file gets its temporary name, then the target's.
+        static constexpr char kZeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        std::random_device zufall;
+        for (int versuch = 0;; ++versuch) {
+            std::string name = zwischenName();
+            for (std::size_t i = name.size() - kZufall; i < name.size(); ++i)
+                name[i] = kZeichen[zufall() % (sizeof kZeichen - 1)];
+            if (::linkat(AT_FDCWD, zwischen_.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                zwischen_ = std::move(name);
+                benannt_ = true;
+                break;
+            }
+            if (errno != EEXIST || versuch == 100) scheitern(errno);
+        }
     }
     if (::rename(zwischen_.c_str(), ziel_.c_str()) != 0) scheitern(errno);
     // The data are on the disk already (fsync); the lock goes with the close.

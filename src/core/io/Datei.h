@@ -85,12 +85,14 @@ void schreibeAtomar(const std::string& pfad, const std::vector<std::uint8_t>& in
 
 // One atomic write as schreibeAtomar does it, for writers that fill the file
 // themselves (a library that writes to a named file). The content goes to a
-// temporary file in the target's folder whose name marks it as this
-// program's (".NAME.kalvendo-XXXXXX"), locked while the write runs; abschliessen()
-// puts it in place of the target. Without abschliessen() the temporary file
-// is removed again. A temporary file that a killed write left behind is
-// removed by a later write into the same folder, once no process holds it
-// and it is older than kVerwaistNachSekunden (ten minutes).
+// temporary file in the target's folder, locked while the write runs;
+// abschliessen() puts it in place of the target, and without abschliessen()
+// it is removed again. Where the file system allows it, that file has no name
+// until it is complete (a killed write leaves nothing); otherwise, and for
+// the moment between naming and renaming, it is called ".NAME.kalvendo-XXXXXX".
+// Such a file that a killed write left behind is removed by a later write
+// into the same folder, once no process holds it and it has not changed for
+// kVerwaistNachSekunden (ten minutes).
 class AtomaresSchreiben {
   public:
     static constexpr int kVerwaistNachSekunden = 600;
@@ -101,7 +103,8 @@ class AtomaresSchreiben {
     AtomaresSchreiben(const AtomaresSchreiben&) = delete;
     AtomaresSchreiben& operator=(const AtomaresSchreiben&) = delete;
 
-    // The temporary file, for a writer that opens it by name.
+    // The temporary file, for a writer that opens it by name (a name under
+    // /proc/self/fd while it has none of its own).
     const std::string& zwischenPfad() const { return zwischen_; }
     // Appends to the temporary file; throws DateiFehler.
     void schreibe(std::string_view daten);
@@ -110,12 +113,15 @@ class AtomaresSchreiben {
     void abschliessen();
 
   private:
+    std::string zwischenName() const;
     void verwerfen();
     [[noreturn]] void scheitern(int fehler);
 
     std::string angegeben_;  // as the caller named it, for messages
     std::string ziel_;       // the file really replaced
+    std::string ordner_;     // its folder
     std::string zwischen_;
+    bool benannt_ = false;  // the temporary file has a name in the folder
     int fd_ = -1;
 };
 
