@@ -2,6 +2,7 @@
 // (the sheet XML in the zip container, and a spreadsheet library where it is
 // installed), and the search for the program that opens workbooks.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -316,6 +317,13 @@ TEST_F(Programmsuche, UnbrauchbareEintraegeZaehlenNicht) {
     desktop(o.datenOrdner[0], "ohne-exec.desktop", "[Desktop Entry]\nType=Application\nName=X\n" + kXlsx);
     desktop(o.datenOrdner[0], "link.desktop", "[Desktop Entry]\nType=Link\nName=X\nExec=x\n" + kXlsx);
     EXPECT_EQ(gefunden(), "-");
+}
+
+TEST_F(Programmsuche, ZuordnungslisteDieKeineDateiIstZaehltNicht) {
+    // A FIFO where the user's mimeapps list would be is passed over at once.
+    ASSERT_EQ(::mkfifo((o.konfigHome + "/mimeapps.list").c_str(), 0600), 0);
+    desktop(o.datenOrdner[0], "rechenblatt.desktop", eintrag("Rechenblatt", "rechenblatt %U", kXlsx));
+    EXPECT_EQ(gefunden(), "rechenblatt.desktop");
 }
 
 TEST_F(Programmsuche, TryExecZaehltWennDieserBenutzerEsStartenDarf) {

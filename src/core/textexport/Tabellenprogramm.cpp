@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
+#include <vector>
+
+#include "io/Datei.h"
 
 namespace kv {
 
@@ -74,7 +77,14 @@ std::string entschluesselt(std::string_view w) {
 
 Gruppen leseGruppen(const std::string& pfad) {
     Gruppen g;
-    std::ifstream ein(pfad);
+    // Only a regular file: a FIFO in its place would never end the search.
+    std::vector<std::uint8_t> daten;
+    try {
+        daten = leseDatei(pfad);
+    } catch (const DateiFehler&) {
+        return g;
+    }
+    std::istringstream ein(std::string(daten.begin(), daten.end()));
     std::string zeile;
     std::string gruppe;
     while (std::getline(ein, zeile)) {
