@@ -18,6 +18,7 @@
 #include <string>
 #include <utility>
 
+#include "Version.h"
 #include "evaluation/Auswertung.h"
 #include "io/Datei.h"
 #include "model/Cp1252.h"
@@ -115,6 +116,9 @@ const char* const kHilfe =
     "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
+    "\n"
+    "  --version\n"
+    "      Gibt den Programmnamen und die Version aus.\n"
     "\n"
     "Eine leere Spielschein-Datei ist ein Schein ohne Felder.\n"
     "Rückgabewert: 0 in Ordnung, 1 Datei oder Ausgabe nicht les- oder schreibbar,\n"
@@ -427,6 +431,10 @@ int befehlAusfuehren(const std::vector<std::string>& args, std::ostream& out, st
     const std::string& befehl = args[0];
     if (befehl == "--help" || befehl == "-h" || befehl == "help") {
         out << kHilfe;
+        return kOk;
+    }
+    if (befehl == "--version") {
+        out << "kalvendo-cli " << kVersion << "\n";
         return kOk;
     }
     if (befehl == "expand") return expand(args, out, err);

@@ -203,6 +203,7 @@ TEST_F(Cli, SchreibfehlerDerAusgabeGebenStatus1) {
         "evaluate --result 1111111111111 --json " + klein,
         "evaluate --result 1111111111111 --rows " + voll,
         "--help",
+        "--version",
         "import-rows --help",
         "import-rows " + tmp.datei("r.txt") + " -o " + tmp.datei("aus.kv13"),
     };
@@ -271,6 +272,13 @@ TEST_F(Cli, ZuWenigSpeicherIstEinEaFehler) {
     }
 }
 #endif
+
+TEST_F(Cli, VersionNenntProgrammUndVersion) {
+    const Lauf l = starte("--version");
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.out, std::string("kalvendo-cli ") + kVersion + "\n");
+    EXPECT_EQ(l.err, "");
+}
 
 TEST_F(Cli, HilfeErklaertAlleBefehle) {
     const Lauf l = starte("--help");
