@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 
+#include "Uebergabe.h"
+#include "common/Fenster.h"
+
 #include "common/Rechner.h"
 #include "help/Hilfe.h"
 #include "main/TFGZEingabe.h"
@@ -21,6 +24,28 @@ Programm::Programm(const QString& datenordner)
 Programm::~Programm() {
     // the windows go before the state they show
     hauptfenster_.reset();
+}
+
+void Programm::dateienOeffnen(const QStringList& dateien) {
+    wartend_ << dateien;
+    wartendeOeffnen();
+}
+
+void Programm::wartendeOeffnen() {
+    // one at a time: files that come while a message box of another file is
+    // open follow it
+    if (oeffnet_ || !hauptfenster_->startFertig()) return;
+    oeffnet_ = true;
+    while (!wartend_.isEmpty()) kontext_.dateioeffner().oeffnen({wartend_.takeFirst()}, hauptfenster_.get());
+    oeffnet_ = false;
+}
+
+void Programm::uebergabeAnnehmen(Uebergabe& uebergabe) {
+    QObject::connect(&uebergabe, &Uebergabe::dateienErhalten, hauptfenster_.get(),
+                     [this](const QStringList& dateien) {
+                         zeigenUndHeben(hauptfenster_.get());
+                         dateienOeffnen(dateien);
+                     });
 }
 
 std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -12,6 +13,7 @@
 namespace kv::ui {
 
 class TFMain;
+class Uebergabe;
 
 class Programm {
   public:
@@ -23,9 +25,21 @@ class Programm {
     Programmkontext& kontext() { return kontext_; }
     TFMain& hauptfenster() { return *hauptfenster_; }
 
+    // Opens files from outside (the command line, a later start) by what
+    // they are, in their order, after those still being opened; files that
+    // come before the main window's start is over wait for it.
+    void dateienOeffnen(const QStringList& dateien);
+    // Files a later start hands over open here, and the main window comes
+    // to the front first.
+    void uebergabeAnnehmen(Uebergabe& uebergabe);
+
   private:
+    void wartendeOeffnen();
+
     Programmkontext kontext_;
     std::unique_ptr<TFMain> hauptfenster_;
+    QStringList wartend_;
+    bool oeffnet_ = false;
 };
 
 // Builds the program for the data folder `datenordner` (with a trailing

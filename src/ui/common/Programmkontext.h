@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "common/Befehle.h"
+#include "common/Dateioeffner.h"
 #include "common/Zustandsmelder.h"
 #include "evaluation/Programmzustand.h"
 
@@ -34,6 +35,8 @@ class Programmkontext {
     Zustandsmelder& melder() { return melder_; }
 
     Befehlstabelle& befehle() { return befehle_; }
+    // How files from outside (arguments, a drop, a second start) are opened.
+    Dateioeffner& dateioeffner() { return dateioeffner_; }
 
     const QString& datenordner() const { return datenordner_; }
     // "Einstellungen.ini" and "Spielstaende.spst" in the data folder.
@@ -52,6 +55,7 @@ class Programmkontext {
     Programmzustand zustand_;
     Zustandsmelder melder_;
     Befehlstabelle befehle_;
+    Dateioeffner dateioeffner_;
     QPointer<QWidget> hauptfenster_;
 };
 

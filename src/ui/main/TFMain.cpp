@@ -28,6 +28,8 @@ TFMain::TFMain(Programmkontext& kontext, QWidget* eltern)
     setObjectName(QStringLiteral("FMain"));
     kontext_.setzeHauptfenster(this);
     FormCreate();
+    dateiartenAnmelden();
+    setAcceptDrops(true);
 }
 
 TFMain::~TFMain() = default;

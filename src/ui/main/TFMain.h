@@ -128,12 +128,17 @@ class TFMain : public QMainWindow {
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Files dropped on the window open as files named on the command line do.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
   private:
     // building (FormCreate)
     void FormCreate();
     void menuesBauen();
     void befehleAnmelden();
+    // How slips, fixture lists and score files from outside are opened.
+    void dateiartenAnmelden();
 
     // start and end
     void FormShow();

@@ -1,7 +1,13 @@
 // Opening slips (left panel and tabs), fixture lists and score files.
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
 
 #include <exception>
 #include <new>
@@ -27,6 +33,15 @@ QString ohneOrdner(const QString& fn) {
 }
 QString absatz() {
     return QString::fromUtf8(kAbsatz);
+}
+
+// The local files among dropped URLs, in their order.
+QStringList lokaleDateien(const QMimeData* daten) {
+    QStringList pfade;
+    if (!daten || !daten->hasUrls()) return pfade;
+    for (const QUrl& url : daten->urls())
+        if (url.isLocalFile()) pfade << url.toLocalFile();
+    return pfade;
 }
 
 Dateiauswahl od1(const QString& ordner) {
@@ -200,6 +215,32 @@ void TFMain::automatischGespeicherteSpielstaendeEinlesen() {
                                                  "wurde im Pfad ") +
                                   datenordner() + QStringLiteral(" nicht gefunden."));
     });
+}
+
+void TFMain::dateiartenAnmelden() {
+    Dateioeffner& d = kontext_.dateioeffner();
+    // a slip becomes a tab on the right and the active one, as with BOpen2
+    d.anmelden(Dateiart::Spielschein, [this](const QString& fn) {
+        if (QWidget* tab = DateienEinlesen(fn)) PC1()->setCurrentWidget(tab);
+    });
+    d.anmelden(Dateiart::Spielplan, [this](const QString& fn) { SpielplanEinlesen(fn); });
+    d.anmelden(Dateiart::Spielstand, [this](const QString& fn) { SpielstaendeEinlesen(fn); });
+}
+
+void TFMain::dragEnterEvent(QDragEnterEvent* e) {
+    const QStringList pfade = lokaleDateien(e->mimeData());
+    const Dateioeffner& d = kontext_.dateioeffner();
+    if (std::any_of(pfade.begin(), pfade.end(), [&d](const QString& p) { return d.kannOeffnen(p); }))
+        e->acceptProposedAction();
+}
+
+void TFMain::dropEvent(QDropEvent* e) {
+    const QStringList pfade = lokaleDateien(e->mimeData());
+    if (pfade.isEmpty()) return;
+    e->acceptProposedAction();
+    // Opened once the drop is over: a message box must not hold up the
+    // program the files were dragged from.
+    QTimer::singleShot(0, this, [this, pfade] { kontext_.dateioeffner().oeffnen(pfade, this); });
 }
 
 }  // namespace kv::ui
