@@ -70,6 +70,7 @@ class TestDesktop : public Hauptfenstertest {
     void aufruf();
     void antwortOhneAnzeige();
     void dateienVonAussen();
+    void meldungNenntDieOeffnbarenArten();
     void gleicheMeldungWieImDialog_data();
     void gleicheMeldungWieImDialog();
     void ablegen();
@@ -236,10 +237,25 @@ void TestDesktop::dateienVonAussen() {
     QCOMPARE(
         dialoge().nimmMeldung(TestDialoge::Art::Fehler),
         QStringLiteral("Kalvendo kann die Datei Notizen.txt nicht öffnen.\r\rGeöffnet werden Spielscheine "
-                       "(*.kv13), Spielpläne (*.sp13), gesondert gespeicherte Spielstände (*.spst) und "
-                       "Scheinformate (*.kvxdr)."));
+                       "(*.kv13), Spielpläne (*.sp13) und gesondert gespeicherte Spielstände (*.spst)."));
     QCOMPARE(namenVon(w.PC1()), (QStringList{"Eins", "Zwei", "Eins"}));
     QCOMPARE(w.PC1()->currentIndex(), 2);
+}
+
+void TestDesktop::meldungNenntDieOeffnbarenArten() {
+    ui::Dateioeffner d;
+    d.anmelden(Dateiart::Spielplan, [](const QString&) {});
+    QCOMPARE(d.unbekannteDateiart(QStringLiteral("/a/b.kv13")),
+             QStringLiteral(
+                 "Kalvendo kann die Datei b.kv13 nicht öffnen.\r\rGeöffnet werden Spielpläne (*.sp13)."));
+    QVERIFY(!d.kannOeffnen(QStringLiteral("/a/b.kv13")));
+    QVERIFY(d.kannOeffnen(QStringLiteral("/a/B.SP13")));
+    d.anmelden(Dateiart::Scheinformat, [](const QString&) {});
+    d.anmelden(Dateiart::Spielschein, [](const QString&) {});
+    QCOMPARE(
+        d.unbekannteDateiart(QStringLiteral("x")),
+        QStringLiteral("Kalvendo kann die Datei x nicht öffnen.\r\rGeöffnet werden Spielscheine (*.kv13), "
+                       "Spielpläne (*.sp13) und Scheinformate (*.kvxdr)."));
 }
 
 void TestDesktop::gleicheMeldungWieImDialog_data() {

@@ -43,8 +43,10 @@ pruefe "deutscher Kommentar fehlt" grep -q '^Comment\[de\]=Spielscheine' "$deskt
 typen_desktop=$(sed -n 's/^MimeType=//p' "$desktop" | tr ';' '\n' | sed '/^$/d' | sort)
 typen_xml=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime" | sort)
 typen_meta=$(sed -n 's/.*<mediatype>\(.*\)<\/mediatype>.*/\1/p' "$metainfo" | sort)
-pruefe "MimeType= des Eintrags und die Dateitypen weichen ab" test "$typen_desktop" = "$typen_xml"
-pruefe "mediatype der Metainfo und die Dateitypen weichen ab" test "$typen_meta" = "$typen_xml"
+# the program opens what it says it opens, each a type defined here
+pruefe "MimeType= des Eintrags und mediatype der Metainfo weichen ab" test "$typen_desktop" = "$typen_meta"
+pruefe "MimeType= nennt Typen, die nicht definiert sind" test -z "$(comm -23 <(echo "$typen_desktop") <(echo "$typen_xml"))"
+pruefe "MimeType= ohne Spielschein" grep -qx application/x-kalvendo-spielschein <<<"$typen_desktop"
 pruefe "vier Dateitypen erwartet" test "$(echo "$typen_xml" | wc -l)" = 4
 
 # every type has a German comment

@@ -8,6 +8,26 @@
 
 namespace kv::ui {
 
+namespace {
+
+QString beschreibung(Dateiart art) {
+    switch (art) {
+        case Dateiart::Spielschein:
+            return QStringLiteral("Spielscheine (*.kv13)");
+        case Dateiart::Spielplan:
+            return QStringLiteral("Spielpläne (*.sp13)");
+        case Dateiart::Spielstand:
+            return QStringLiteral("gesondert gespeicherte Spielstände (*.spst)");
+        case Dateiart::Scheinformat:
+            return QStringLiteral("Scheinformate (*.kvxdr)");
+        case Dateiart::Unbekannt:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
 void Dateioeffner::anmelden(Dateiart art, Oeffnen oeffnen) {
     oeffner_[art] = std::move(oeffnen);
 }
@@ -31,13 +51,14 @@ void Dateioeffner::oeffnen(const QStringList& pfade, QWidget* fenster) const {
     }
 }
 
-QString unbekannteDateiart(const QString& pfad) {
+QString Dateioeffner::unbekannteDateiart(const QString& pfad) const {
+    QStringList arten;
+    for (const auto& [art, oeffnen] : oeffner_) arten << beschreibung(art);
+    QString liste = arten.join(QStringLiteral(", "));
+    if (arten.size() > 1) liste.replace(liste.lastIndexOf(QStringLiteral(", ")), 2, QStringLiteral(" und "));
     return QStringLiteral("Kalvendo kann die Datei ") +
            QString::fromStdString(dateiName(pfad.toStdString())) + QStringLiteral(" nicht öffnen.") +
-           QString::fromUtf8(kAbsatz) +
-           QStringLiteral(
-               "Geöffnet werden Spielscheine (*.kv13), Spielpläne (*.sp13), gesondert gespeicherte "
-               "Spielstände (*.spst) und Scheinformate (*.kvxdr).");
+           QString::fromUtf8(kAbsatz) + QStringLiteral("Geöffnet werden ") + liste + QLatin1Char('.');
 }
 
 }  // namespace kv::ui

@@ -36,11 +36,11 @@ class Dateioeffner {
     // gets the message that says which files Kalvendo opens.
     void oeffnen(const QStringList& pfade, QWidget* fenster) const;
 
+    // "Kalvendo kann die Datei NAME nicht öffnen. ..." with the kinds it opens.
+    QString unbekannteDateiart(const QString& pfad) const;
+
   private:
     std::map<Dateiart, Oeffnen> oeffner_;
 };
-
-// "Kalvendo kann die Datei NAME nicht öffnen. ..." for a file of no known kind.
-QString unbekannteDateiart(const QString& pfad);
 
 }  // namespace kv::ui
