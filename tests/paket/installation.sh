@@ -6,21 +6,9 @@
 # and the manual pages render and name every command of kalvendo-cli.
 # Usage: installation.sh BUILD_FOLDER [CMAKE]
 set -euo pipefail
-quelle=$(cd "$(dirname "$0")/../.." && pwd)
-version=$(sed -n 's/^project(Kalvendo VERSION \([0-9.]*\).*/\1/p' "$quelle/CMakeLists.txt")
 bau=$1
 cmake=${2:-cmake}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fehler=0
-pruefe() {  # MESSAGE CONDITION...
-    local text=$1
-    shift
-    if ! "$@"; then
-        echo "FEHLER: $text" >&2
-        fehler=1
-    fi
-}
+source "$(dirname "$0")/pruefen.sh"
 
 "$cmake" --install "$bau" --prefix "$tmp/usr" >/dev/null
 cd "$tmp/usr"

@@ -6,21 +6,9 @@
 # libraries it depends on.
 # Usage: paket.sh BUILD_FOLDER [CPACK]
 set -euo pipefail
-quelle=$(cd "$(dirname "$0")/../.." && pwd)
-version=$(sed -n 's/^project(Kalvendo VERSION \([0-9.]*\).*/\1/p' "$quelle/CMakeLists.txt")
 bau=$(cd "$1" && pwd)
 cpack=${2:-cpack}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fehler=0
-pruefe() {  # MESSAGE CONDITION...
-    local text=$1
-    shift
-    if ! "$@"; then
-        echo "FEHLER: $text" >&2
-        fehler=1
-    fi
-}
+source "$(dirname "$0")/pruefen.sh"
 
 (cd "$tmp" && "$cpack" -G DEB --config "$bau/CPackConfig.cmake" -B "$tmp/aus" >"$tmp/cpack.log" 2>&1) ||
     { cat "$tmp/cpack.log" >&2; exit 1; }
