@@ -209,27 +209,14 @@ Fehler zuWenigSpeicher(const std::string& pfad, const char* was) {
 }
 
 // Reads a slip; on failure returns the error (I/O 1, invalid content 2).
-std::optional<Fehler> lies(const std::string& pfad, std::vector<TScheinOffen>& felder) {
+std::optional<Fehler> lies(const std::string& pfad, Schein& schein) {
     try {
-        felder = leseSpielschein(pfad);
+        schein = leseSchein(pfad);
         return std::nullopt;
     } catch (const UngueltigeDatei& e) {
         return Fehler{kEingabeFehler, einzeilig(e.what())};
     } catch (const DateiFehler& e) {
         return Fehler{kEaFehler, e.what()};
-    } catch (const std::bad_alloc&) {
-        return zuWenigSpeicher(pfad, "gelesen");
-    }
-}
-
-// Reads and expands a slip; the records are given back once the slip holds
-// its fields.
-std::optional<Fehler> liesSchein(const std::string& pfad, Schein& schein) {
-    std::vector<TScheinOffen> felder;
-    if (auto f = lies(pfad, felder)) return f;
-    try {
-        schein = Schein(felder);
-        return std::nullopt;
     } catch (const std::bad_alloc&) {
         return zuWenigSpeicher(pfad, "gelesen");
     }
@@ -265,34 +252,33 @@ class Puffer {
 
 int expand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     if (a.size() != 2) return benutzung(err, "expand erwartet genau eine Spielschein-Datei.");
-    std::vector<TScheinOffen> felder;
-    if (auto f = lies(a[1], felder)) return melde(err, *f);
+    Schein schein;
+    if (auto f = lies(a[1], schein)) return melde(err, *f);
     Puffer p(out);
-    for (const auto& daten : felder) {
-        Feld(daten).fuerJedeReihe([&](Reihe r) {
-            const auto sp = spaltenDerReihe(r);
-            std::string& t = p.text();
-            for (int m = 0; m < kSpiele; ++m) {
-                if (m) t += ',';
-                t += zeichenVonSpalte(sp[m]);
-            }
-            t += "\r\n";
-            p.vielleichtLeeren();
-        });
-    }
+    schein.fuerJedeReihe([&](Reihe r) {
+        const auto sp = spaltenDerReihe(r);
+        std::string& t = p.text();
+        for (int m = 0; m < kSpiele; ++m) {
+            if (m) t += ',';
+            t += zeichenVonSpalte(sp[m]);
+        }
+        t += "\r\n";
+        p.vielleichtLeeren();
+    });
     p.leeren();
     return kOk;
 }
 
 int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     if (a.size() != 2) return benutzung(err, "info erwartet genau eine Spielschein-Datei.");
-    std::vector<TScheinOffen> felder;
-    if (auto f = lies(a[1], felder)) return melde(err, *f);
-    for (std::size_t i = 0; i < felder.size(); ++i) {
-        const Feld feld(felder[i]);
-        out << (i + 1) << '\t' << (feld.istVew() ? VewSysteme[feld.system()].Name : "no") << '\t'
-            << zweiwege(felder[i]) << '\t' << dreiwege(felder[i]) << '\t' << feld.reihenAnzahl() << '\n';
-    }
+    Schein schein;
+    if (auto f = lies(a[1], schein)) return melde(err, *f);
+    std::size_t i = 0;
+    schein.fuerJedesFeld([&](const Feld& feld) {
+        out << ++i << '\t' << (feld.istVew() ? VewSysteme[feld.system()].Name : "no") << '\t'
+            << zweiwege(feld.daten()) << '\t' << dreiwege(feld.daten()) << '\t' << feld.reihenAnzahl()
+            << '\n';
+    });
     return kOk;
 }
 
@@ -301,21 +287,19 @@ void zeilenAusgeben(const Schein& schein, const Auswertung& aw, std::ostream& ou
     const int nF = aw.lage().beendetAnzahl();
     Puffer p(out);
     std::uint64_t zeile = 0;
-    for (const Feld& feld : schein.felder()) {
-        feld.fuerJedeReihe([&](Reihe r) {
-            std::string& t = p.text();
-            t += std::to_string(++zeile);
-            t += '\t';
-            t += reiheZiffern(r);
-            t += '\t';
-            t += std::to_string(treffer(r, W));
-            t += '\t';
-            const int x = nF - treffer(r, F);
-            t += x <= 3 ? std::to_string(kSpiele - x) : "---";
-            t += '\n';
-            p.vielleichtLeeren();
-        });
-    }
+    schein.fuerJedeReihe([&](Reihe r) {
+        std::string& t = p.text();
+        t += std::to_string(++zeile);
+        t += '\t';
+        t += reiheZiffern(r);
+        t += '\t';
+        t += std::to_string(treffer(r, W));
+        t += '\t';
+        const int x = nF - treffer(r, F);
+        t += x <= 3 ? std::to_string(kSpiele - x) : "---";
+        t += '\n';
+        p.vielleichtLeeren();
+    });
     p.leeren();
 }
 
@@ -385,7 +369,7 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
     int status = kOk;
     if (art == Art::zeilen) {
         Schein schein;
-        if (auto f = liesSchein(dateien[0], schein)) return melde(err, *f);
+        if (auto f = lies(dateien[0], schein)) return melde(err, *f);
         zeilenAusgeben(schein, Auswertung(schein, lage, true), out);
         return kOk;
     }
@@ -394,7 +378,7 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
     for (const auto& d : dateien) {
         Schein schein;
         std::optional<Auswertung> aw;
-        auto f = liesSchein(d, schein);
+        auto f = lies(d, schein);
         if (!f) {
             try {
                 aw.emplace(schein, lage, true);

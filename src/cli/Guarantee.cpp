@@ -33,7 +33,7 @@ int guarantee(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::string& pfad = args[1];
     Garantiebericht bericht;
     try {
-        bericht = garantieBericht(Schein(leseSpielschein(pfad)));
+        bericht = garantieBericht(leseSchein(pfad));
     } catch (const UngueltigeDatei& e) {
         err << "kalvendo-cli: " << einzeilig(e.what()) << "\n";
         return kEingabeFehler;

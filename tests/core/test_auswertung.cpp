@@ -89,6 +89,31 @@ TEST(Auswertung, GleichDerZeilenweisenAuswertung) {
     }
 }
 
+// Single-row fields are counted as one array per run, with an index every
+// block of rows: runs longer than a block, between full systems and fields
+// without rows, against every row visited.
+TEST(Auswertung, LaeufeVonEinzelreihenUeberBlockgrenzen) {
+    std::mt19937 rng(321);
+    std::vector<TScheinOffen> felder;
+    auto lauf = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            std::string z;
+            for (int m = 0; m < kSpiele; ++m) z += static_cast<char>('0' + rng() % 3);
+            felder.push_back(reiheAus(z));
+        }
+    };
+    lauf(2 * static_cast<int>(kZaehlblock) + 17);
+    felder.push_back(test::zufallsfeld(rng, 5));
+    felder.push_back(feldAus({"1", "", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}));
+    lauf(static_cast<int>(kZaehlblock) - 1);
+    felder.push_back(test::zufallsfeld(rng, 3));
+    lauf(static_cast<int>(kZaehlblock) + 1);
+    for (int runde = 0; runde < 4; ++runde) {
+        SCOPED_TRACE(runde);
+        vergleiche(felder, zufallslage(rng));
+    }
+}
+
 TEST(Auswertung, VewFelderGleichIhrenTabellenzeilen) {
     // A "0-4" field: its 9 rows evaluated one by one.
     const TScheinOffen vew =

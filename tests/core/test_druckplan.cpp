@@ -328,7 +328,7 @@ TEST(Druckplan, TippsJederReiheUeberFeldgrenzenHinweg) {
                          test::reiheAus("2222222222220"), test::zufallsfeld(rng, 5), mit({{13, "02"}})});
     Druckspeicher s;
     s.laden(tmp.datei("gemischt.kv13"));
-    ASSERT_EQ(s.reihen(), 18u + 0u + 24u + 1u + s.schein()->felder()[4].reihenAnzahl() + 2u);
+    ASSERT_EQ(s.reihen(), 18u + 0u + 24u + 1u + s.schein()->feldZeilen(4) + 2u);
     for (int fps : {8, 12}) {
         for (const char* start : {"1", "5", "18"}) {
             SCOPED_TRACE(std::to_string(fps) + " ab " + start);

@@ -62,8 +62,7 @@ Reihe kreuzeDes(const TScheinOffen& f) {
 // The best hits by brute force: the most hits of any row of the slip.
 int besteDurchVergleich(const Schein& s, Reihe ausgang) {
     int beste = 0;
-    for (const Feld& f : s.felder())
-        f.fuerJedeReihe([&](Reihe r) { beste = std::max(beste, treffer(r, ausgang)); });
+    s.fuerJedeReihe([&](Reihe r) { beste = std::max(beste, treffer(r, ausgang)); });
     return beste;
 }
 

@@ -177,7 +177,7 @@ TEST(Programmzustand, JedeAenderungWirdGemeldet) {
         {"Gewinntendenz", nichts, [](Programmzustand& z) { z.setzeGewinntendenz(7, 3); }, {"spiele 40"}},
         {"Direkteingabe", nichts, direkt, {"spiele 1fff"}},
         {"Spielstände", nichts, [](Programmzustand& z) { z.spielstaendeUebernehmen({}); }, {"spiele 1fff"}},
-        {"Tab", nichts, [](Programmzustand& z) { z.scheinOeffnen("t.kv13", {}, true); }, {"schein 0"}},
+        {"Tab", nichts, [](Programmzustand& z) { z.scheinOeffnen("t.kv13", Schein(), true); }, {"schein 0"}},
         {"erster linker Schein", nichts, links, {"schein 0", "links"}},
         {"zweiter linker Schein", links, links, {"schein 0", "schein 1", "links"}},
         {"linken Schein leeren",
@@ -243,6 +243,42 @@ TEST(Programmzustand, StapelWertetEinmalAus) {
     { Programmzustand::Stapel leer(z); }
     EXPECT_TRUE(p.eintraege.empty());
     z.setzeBeobachter(nullptr);
+}
+
+// Opening a further slip evaluates the new slot; the others keep their
+// evaluation while the winning row and the finished matches stay. A change of
+// either, or a slot emptied and filled, evaluates again.
+TEST(Programmzustand, NurNeueOderGeaenderteSlotsWerdenAusgewertet) {
+    Programmzustand z;
+    z.scheinOeffnen("a.kv13", {test::reiheAus("1111111111111")}, true);
+    z.gewinnauswertung();
+    const Auswertung* erste = &*z.slot(0).auswertung;
+    const std::uint64_t stand = z.slot(0).stand;
+    z.scheinOeffnen("b.kv13", {test::reiheAus("2222222222222")}, true);
+    z.gewinnauswertung();
+    EXPECT_EQ(z.slot(0).stand, stand) << "the first slot was not evaluated again";
+    EXPECT_EQ(&*z.slot(0).auswertung, erste);
+    EXPECT_EQ(z.slot(1).stand, 1u);
+    EXPECT_EQ(z.slot(1).auswertung->C()[0], 1u) << "2222222222222 has no hit against draws";
+
+    z.spielstandGeaendert(1, 0, 1);  // match 1 now "2"
+    z.gewinnauswertung();
+    EXPECT_EQ(z.slot(0).stand, stand + 1);
+    EXPECT_EQ(z.slot(1).stand, 2u);
+    EXPECT_EQ(z.slot(1).auswertung->C()[1], 1u);
+    z.setzeBeendet(1, true);
+    z.gewinnauswertung();
+    EXPECT_EQ(z.slot(1).stand, 3u);
+    EXPECT_EQ(z.slot(0).auswertung->K()[1], 1u) << "the finished match 1 is a miss of 1111111111111";
+
+    z.linksOeffnen("c.kv13", {test::reiheAus("1111111111111")});
+    z.gewinnauswertung();
+    const std::uint64_t links = z.slot(2).stand;
+    z.linksOeffnen("d.kv13", {test::reiheAus("2222222222222")});  // slot 2 emptied
+    z.gewinnauswertung();
+    EXPECT_EQ(z.slot(2).stand, links + 1) << "the emptied slot is evaluated again";
+    EXPECT_EQ(z.slot(2).auswertung->C()[0], 0u);
+    EXPECT_EQ(z.slot(1).stand, 3u);
 }
 
 }  // namespace

@@ -56,12 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     PRUEFE(K == aw.K());
     for (int x = 0; x < 4; ++x) PRUEFE(aw.chancenEintrag(x, K[static_cast<std::size_t>(x)] + 1) == 0);
     std::uint64_t gezaehlt = 0;
-    for (const Feld& f : schein.felder()) {
+    schein.fuerJedesFeld([&](const Feld& f) {
         std::uint64_t n = 0;
         f.fuerJedeReihe([&](Reihe) { ++n; });
         PRUEFE(n == f.reihenAnzahl());
         gezaehlt += n;
-    }
+    });
     PRUEFE(gezaehlt == schein.zeilen());
     return 0;
 }

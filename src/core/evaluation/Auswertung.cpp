@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <stdexcept>
 
 namespace kv {
 
@@ -14,28 +15,32 @@ Auswertung::Auswertung(const Schein& schein, const Ergebnislage& lage, bool rech
     W_ = lage_.gewinnmenge();
     F_ = lage_.beendetMenge();
     nF_ = lage_.beendetAnzahl();
-    const std::size_t n = schein.feldAnzahl();
-    feldC_.resize(n);
-    if (rechts_) kumK_.resize(n);
-    for (std::size_t f = 0; f < n; ++f) feldAuswerten(f);
+    teile_.resize(schein.abschnitte().size());
+    for (std::size_t a = 0; a < teile_.size(); ++a) abschnittAuswerten(a);
 }
 
 int Auswertung::fehlerVon(Reihe r) const {
     return nF_ - kv::treffer(r, F_);
 }
 
-void Auswertung::feldAuswerten(std::size_t f) {
-    const Feld& feld = schein_->felder()[f];
+void Auswertung::abschnittAuswerten(std::size_t a) {
+    const Schein::Abschnitt& ab = schein_->abschnitte()[a];
+    Teil& teil = teile_[a];
+    teil.kumK = K_;
     std::array<std::uint64_t, kSpiele + 1> c{};
     std::array<std::uint64_t, 4> k{};
-    if (feld.istVew() || feld.reihenAnzahl() == 1) {
+    if (ab.einzeln) {
+        // A run of single-row fields: one pass over its rows.
+        teil.lauf =
+            reihenZaehlen(schein_->einzelreihen() + ab.index, schein_->abschnittFelder(a), W_, F_, nF_);
+        c = teil.lauf.C;
+        k = teil.lauf.K;
+    } else if (const Feld& feld = schein_->mehrfeld(ab); feld.istVew() || feld.reihenAnzahl() == 1) {
         // Few rows: count them one by one.
         feld.fuerJedeReihe([&](Reihe r) {
             ++c[kv::treffer(r, W_)];
-            if (rechts_) {
-                const int x = fehlerVon(r);
-                if (x <= 3) ++k[x];
-            }
+            const int x = fehlerVon(r);
+            if (x <= 3) ++k[x];
         });
     } else if (feld.reihenAnzahl() > 1) {
         // A full system: every match contributes (n - a) + a·x to the hit
@@ -50,34 +55,40 @@ void Auswertung::feldAuswerten(std::size_t f) {
         for (int m = 0; m < kSpiele; ++m) {
             const std::uint64_t n = L.anzahl[m];
             const int w = kreuzIndex(m + 1, lage_.gewinnreihe[m]);
-            std::uint64_t a = 0;
-            for (int i = 0; i < L.anzahl[m]; ++i) a += L.kreuz[m][i] == w ? 1 : 0;
-            const std::uint64_t b = n - a;
-            for (int h = m + 1; h >= 1; --h) P[h] = P[h] * b + P[h - 1] * a;
+            std::uint64_t treffer = 0;
+            for (int i = 0; i < L.anzahl[m]; ++i) treffer += L.kreuz[m][i] == w ? 1 : 0;
+            const std::uint64_t b = n - treffer;
+            for (int h = m + 1; h >= 1; --h) P[h] = P[h] * b + P[h - 1] * treffer;
             P[0] *= b;
-            if (rechts_) {
-                if (lage_.istBeendet(m + 1)) {
-                    for (int j = 3; j >= 1; --j) Q[j] = Q[j] * a + Q[j - 1] * b;
-                    Q[0] *= a;
-                } else {
-                    for (auto& q : Q) q *= n;
-                }
+            if (lage_.istBeendet(m + 1)) {
+                for (int j = 3; j >= 1; --j) Q[j] = Q[j] * treffer + Q[j - 1] * b;
+                Q[0] *= treffer;
+            } else {
+                for (auto& q : Q) q *= n;
             }
         }
         c = P;
         k = Q;
     }
     for (int h = 0; h <= kSpiele; ++h) C_[h] += c[h];
-    feldC_[f] = {static_cast<std::uint32_t>(c[10]), static_cast<std::uint32_t>(c[11]),
-                 static_cast<std::uint32_t>(c[12]), static_cast<std::uint32_t>(c[13])};
-    if (rechts_) {
-        kumK_[f] = K_;
-        for (int x = 0; x < 4; ++x) K_[x] += k[x];
-    }
+    if (!ab.einzeln)
+        teil.feldC = {static_cast<std::uint32_t>(c[10]), static_cast<std::uint32_t>(c[11]),
+                      static_cast<std::uint32_t>(c[12]), static_cast<std::uint32_t>(c[13])};
+    if (!rechts_) k = {};
+    for (int x = 0; x < 4; ++x) K_[x] += k[x];
 }
 
 std::array<std::uint64_t, 4> Auswertung::feldKlassen(std::size_t f) const {
-    const auto& c = feldC_.at(f);
+    if (f >= schein_->feldAnzahl()) throw std::out_of_range("Feld außerhalb des Spielscheins");
+    const std::size_t a = schein_->abschnittVonFeld(f);
+    const Schein::Abschnitt& ab = schein_->abschnitte()[a];
+    if (ab.einzeln) {
+        std::array<std::uint64_t, 4> c{};
+        const int h = kv::treffer(schein_->einzelreihen()[ab.index + (f - ab.feld)], W_);
+        if (h >= 10) c[static_cast<std::size_t>(h - 10)] = 1;
+        return c;
+    }
+    const auto& c = teile_[a].feldC;
     return {c[0], c[1], c[2], c[3]};
 }
 
@@ -96,16 +107,22 @@ int Auswertung::chance(std::uint64_t zeile) const {
 
 std::uint64_t Auswertung::chancenEintrag(int x, std::uint64_t k) const {
     if (!rechts_ || x < 0 || x > 3 || k < 1 || k > K_[x]) return 0;
-    // The field holding entry k: the last one with fewer than k entries before it.
-    const auto it = std::partition_point(kumK_.begin(), kumK_.end(),
-                                         [&](const std::array<std::uint64_t, 4>& v) { return v[x] < k; });
-    const auto f = static_cast<std::size_t>(it - kumK_.begin() - 1);
-    return schein_->feldStart(f) + feldEintrag(f, x, k - kumK_[f][x] - 1) + 1;
+    // The section holding entry k: the last one with fewer than k entries before it.
+    const auto it =
+        std::partition_point(teile_.begin(), teile_.end(), [&](const Teil& t) { return t.kumK[x] < k; });
+    const auto a = static_cast<std::size_t>(it - teile_.begin() - 1);
+    const Schein::Abschnitt& ab = schein_->abschnitte()[a];
+    const std::uint64_t j = k - teile_[a].kumK[x] - 1;
+    if (ab.einzeln) {
+        const std::size_t n = schein_->abschnittFelder(a);
+        return ab.zeile +
+               reiheMitFehlern(schein_->einzelreihen() + ab.index, n, teile_[a].lauf, F_, nF_, x, j) + 1;
+    }
+    return ab.zeile + feldEintrag(schein_->mehrfeld(ab), x, j) + 1;
 }
 
 // Row index (0-based) of the j-th (0-based) row of field f with exactly x misses.
-std::uint64_t Auswertung::feldEintrag(std::size_t f, int x, std::uint64_t j) const {
-    const Feld& feld = schein_->felder()[f];
+std::uint64_t Auswertung::feldEintrag(const Feld& feld, int x, std::uint64_t j) const {
     if (feld.istVew() || feld.reihenAnzahl() == 1) {
         for (std::uint64_t i = 0; i < feld.reihenAnzahl(); ++i)
             if (fehlerVon(feld.reihe(i)) == x && j-- == 0) return i;

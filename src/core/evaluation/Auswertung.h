@@ -5,14 +5,16 @@
 // chance of a row is 13 − misses while misses ≤ 3, otherwise none ("---").
 //
 // Nothing is materialised per row: a full system's counts follow from its tip
-// lists (a product of one small polynomial per match), and a row, its chance
-// or the k-th entry of a chance list are computed on demand.
+// lists (a product of one small polynomial per match), a run of single-row
+// fields is counted as one array, and a row, its chance or the k-th entry of
+// a chance list are computed on demand.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
+#include "evaluation/Reihenzaehlung.h"
 #include "model/Schein.h"
 
 namespace kv {
@@ -56,8 +58,15 @@ class Auswertung {
     std::uint64_t chancenEintrag(int x, std::uint64_t k) const;
 
   private:
-    void feldAuswerten(std::size_t f);
-    std::uint64_t feldEintrag(std::size_t f, int x, std::uint64_t k) const;
+    // What the evaluation keeps per section of the slip.
+    struct Teil {
+        std::array<std::uint64_t, 4> kumK{};   // K of all sections before it
+        std::array<std::uint32_t, 4> feldC{};  // one field: its C'[10..13]
+        Reihenzaehlung lauf;                   // a run of single-row fields: its counts
+    };
+
+    void abschnittAuswerten(std::size_t a);
+    std::uint64_t feldEintrag(const Feld& feld, int x, std::uint64_t k) const;
     int fehlerVon(Reihe r) const;
 
     const Schein* schein_;
@@ -67,8 +76,7 @@ class Auswertung {
     int nF_ = 0;
     std::array<std::uint64_t, kSpiele + 1> C_{};
     std::array<std::uint64_t, 4> K_{};
-    std::vector<std::array<std::uint32_t, 4>> feldC_;  // per field C'[10..13]
-    std::vector<std::array<std::uint64_t, 4>> kumK_;   // per field: K of all fields before it
+    std::vector<Teil> teile_;  // per section
 };
 
 }  // namespace kv

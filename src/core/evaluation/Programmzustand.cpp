@@ -29,7 +29,11 @@ void Programmzustand::gewinnauswertung() {
     }
     const Ergebnislage l = lage();
     gewinnmenge_ = l.gewinnmenge();
-    for (auto& slot : slots_) slot->auswertung.emplace(slot->schein, l, slot->rechts);
+    for (auto& slot : slots_) {
+        if (slot->auswertung && slot->auswertung->lage() == l) continue;
+        slot->auswertung.emplace(slot->schein, l, slot->rechts);
+        ++slot->stand;
+    }
     if (beobachter_) beobachter_->ausgewertet();
 }
 
@@ -44,19 +48,18 @@ Programmzustand::Stapel::~Stapel() {
     }
 }
 
-int Programmzustand::scheinOeffnen(const std::string& datei, const std::vector<TScheinOffen>& felder,
-                                   bool rechts) {
+int Programmzustand::scheinOeffnen(const std::string& datei, Schein neu, bool rechts) {
     auto slot = std::make_unique<Scheinslot>();
     slot->datei = datei;
     slot->rechts = rechts;
-    slot->schein = Schein(felder);
+    slot->schein = std::move(neu);
     slots_.push_back(std::move(slot));
     const int s = scheinAnzahl() - 1;
     schein(s);
     return s;
 }
 
-int Programmzustand::linksOeffnen(const std::string& datei, const std::vector<TScheinOffen>& felder) {
+int Programmzustand::linksOeffnen(const std::string& datei, Schein neu) {
     const int alt = linkerSchein_;
     if (alt >= 0) {
         Scheinslot& a = *slots_[static_cast<std::size_t>(alt)];
@@ -64,9 +67,10 @@ int Programmzustand::linksOeffnen(const std::string& datei, const std::vector<TS
         a.schein.leeren();
         schein(alt);
     }
-    const int s = scheinOeffnen(datei, felder, false);
+    const int felder = static_cast<int>(neu.feldAnzahl());
+    const int s = scheinOeffnen(datei, std::move(neu), false);
     linkerSchein_ = s;
-    linkerFelder_ = static_cast<int>(felder.size());
+    linkerFelder_ = felder;
     if (beobachter_) beobachter_->linkerScheinGeaendert();
     return s;
 }

@@ -27,6 +27,9 @@ struct Scheinslot {
     Schein schein;
     bool rechts = false;  // ScheinRechts
     std::optional<Auswertung> auswertung;
+    // Counts the evaluations of this slot: a view whose numbers came from an
+    // earlier count redraws, any other has nothing new to show.
+    std::uint64_t stand = 0;
 };
 
 // Matches as a bit set: bit m - 1 stands for match m.
@@ -88,8 +91,10 @@ class Programmzustand {
 
     // --- evaluation --------------------------------------------------------
     Ergebnislage lage() const;
-    // Re-evaluates every slot against the current state; inside a Stapel it
-    // runs once, when the outermost Stapel ends.
+    // Evaluates every slot against the current state; a slot whose last
+    // evaluation was against the same winning row and finished matches keeps
+    // it (its numbers would be the same). Inside a Stapel it runs once, when
+    // the outermost Stapel ends.
     void gewinnauswertung();
     // W of the last evaluation (Gewinnmenge).
     Reihe gewinnmenge() const { return gewinnmenge_; }
@@ -108,11 +113,17 @@ class Programmzustand {
     };
 
     // --- slots -------------------------------------------------------------
-    // Opens a new slot at the end with these fields; returns its index.
-    int scheinOeffnen(const std::string& datei, const std::vector<TScheinOffen>& felder, bool rechts);
+    // Opens a new slot at the end with this slip; returns its index.
+    int scheinOeffnen(const std::string& datei, Schein schein, bool rechts);
+    int scheinOeffnen(const std::string& datei, const std::vector<TScheinOffen>& felder, bool rechts) {
+        return scheinOeffnen(datei, Schein(felder), rechts);
+    }
     // Opens a slip into the left panel: the previous left slip is emptied
     // first, the new slot becomes the left slip. Returns its index.
-    int linksOeffnen(const std::string& datei, const std::vector<TScheinOffen>& felder);
+    int linksOeffnen(const std::string& datei, Schein schein);
+    int linksOeffnen(const std::string& datei, const std::vector<TScheinOffen>& felder) {
+        return linksOeffnen(datei, Schein(felder));
+    }
     // Empties the left panel's slip; the slot stays as an empty slip.
     void linkenScheinLeeren();
 

@@ -6,6 +6,7 @@
 // The rows of a VEW field follow the system's table and are stored (at most 144).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,6 +43,9 @@ class Feld {
     // Calls f(Reihe) for every row in expansion order.
     template <class F>
     void fuerJedeReihe(F&& f) const;
+    // Calls f(Reihe) for the n rows from row k (0-based) on, as far as there are rows.
+    template <class F>
+    void fuerReihen(std::uint64_t k, std::uint64_t n, F&& f) const;
 
     // The stored rows of a VEW field (empty for a full system).
     const std::vector<Reihe>& vewReihen() const { return vew_; }
@@ -55,17 +59,29 @@ class Feld {
 
 template <class F>
 void Feld::fuerJedeReihe(F&& f) const {
+    fuerReihen(0, anzahl_, f);
+}
+
+template <class F>
+void Feld::fuerReihen(std::uint64_t k, std::uint64_t n, F&& f) const {
+    if (k >= anzahl_ || n == 0) return;
+    n = std::min(n, anzahl_ - k);
     if (istVew()) {
-        for (Reihe r : vew_) f(r);
+        for (std::uint64_t i = 0; i < n; ++i) f(vew_[k + i]);
         return;
     }
-    if (anzahl_ == 0) return;
-    // Odometer over the tip lists, match 13 fastest.
+    // Odometer over the tip lists, match 13 fastest, started at row k.
     int idx[kSpiele] = {};
     Reihe r = 0;
-    for (int m = 0; m < kSpiele; ++m) r |= kreuzBit(listen_.kreuz[m][0]);
+    for (int m = kSpiele - 1; m >= 0; --m) {
+        const std::uint64_t l = listen_.anzahl[m];
+        idx[m] = static_cast<int>(k % l);
+        k /= l;
+        r |= kreuzBit(listen_.kreuz[m][idx[m]]);
+    }
     for (;;) {
         f(r);
+        if (--n == 0) return;
         int m = kSpiele - 1;
         while (m >= 0) {
             r &= ~kreuzBit(listen_.kreuz[m][idx[m]]);
@@ -77,7 +93,6 @@ void Feld::fuerJedeReihe(F&& f) const {
             r |= kreuzBit(listen_.kreuz[m][0]);
             --m;
         }
-        if (m < 0) return;
     }
 }
 

@@ -84,8 +84,8 @@ std::uint64_t Trefferverteilung::ausgaenge() const {
 
 Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge, kFern) {
     bool reihen = false;
-    for (const Feld& f : schein.felder()) {
-        if (f.reihenAnzahl() == 0) continue;
+    schein.fuerJedesFeld([&](const Feld& f) {
+        if (f.reihenAnzahl() == 0) return;
         reihen = true;
         if (f.istVew()) {
             for (Reihe r : f.vewReihen()) abstand_[indexVon(spaltenDerReihe(r))] = 0;
@@ -95,7 +95,7 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
             // A full system plays every outcome within its tips.
             fuerJedenAusgang(Ausgangsbereich::ausFeld(f.daten()), [&](std::uint32_t i) { abstand_[i] = 0; });
         }
-    }
+    });
     if (!reihen)
         throw KeineReihen("Der Spielschein enthält keine Tippreihe; ohne Reihen gibt es keine Garantie.");
     abstaendeBerechnen();
@@ -158,8 +158,8 @@ Garantiebericht garantieBericht(const Schein& schein) {
     Garantiebericht b;
     b.alle = analyse.verteilung(Ausgangsbereich::alle());
     b.felder.reserve(schein.feldAnzahl());
-    for (const Feld& f : schein.felder())
-        b.felder.push_back(analyse.verteilung(Ausgangsbereich::ausFeld(f.daten())));
+    schein.fuerJedesFeld(
+        [&](const Feld& f) { b.felder.push_back(analyse.verteilung(Ausgangsbereich::ausFeld(f.daten()))); });
     return b;
 }
 

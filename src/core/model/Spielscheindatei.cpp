@@ -37,28 +37,63 @@ std::vector<TScheinOffen> spielscheinAusBytes(const std::vector<std::uint8_t>& b
     return felder;
 }
 
+namespace {
+
+// A slip too big for the memory cannot be read: an I/O error naming the file.
+[[noreturn]] void zuWenigSpeicher(const std::string& pfad) {
+    throw DateiFehler("Die Datei " + pfad + " konnte nicht gelesen werden: " + systemFehlerText(ENOMEM) +
+                      ".");
+}
+
+// Calls f(record, k) for every whole record k (0-based) of the file, reading
+// it piece by piece, so the file's bytes are never held besides what is made
+// of them; a trailing partial record is no record.
+template <class F>
+void fuerJedenSatz(Lesedatei& datei, F&& f) {
+    std::uint8_t puffer[kFeldBytes * 1024];
+    std::size_t gefuellt = 0;
+    std::size_t k = 0;
+    while (const std::size_t n = datei.lies(puffer + gefuellt, sizeof puffer - gefuellt)) {
+        gefuellt += n;
+        const std::size_t ganze = gefuellt / kFeldBytes;
+        for (std::size_t i = 0; i < ganze; ++i) f(puffer + i * kFeldBytes, k++);
+        std::copy(puffer + ganze * kFeldBytes, puffer + gefuellt, puffer);
+        gefuellt -= ganze * kFeldBytes;
+    }
+}
+
+}  // namespace
+
 std::vector<TScheinOffen> leseSpielschein(const std::string& pfad) {
-    // Record by record, so the file's bytes are never held besides its fields.
     Lesedatei datei(pfad);
     const std::string name = dateiName(pfad);
     std::vector<TScheinOffen> felder;
     try {
         felder.reserve(datei.groesse() / kFeldBytes);
-        std::uint8_t puffer[kFeldBytes * 1024];
-        std::size_t gefuellt = 0;
-        while (const std::size_t n = datei.lies(puffer + gefuellt, sizeof puffer - gefuellt)) {
-            gefuellt += n;
-            const std::size_t ganze = gefuellt / kFeldBytes;
-            for (std::size_t k = 0; k < ganze; ++k)
-                felder.push_back(feldAus(puffer + k * kFeldBytes, felder.size(), name));
-            std::copy(puffer + ganze * kFeldBytes, puffer + gefuellt, puffer);
-            gefuellt -= ganze * kFeldBytes;
-        }
+        fuerJedenSatz(
+            datei, [&](const std::uint8_t* rec, std::size_t k) { felder.push_back(feldAus(rec, k, name)); });
     } catch (const std::bad_alloc&) {
-        throw DateiFehler("Die Datei " + pfad + " konnte nicht gelesen werden: " + systemFehlerText(ENOMEM) +
-                          ".");
+        zuWenigSpeicher(pfad);
     }
-    return felder;  // a trailing partial record is no record
+    return felder;
+}
+
+Schein leseSchein(const std::string& pfad) {
+    Lesedatei datei(pfad);
+    const std::string name = dateiName(pfad);
+    Schein schein;
+    try {
+        schein.reservieren(static_cast<std::size_t>(datei.groesse() / kFeldBytes));
+        fuerJedenSatz(datei, [&](const std::uint8_t* rec, std::size_t k) {
+            if (const auto r = einzelreiheAusSatz(rec))
+                schein.reiheAnhaengen(*r);
+            else
+                schein.feldAnhaengen(feldAus(rec, k, name));
+        });
+    } catch (const std::bad_alloc&) {
+        zuWenigSpeicher(pfad);
+    }
+    return schein;
 }
 
 std::vector<std::uint8_t> spielscheinBytes(const std::vector<TScheinOffen>& felder) {

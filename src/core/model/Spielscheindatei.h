@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Records.h"
+#include "model/Schein.h"
 
 namespace kv {
 
@@ -18,6 +19,11 @@ inline constexpr std::size_t kFeldBytes = 40;
 // the file cannot be read and UngueltigeDatei, naming the file and the field,
 // when a record is not a valid field; nothing is returned then.
 std::vector<TScheinOffen> leseSpielschein(const std::string& pfad);
+
+// Reads a slip file straight into a Schein, piece by piece: it takes the
+// memory of the slip (8 bytes for a single-row field), not that of the file.
+// The same checks and messages as leseSpielschein.
+Schein leseSchein(const std::string& pfad);
 
 // The same for bytes already in memory; `name` is used in messages.
 std::vector<TScheinOffen> spielscheinAusBytes(const std::vector<std::uint8_t>& bytes,

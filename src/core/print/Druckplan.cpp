@@ -18,7 +18,7 @@ constexpr const char* kAbgebrochen = "Der Ausdruck wird abgebrochen.";
 }  // namespace
 
 void Druckspeicher::laden(const std::string& pfad) {
-    auto neu = std::make_shared<const Schein>(leseSpielschein(pfad));
+    auto neu = std::make_shared<const Schein>(leseSchein(pfad));
     schein_ = std::move(neu);
     datei_ = dateiName(pfad);
 }
@@ -121,25 +121,6 @@ Druckbeginn Druckablauf::beginne(const Druckspeicher& speicher, const TScheinFor
     return b;
 }
 
-namespace {
-
-// The row after r in a full system's expansion order: the tip of match 13
-// moves on, at the end of its list it starts again and match 12 moves on, ...
-Reihe naechsteReihe(const TippListen& l, Reihe r) {
-    for (int m = kSpiele - 1; m >= 0; --m) {
-        const int n = l.anzahl[static_cast<std::size_t>(m)];
-        const auto& tipps = l.kreuz[static_cast<std::size_t>(m)];
-        int i = 0;
-        while (!(r & kreuzBit(tipps[static_cast<std::size_t>(i)]))) ++i;
-        r &= ~kreuzBit(tipps[static_cast<std::size_t>(i)]);
-        if (i + 1 < n) return r | kreuzBit(tipps[static_cast<std::size_t>(i + 1)]);
-        r |= kreuzBit(tipps[0]);
-    }
-    return r;
-}
-
-}  // namespace
-
 int Druckablauf::position(const std::string& x, const std::string& y, std::optional<TPosition>& p) {
     p.reset();
     if (x.empty() || y.empty()) return 0;  // drawn only where both are filled
@@ -183,21 +164,10 @@ std::optional<Druckmeldung> Druckablauf::naechsterSchein(const Scheinangaben& an
     schein_.marken.clear();
     if (zeile_ <= s.zeilen()) {
         // The rows of the slip follow one another; only the first is found by its number.
-        auto [f, k] = s.finde(zeile_);
-        Reihe r = 0;
-        bool neu = true;
         const std::uint64_t bis = std::min(schein_.letzteZeile, s.zeilen());
-        for (std::uint64_t z = zeile_; z <= bis; ++z) {
-            while (k == s.felder()[f].reihenAnzahl()) {  // next field with rows
-                ++f;
-                k = 0;
-                neu = true;
-            }
-            const Feld& feld = s.felder()[f];
-            r = neu || feld.istVew() ? feld.reihe(k) : naechsteReihe(feld.tippListen(), r);
-            neu = false;
-            ++k;
-            const int feldNr = static_cast<int>(z - zeile_) + 1;
+        int feldNr = 0;
+        s.fuerZeilen(zeile_, bis, [&](Reihe r) {
+            ++feldNr;
             for (Reihe rest = r; rest != 0; rest &= rest - 1) {
                 const int kreuz = std::countr_zero(rest);
                 const int m = spielVonKreuz(kreuz);
@@ -206,7 +176,7 @@ std::optional<Druckmeldung> Druckablauf::naechsterSchein(const Scheinangaben& an
                      markenPunkt(format_.kaestchen(feldNr, m, spalteVonKreuz(kreuz)), H_, V_, OX_, OY_),
                      "x"});
             }
-        }
+        });
     }
     for (int g = 1; g <= kZusatzspiele; ++g)
         if (const auto& p = zusatz[static_cast<std::size_t>(g - 1)])

@@ -66,7 +66,7 @@ void Scheinfelder::spieleZeichnen(Spielmenge spiele) {
         }
         const bool beendet = zustand_.istBeendet(m);
         for (std::size_t f = 0; f < slot->schein.feldAnzahl() && f < Tippfeld_.size(); ++f) {
-            const TScheinOffen& feld = slot->schein.felder()[f].daten();
+            const TScheinOffen feld = slot->schein.feld(f).daten();
             for (int j = 1; j <= 3; ++j)
                 faerben(Ausgang(static_cast<int>(f) + 1, m, j),
                         farbeVon(tippfeldFarbe(feld.kreuz(m, j), j, k, beendet)));
@@ -87,7 +87,7 @@ void Scheinfelder::linkenScheinZeichnen() {
         for (std::size_t j = 0; j < Tippfeld_.size(); ++j) {
             TFFrScheineS* t = Tippfeld_[j];
             if (j < s.schein.feldAnzahl()) {
-                const Feld& feld = s.schein.felder()[j];
+                const Feld feld = s.schein.feld(j);
                 if (feld.istVew()) {
                     t->LVEW()->setText(QString::fromStdString(vewText(feld)));
                     t->LVEW()->show();

@@ -145,7 +145,7 @@ class TFMain : public QMainWindow {
     bool FormCloseQuery();
 
     // Opens the fields already read from `fn` as a new tab.
-    QWidget* tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& felder);
+    QWidget* tabOeffnen(const QString& fn, Schein schein);
     // A goal count changed at an up-down of match `spiel`.
     void torGeaendert(int spiel, bool heim);
     void Farbe(int spiel, int heim, int gast);

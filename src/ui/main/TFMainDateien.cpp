@@ -70,35 +70,36 @@ void TFMain::befehl(const std::function<void()>& f) {
 bool TFMain::DateiEinlesen(const QString& fn) {
     // The whole file is read and checked before anything changes: a file that
     // cannot be read or is not a valid slip leaves the window as it was.
-    const std::vector<TScheinOffen> felder = leseSpielschein(pfad(fn));
-    if (felder.size() > 12) {
-        if (!cbRechts()->isChecked()) tabOeffnen(fn, felder);
+    Schein schein = leseSchein(pfad(fn));
+    const std::size_t felder = schein.feldAnzahl();
+    if (felder > 12) {
+        if (!cbRechts()->isChecked()) tabOeffnen(fn, std::move(schein));
         dialoge().information(
             this, QStringLiteral("Die Darstellung des Spielscheins benötigt mehr als 12 Felder, "
                                  "daher wurde er ") +
                       QStringLiteral("nur ") + QStringLiteral("rechts, in die Tabelle eingelesen."));
         return false;
     }
-    zustand_.linksOeffnen(pfad(fn), felder);
+    zustand_.linksOeffnen(pfad(fn), std::move(schein));
     zustand_.gewinnreiheAusTendenzen();
     Gewinnauswertung();
-    return !felder.empty();
+    return felder > 0;
 }
 
 QWidget* TFMain::DateienEinlesen(const QString& fn) {
-    const std::vector<TScheinOffen> felder = leseSpielschein(pfad(fn));
-    if (felder.empty() && QFileInfo(fn).size() == 0) {
+    Schein schein = leseSchein(pfad(fn));
+    if (schein.feldAnzahl() == 0 && QFileInfo(fn).size() == 0) {
         dialoge().fehler(this, QStringLiteral("Die Datei ") + ohneOrdner(fn) +
                                    QStringLiteral(" enthält keine Daten.") + absatz() +
                                    QStringLiteral("Ich breche ab."));
         return nullptr;
     }
-    return tabOeffnen(fn, felder);
+    return tabOeffnen(fn, std::move(schein));
 }
 
-QWidget* TFMain::tabOeffnen(const QString& fn, const std::vector<TScheinOffen>& felder) {
+QWidget* TFMain::tabOeffnen(const QString& fn, Schein schein) {
     // the result tabs make the tab of the new slot
-    const int slot = zustand_.scheinOeffnen(pfad(fn), felder, true);
+    const int slot = zustand_.scheinOeffnen(pfad(fn), std::move(schein), true);
     Gewinnauswertung();
     if (ppcBreite() < kPpcOffen) setzePpcBreite(kPpcOffen);
     return PPC_->tab(slot);
