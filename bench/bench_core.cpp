@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
+#include <bit>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -10,6 +11,7 @@
 #include "evaluation/Auswertung.h"
 #include "evaluation/Programmzustand.h"
 #include "io/Datei.h"
+#include "model/Bitzaehlung.h"
 #include "model/Schein.h"
 #include "model/Spielscheindatei.h"
 
@@ -89,7 +91,7 @@ void BM_ExpandFull13(benchmark::State& state) {
     const std::string pfad = tempDatei("voll13.kv13");
     schreibeSpielschein(pfad, {vollsystem(13)});
     for (auto _ : state) {
-        Schein schein(leseSpielschein(pfad));
+        Schein schein(leseSchein(pfad));
         benchmark::DoNotOptimize(schein.zeilen());
     }
 }
@@ -129,5 +131,64 @@ void BM_EvaluateMixed(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EvaluateMixed)->Unit(benchmark::kMicrosecond);
+
+// 2,000,000 single-row fields, as the transfer tool writes a long row list.
+const std::string& einzelreihenDatei() {
+    static const std::string pfad = [] {
+        std::mt19937 rng(13);
+        std::vector<TScheinOffen> felder;
+        for (int i = 0; i < 2'000'000; ++i) felder.push_back(einzelreihe(rng));
+        const std::string p = tempDatei("einzel2m.kv13");
+        schreibeSpielschein(p, felder);
+        return p;
+    }();
+    return pfad;
+}
+
+// Opening it: read, checked and held at 8 bytes a row...
+void BM_Einzelreihen2MOeffnen(benchmark::State& state) {
+    const std::string& pfad = einzelreihenDatei();
+    for (auto _ : state) {
+        const Schein schein = leseSchein(pfad);
+        benchmark::DoNotOptimize(schein.zeilen());
+    }
+}
+BENCHMARK(BM_Einzelreihen2MOeffnen)->Unit(benchmark::kMillisecond);
+
+// ... next to reading the same 80 MB file into memory and nothing else.
+void BM_RefDatei2MLesen(benchmark::State& state) {
+    const std::string& pfad = einzelreihenDatei();
+    for (auto _ : state) benchmark::DoNotOptimize(leseDatei(pfad).size());
+}
+BENCHMARK(BM_RefDatei2MLesen)->Unit(benchmark::kMillisecond);
+
+// One evaluation after a goal change (classes, hits, chances, what a screen
+// of the tab shows) ...
+void BM_Einzelreihen2MAuswerten(benchmark::State& state) {
+    const Schein schein = leseSchein(einzelreihenDatei());
+    int tor = 0;
+    for (auto _ : state) {
+        const Auswertung aw(schein, lageMitTor(++tor), true);
+        benchmark::DoNotOptimize(aw.C());
+        benchmark::DoNotOptimize(sichtbareZeilen(aw, schein.zeilen()));
+    }
+    state.counters["rows"] = static_cast<double>(schein.zeilen());
+}
+BENCHMARK(BM_Einzelreihen2MAuswerten)->Unit(benchmark::kMillisecond);
+
+KV_MIT_POPCNT std::uint64_t trefferSumme(const std::vector<Reihe>& reihen, Reihe W) {
+    std::uint64_t summe = 0;
+    for (Reihe r : reihen) summe += static_cast<std::uint64_t>(std::popcount(r & W));
+    return summe;
+}
+
+// ... next to one plain pass over the same rows that only adds up their hits.
+void BM_RefEinzelreihen2MTrefferSumme(benchmark::State& state) {
+    std::vector<Reihe> reihen;
+    leseSchein(einzelreihenDatei()).fuerJedeReihe([&](Reihe r) { reihen.push_back(r); });
+    int tor = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(trefferSumme(reihen, lageMitTor(++tor).gewinnmenge()));
+}
+BENCHMARK(BM_RefEinzelreihen2MTrefferSumme)->Unit(benchmark::kMillisecond);
 
 }  // namespace

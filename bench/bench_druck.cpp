@@ -85,10 +85,9 @@ std::int64_t plane(const Druckspeicher& s, const TScheinFormat& f, std::uint64_t
 // The reference: the same rows expanded in order and split into their tips.
 std::int64_t expandiere(const Schein& schein) {
     std::int64_t summe = 0;
-    for (const Feld& feld : schein.felder())
-        feld.fuerJedeReihe([&](Reihe r) {
-            for (std::uint8_t c : spaltenDerReihe(r)) summe += c;
-        });
+    schein.fuerJedeReihe([&](Reihe r) {
+        for (std::uint8_t c : spaltenDerReihe(r)) summe += c;
+    });
     return summe;
 }
 
