@@ -28,6 +28,7 @@ class Protokoll : public Zustandsbeobachter {
     void ausgewertet() override { eintraege.emplace_back("ausgewertet"); }
     void begegnungenGeaendert() override { eintraege.emplace_back("begegnungen"); }
     void tendenzWerteGeaendert() override { eintraege.emplace_back("tendenzwerte"); }
+    void scheinGeschrieben() override { eintraege.emplace_back("geschrieben"); }
 };
 
 TEST(Programmzustand, StartwerteUnentschieden) {
@@ -190,6 +191,10 @@ TEST(Programmzustand, JedeAenderungWirdGemeldet) {
          [](Programmzustand& z) { z.begegnungenSetzen({}, "/a/b.sp13"); },
          {"begegnungen"}},
         {"Tendenzen", nichts, [](Programmzustand& z) { z.tendenzWerteSetzen({}); }, {"tendenzwerte"}},
+        {"Schein geschrieben",
+         nichts,
+         [](Programmzustand& z) { z.scheinGeschrieben("/a/neu.kv13"); },
+         {"geschrieben"}},
     };
     for (const Fall& f : faelle) {
         Programmzustand z;
@@ -214,6 +219,9 @@ TEST(Programmzustand, SpielplanUndTendenzwerteWerdenGehalten) {
     t[0] = {3, 5, 2};
     z.tendenzWerteSetzen(t);
     EXPECT_EQ(z.tendenzWerte()[0], (TTendenzWert{3, 5, 2}));
+    EXPECT_EQ(z.geschriebenerSchein(), "");
+    z.scheinGeschrieben("/a/neu.kv13");
+    EXPECT_EQ(z.geschriebenerSchein(), "/a/neu.kv13");
 }
 
 // Inside a Stapel the requested evaluations wait and run once at its end.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -92,6 +93,57 @@ TEST(Tippfeld, KlickSetztUndEntferntDasKreuz) {
     EXPECT_TRUE(f.leer());
     // Outside every box: nothing at all.
     EXPECT_EQ(f.klick(95, 10), std::nullopt);
+}
+
+TEST(Tippfeld, MausDruckTrifftZuerstGezeigteMarken) {
+    // Field 1 of the system slip window (marks at L + 8, T - 4, 13 x 13):
+    // box "1" of match 2 crossed, match 5 a 2-way ("1", "0"), match 7 a 3-way.
+    const auto feld = [] {
+        auto f = std::make_unique<Tippfeld>(Feldvariante::Systemschein, 1);
+        f->kreuzeSetzen(feldAus({"", "1", "", "", "10", "", "102", "", "", "", "", "", ""}));
+        return f;
+    };
+    struct Fall {
+        const char* was;
+        int x, y;
+        std::optional<Tippfeld::Marke> marke;
+        std::optional<Verwertung> soll;
+    };
+    const Fall faelle[] = {
+        // the mark of box "1", match 2: x 32..44, y 25..37; above the box it still hits
+        {"Marke über dem Kästchen", 40, 26, Tippfeld::Marke{1, 2}, Verwertung{A::Entfernt, 2, 1}},
+        {"Marke rechts neben dem Kästchen", 44, 30, Tippfeld::Marke{1, 2}, Verwertung{A::Entfernt, 2, 1}},
+        {"neben der Marke", 45, 26, std::nullopt, std::nullopt},
+        {"Kästchen unter der Marke", 25, 40, std::nullopt, Verwertung{A::Entfernt, 2, 1}},
+        // an uncrossed box has no mark: the gap above it hits nothing
+        {"Lücke über leerem Kästchen", 60, 26, std::nullopt, std::nullopt},
+        {"leeres Kästchen", 60, 30, std::nullopt, Verwertung{A::Gesetzt, 2, 2}},
+        // the shown 2-way mark of match 5 (x 112..124, y 102..114) and its hidden 3-way mark
+        {"Zweiwegmarke", 124, 102, Tippfeld::Marke{4, 5}, Verwertung{A::Hinweis, 5, 4}},
+        {"verborgene Dreiwegmarke", 146, 103, std::nullopt, std::nullopt},
+        // the 3-way mark of match 7 reaches past its column's box (x 136..148)
+        {"Dreiwegmarke", 147, 154, Tippfeld::Marke{5, 7}, Verwertung{A::Hinweis, 7, 5}},
+        {"zwischen den Spalten", 95, 160, std::nullopt, std::nullopt},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        auto t = feld();
+        const TScheinOffen vorher = t->daten();
+        EXPECT_EQ(t->markeBei(f.x, f.y), f.marke);
+        EXPECT_EQ(t->mausDruck(f.x, f.y), f.soll);
+        if (!f.soll || f.soll->art == A::Hinweis) {
+            EXPECT_EQ(t->daten(), vorher);
+        }
+        // A press on a tip box (or its mark) takes the keyboard focus there.
+        const Feldfokus fokus =
+            f.soll && f.soll->spalte <= 3 ? Feldfokus{f.soll->spiel, f.soll->spalte} : Feldfokus{1, 1};
+        EXPECT_EQ(t->fokus(), fokus);
+    }
+    // The other two windows place their marks at L + 3.
+    Tippfeld v(Feldvariante::Vorschlag, 1);
+    v.TrefferVerwerten(102, 1);
+    EXPECT_EQ(v.markeBei(27, 25), (Tippfeld::Marke{1, 2}));
+    EXPECT_EQ(v.markeBei(40, 25), std::nullopt);
 }
 
 TEST(Tippfeld, MarkenspalteBringtNurDenHinweis) {

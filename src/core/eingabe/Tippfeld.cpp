@@ -124,6 +124,31 @@ Verwertung Tippfeld::markeGeklickt(int spalte, int spiel) {
     return TrefferVerwerten(k.Z, k.Was);
 }
 
+std::optional<Tippfeld::Marke> Tippfeld::markeBei(int x, int y) const {
+    const auto gezeigt = [this](int spalte, int spiel) {
+        if (spalte <= kSpalten) return kreuz(spiel, spalte);
+        return spalte == kZweiwegSpalte ? zweiwegMarke(spiel) : dreiwegMarke(spiel);
+    };
+    for (int m = 1; m <= kSpiele; ++m)
+        for (int c = 1; c <= kFeldSpalten; ++c) {
+            const Punkt p = markenPosition(c, m);
+            if (x >= p.x && x < p.x + kMarkenGroesse && y >= p.y && y < p.y + kMarkenGroesse && gezeigt(c, m))
+                return Marke{c, m};
+        }
+    return std::nullopt;
+}
+
+std::optional<Verwertung> Tippfeld::mausDruck(int x, int y) {
+    if (const auto marke = markeBei(x, y)) {
+        if (marke->spalte <= kSpalten) fokus_ = Feldfokus{marke->spiel, marke->spalte};
+        return markeGeklickt(marke->spalte, marke->spiel);
+    }
+    const auto t = trefferTest(x, y);
+    if (!t) return std::nullopt;
+    if (t->spalte <= kSpalten) fokus_ = Feldfokus{t->spiel, t->spalte};
+    return TrefferVerwerten(t->Z(), t->Was);
+}
+
 void Tippfeld::alleKreuzeEntfernen() {
     for (int m = 1; m <= kSpiele; ++m)
         for (int c = 1; c <= kSpalten; ++c)

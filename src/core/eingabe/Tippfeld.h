@@ -140,6 +140,18 @@ class Tippfeld {
     std::optional<Verwertung> klick(int x, int y);
     // A click on the mark of box (spalte 1..5, spiel) (`KreuzKlickClick`).
     Verwertung markeGeklickt(int spalte, int spiel);
+    // The shown mark (a crossed box's mark, a shown 2-way or 3-way mark) whose
+    // 13 x 13 square holds (x, y); marks lie over the picture.
+    struct Marke {
+        int spalte = 0;
+        int spiel = 0;
+        friend bool operator==(const Marke&, const Marke&) = default;
+    };
+    std::optional<Marke> markeBei(int x, int y) const;
+    // A mouse press at (x, y) as the frame gets it: on a shown mark it is a
+    // click on that mark, elsewhere the hit test of klick(). A press on a tip
+    // box or its mark also moves the keyboard focus to that box.
+    std::optional<Verwertung> mausDruck(int x, int y);
 
     // Removes every cross, match 1..13, column 1..3, each through
     // `TrefferVerwerten` (the VEW choice stays).

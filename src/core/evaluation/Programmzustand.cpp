@@ -177,4 +177,9 @@ void Programmzustand::tendenzWerteSetzen(const TendenzWerte& t) {
     if (beobachter_) beobachter_->tendenzWerteGeaendert();
 }
 
+void Programmzustand::scheinGeschrieben(const std::string& datei) {
+    geschriebenerSchein_ = datei;
+    if (beobachter_) beobachter_->scheinGeschrieben();
+}
+
 }  // namespace kv

@@ -55,6 +55,8 @@ class Zustandsbeobachter {
     virtual void ausgewertet() = 0;
     virtual void begegnungenGeaendert() = 0;
     virtual void tendenzWerteGeaendert() = 0;
+    // A slip file was written by an entry window (geschriebenerSchein()).
+    virtual void scheinGeschrieben() = 0;
 };
 
 class Programmzustand {
@@ -84,6 +86,9 @@ class Programmzustand {
     // Full name of the fixture list read last; empty while none was read.
     const std::string& spielplanDatei() const { return spielplanDatei_; }
     const TendenzWerte& tendenzWerte() const { return tendenzWerte_; }
+    // Full name of the slip file an entry window wrote last; empty while none
+    // was written. The main window offers it in its open dialog.
+    const std::string& geschriebenerSchein() const { return geschriebenerSchein_; }
 
     int scheinAnzahl() const { return static_cast<int>(slots_.size()); }
     // Slot s (0-based, < scheinAnzahl()); its address stays while slots are added.
@@ -154,6 +159,10 @@ class Programmzustand {
     void begegnungenSetzen(const Begegnungen& b, const std::string& datei);
     void tendenzWerteSetzen(const TendenzWerte& t);
 
+    // --- files -------------------------------------------------------------
+    // An entry window wrote the slip file `datei` (full name).
+    void scheinGeschrieben(const std::string& datei);
+
   private:
     void spiele(Spielmenge m);
     void schein(int s);
@@ -171,6 +180,7 @@ class Programmzustand {
     bool spielplanGeladen_ = false;
     std::string spielplanDatei_;
     TendenzWerte tendenzWerte_{};
+    std::string geschriebenerSchein_;
     // Slots are only added (slot s = entry s - 1); unique_ptr keeps each
     // slot's address stable while the list grows.
     std::vector<std::unique_ptr<Scheinslot>> slots_;
