@@ -8,6 +8,7 @@
 #include "common/Fenster.h"
 
 #include "common/Rechner.h"
+#include "entry/TFEingabeSys.h"
 #include "help/Hilfe.h"
 #include "main/TFGZEingabe.h"
 #include "main/TFInfo.h"
@@ -54,6 +55,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
     TFMain& haupt = programm->hauptfenster();
     Befehlstabelle& befehle = k.befehle();
 
+    befehle.anmelden(systemscheinBefehl(k));
     befehle.anmelden(gewinnzahlenBefehl(k));
     befehle.anmelden(transferToolBefehl(k));
     befehle.anmelden(rechnerBefehl());

@@ -3,8 +3,10 @@
 // full 13 x 3 system) and of every small window, in a temporary data folder.
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDir>
 #include <QFontInfo>
+#include <QImage>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProgressBar>
@@ -19,8 +21,11 @@
 
 #include "TestServer.h"
 #include "TestUmgebung.h"
+#include "common/Feldbild.h"
+#include "common/TFfrFeld.h"
 #include "common/Uebersetzung.h"
 #include "common/UpDown.h"
+#include "entry/TFEingabeSys.h"
 #include "help/Hilfe.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFGZEingabe.h"
@@ -115,9 +120,47 @@ void updateFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     qunsetenv(update::kServerVariable);
 }
 
+// The system slip entry window: empty and narrow, a slip with single rows,
+// full systems and VEW choices, wide, and the message of an unfitting choice.
+void systemschein(ui::TFMain& w, TestUmgebung& welt, const QString& gemischt, const QString& ziel) {
+    w.kontext().befehle().ausfuehren(QStringLiteral("NeuenSystemscheineingeben1"));
+    auto* sys = qobject_cast<ui::TFEingabeSys*>(fenster(QStringLiteral("FEingabeSys")));
+    if (!sys) {
+        std::fprintf(stderr, "Fenster fehlt: FEingabeSys\n");
+        return;
+    }
+    speichern(sys, ziel, QStringLiteral("systemschein-leer"));
+    welt.dialoge().oeffnenAntwort({gemischt});
+    sys->BOpenClick();
+    // keyboard focus in field 2, on the box "0" of match 3
+    ui::Feldbild* bild = sys->Feld(2)->Panel1();
+    bild->setFocus();
+    QTest::keyClick(bild, Qt::Key_Down);
+    QTest::keyClick(bild, Qt::Key_Down);
+    QTest::keyClick(bild, Qt::Key_Right);
+    speichern(sys, ziel, QStringLiteral("systemschein-schmal"));
+    sys->cbAlle()->click();
+    speichern(sys, ziel, QStringLiteral("systemschein-breit"));
+    speichern(sys->Feld(4), ziel, QStringLiteral("systemschein-feld-vew"));
+    {
+        // the same frame drawn at three times the size: sharp, not blown up
+        ui::TFfrFeld* f = sys->Feld(4);
+        QImage gross(f->size() * 3, QImage::Format_ARGB32_Premultiplied);
+        gross.setDevicePixelRatio(3);
+        gross.fill(Qt::white);
+        f->render(&gross);
+        const QString fn = ziel + QStringLiteral("/systemschein-feld-3fach.png");
+        std::printf("%s %s\n", gross.save(fn) ? "geschrieben" : "FEHLER", qPrintable(fn));
+    }
+    sys->cbAlle()->click();
+    sys->close();
+    QTest::qWait(50);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    bildschirmEinrichten();
     QApplication app(argc, argv);
     ui::deutschLaden(app);
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
@@ -198,6 +241,7 @@ int main(int argc, char* argv[]) {
     speichern(fenster(QStringLiteral("FHilfe")), ziel, QStringLiteral("hilfe"));
 
     updateFenster(w, welt, ziel);
+    systemschein(w, welt, links, ziel);
 
     // a new user: no slip, no settings
     TestUmgebung neu;

@@ -47,6 +47,7 @@ class EchteDialoge final : public Dialoge {
         d.setAcceptMode(QFileDialog::AcceptOpen);
         d.setFileMode(mehrere ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
         d.setDefaultSuffix(a.endung);
+        if (!a.vorauswahl.isEmpty()) d.selectFile(a.vorauswahl);
         if (d.exec() != QDialog::Accepted) return {};
         return d.selectedFiles();
     }

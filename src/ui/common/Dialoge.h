@@ -12,12 +12,15 @@ namespace kv::ui {
 
 // A file dialog: title, start folder, filter in the form "Spielschein|*.kv13"
 // (caption and pattern; several pairs may follow, each "|" separated), and the
-// default suffix appended to a typed name without one.
+// default suffix appended to a typed name without one; optionally a file
+// chosen already when the dialog opens (full name; the dialog then starts in
+// its folder).
 struct Dateiauswahl {
     QString titel;
     QString ordner;
     QString filter;
     QString endung;
+    QString vorauswahl = {};
 };
 
 class Dialoge {

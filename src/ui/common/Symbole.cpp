@@ -123,6 +123,41 @@ QIcon oeffnen() {
     });
 }
 
+QIcon systemschein() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(196, 30, 58), 1));
+        p.setBrush(QColor(255, 250, 235));
+        p.drawRect(QRectF(3.5, 1.5, 17, 21));
+        p.setBrush(Qt::white);
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(6.5 + c * 4.5, 4.5 + r * 4.5, 3, 3));
+        p.setPen(QPen(QColor(0, 0, 255), 1.6, Qt::SolidLine, Qt::RoundCap));
+        const QPointF kreuze[] = {{8, 6}, {12.5, 10.5}, {17, 10.5}, {8, 15}, {12.5, 19.5}};
+        for (const QPointF& k : kreuze) {
+            p.drawLine(k + QPointF(-1.8, -1.8), k + QPointF(1.8, 1.8));
+            p.drawLine(k + QPointF(1.8, -1.8), k + QPointF(-1.8, 1.8));
+        }
+    });
+}
+
+QIcon loeschen() {
+    // drawn for screens of 1, 2 and 3 device pixels per pixel, so it stays sharp
+    QIcon icon;
+    for (int faktor = 1; faktor <= 3; ++faktor) {
+        QPixmap pm(16 * faktor, 16 * faktor);
+        pm.setDevicePixelRatio(faktor);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(190, 30, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(4, 4), QPointF(12, 12));
+        p.drawLine(QPointF(12, 4), QPointF(4, 12));
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
 QIcon laeuft() {
     return gemalt(16, [](QPainter& p) {
         p.setPen(Qt::NoPen);

@@ -12,6 +12,9 @@ QIcon update();
 QIcon kalender();
 QIcon hilfe();
 QIcon oeffnen();
+// A slip with crosses (the system slip entry) and a red cross (delete a field).
+QIcon systemschein();
+QIcon loeschen();
 // The two states of a match (and of "Alles"): image 0 running, image 1 final.
 QIcon laeuft();
 QIcon beendet();

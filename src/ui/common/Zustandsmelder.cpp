@@ -11,6 +11,7 @@ class Zustandsmelder::Hoerer : public Zustandsbeobachter {
     void ausgewertet() override { Q_EMIT m_.ausgewertet(); }
     void begegnungenGeaendert() override { Q_EMIT m_.begegnungenGeaendert(); }
     void tendenzWerteGeaendert() override { Q_EMIT m_.tendenzWerteGeaendert(); }
+    void scheinGeschrieben() override { Q_EMIT m_.scheinGeschrieben(); }
 
   private:
     Zustandsmelder& m_;

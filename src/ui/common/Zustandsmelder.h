@@ -29,6 +29,8 @@ class Zustandsmelder : public QObject {
     void ausgewertet();
     void begegnungenGeaendert();
     void tendenzWerteGeaendert();
+    // An entry window wrote a slip file (Programmzustand::geschriebenerSchein()).
+    void scheinGeschrieben();
 
   private:
     class Hoerer;

@@ -10,6 +10,7 @@ namespace kv::ui {
 
 // Context numbers the windows ask for.
 inline constexpr int kHilfeHauptfenster = 1010;
+inline constexpr int kHilfeSystemschein = 1060;
 inline constexpr int kHilfeGewinnzahlen = 1080;
 inline constexpr int kHilfeKalender = 1090;
 // The transfer tool and the update window share 1100: the window that asks

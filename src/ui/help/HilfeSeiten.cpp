@@ -24,8 +24,9 @@ constexpr const char* kPfad = "/hilfe/seiten/";
 
 // The order of the contents list.
 constexpr const char* kSeiten[] = {
-    "inhalt.html",   "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html", "gewinnzahlen.html",
-    "transfer.html", "update.html",       "kalender.html",     "programminfo.html",
+    "inhalt.html",       "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html",
+    "gewinnzahlen.html", "systemschein.html", "transfer.html",     "update.html",
+    "kalender.html",     "programminfo.html",
 };
 
 // A number with a window name belongs to that window only; the first entry
@@ -37,8 +38,9 @@ struct Kontext {
 };
 constexpr Kontext kKontexte[] = {
     {kHilfeHauptfenster, "hauptfenster.html"}, {kHilfeGewinnzahlen, "gewinnzahlen.html"},
-    {kHilfeKalender, "kalender.html"},         {kHilfeUpdate, "update.html", "FNeu"},
-    {kHilfeTransfer, "transfer.html"},         {kHilfeProgrammInfo, "programminfo.html"},
+    {kHilfeSystemschein, "systemschein.html"}, {kHilfeKalender, "kalender.html"},
+    {kHilfeUpdate, "update.html", "FNeu"},     {kHilfeTransfer, "transfer.html"},
+    {kHilfeProgrammInfo, "programminfo.html"},
 };
 
 QList<HilfeSeite> seitenLaden() {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,9 +31,16 @@ TFMain::TFMain(Programmkontext& kontext, QWidget* eltern)
     FormCreate();
     dateiartenAnmelden();
     setAcceptDrops(true);
+    connect(&kontext_.melder(), &Zustandsmelder::scheinGeschrieben, this, &TFMain::scheinGeschriebenZeigen);
 }
 
 TFMain::~TFMain() = default;
+
+void TFMain::scheinGeschriebenZeigen() {
+    statusBar()->showMessage(
+        QStringLiteral("Spielschein gespeichert: %1 – „Spielschein öffnen...“ zeigt ihn hier an.")
+            .arg(QString::fromStdString(zustand_.geschriebenerSchein())));
+}
 
 void TFMain::FormCreate() {
     setWindowTitle(titelMitVersion());
@@ -73,6 +81,7 @@ void TFMain::FormCreate() {
     lr->addWidget(splitt1_, 1);
     l->addWidget(PRechts, 1);
     setCentralWidget(PClient);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     connect(band_, &Spielband::torGeaendert, this, &TFMain::torGeaendert);
     connect(band_, &Spielband::laufUmschalten, this, &TFMain::BRunClick);

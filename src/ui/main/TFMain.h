@@ -151,6 +151,8 @@ class TFMain : public QMainWindow {
     void Farbe(int spiel, int heim, int gast);
     // Runs `f` as one command: file errors end it with a message.
     void befehl(const std::function<void()>& f);
+    // The status line names the slip file an entry window wrote.
+    void scheinGeschriebenZeigen();
 
     Programmkontext& kontext_;
     Programmzustand& zustand_;

@@ -44,9 +44,10 @@ QStringList lokaleDateien(const QMimeData* daten) {
     return pfade;
 }
 
-Dateiauswahl od1(const QString& ordner) {
+// The slip an entry window wrote last is chosen already, so it opens at once.
+Dateiauswahl od1(const QString& ordner, const std::string& geschrieben) {
     return {QStringLiteral("Spielschein-Datei einlesen"), ordner, QStringLiteral("Spielschein|*.kv13"),
-            QStringLiteral("kv13")};
+            QStringLiteral("kv13"), QString::fromStdString(geschrieben)};
 }
 
 // The message of an error that ended a command.
@@ -107,7 +108,8 @@ QWidget* TFMain::tabOeffnen(const QString& fn, Schein schein) {
 
 void TFMain::BOpenClick() {
     befehl([this] {
-        const QStringList wahl = dialoge().dateienOeffnen(this, od1(datenordner()), true);
+        const QStringList wahl =
+            dialoge().dateienOeffnen(this, od1(datenordner(), zustand_.geschriebenerSchein()), true);
         if (wahl.isEmpty()) return;
         const QString fn = wahl.first();
         if (DateiEinlesen(fn) && cbMerken()->isChecked()) {
@@ -121,7 +123,8 @@ void TFMain::BOpenClick() {
 
 void TFMain::BOpen2Click() {
     befehl([this] {
-        const QStringList wahl = dialoge().dateienOeffnen(this, od1(datenordner()), true);
+        const QStringList wahl =
+            dialoge().dateienOeffnen(this, od1(datenordner(), zustand_.geschriebenerSchein()), true);
         if (wahl.isEmpty()) return;
         PC1()->hide();
         struct Zeigen {

@@ -1,0 +1,78 @@
+#include "common/Fensterleiste.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+#include "common/Befehle.h"
+#include "common/Farben.h"
+#include "common/Symbole.h"
+
+namespace kv::ui {
+
+Fensterleiste::Fensterleiste(QWidget* eltern) : QWidget(eltern) {
+    setObjectName(QStringLiteral("Tool1"));
+    setFixedHeight(kHoehe);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Window).darker(106));
+    setPalette(pal);
+    auto* l = new QHBoxLayout(this);
+    l->setContentsMargins(4, 2, 6, 2);
+    l->setSpacing(2);
+    links_ = new QHBoxLayout;
+    links_->setSpacing(2);
+    rechts_ = new QHBoxLayout;
+    rechts_->setSpacing(6);
+    l->addLayout(links_);
+    l->addStretch(1);
+    l->addLayout(rechts_);
+}
+
+QToolButton* Fensterleiste::knopf(const char* name, const QIcon& symbol, const QString& text,
+                                  std::function<void()> f) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setIcon(symbol);
+    b->setIconSize(QSize(24, 24));
+    b->setText(text);
+    b->setToolTip(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::TabFocus);
+    connect(b, &QToolButton::clicked, this, [f = std::move(f)] {
+        if (f) f();
+    });
+    links_->addWidget(b);
+    return b;
+}
+
+QToolButton* Fensterleiste::befehlsknopf(const char* name, const QIcon& symbol, const QString& text,
+                                         const Befehlstabelle& befehle, const char* befehl) {
+    return knopf(name, symbol, text, [&befehle, befehl] { befehle.ausfuehren(QString::fromLatin1(befehl)); });
+}
+
+QToolButton* Fensterleiste::hilfeUndHinweis(std::function<void()> f) {
+    auto* hilfe = new QToolButton(this);
+    hilfe->setObjectName(QStringLiteral("bsSkinSpeedButton6"));
+    hilfe->setIcon(symbol::hilfe());
+    hilfe->setIconSize(QSize(24, 24));
+    hilfe->setText(QStringLiteral("Hilfe"));
+    hilfe->setToolTip(QStringLiteral("Hilfe (F1)"));
+    hilfe->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    hilfe->setAutoRaise(true);
+    hilfe->setFocusPolicy(Qt::TabFocus);
+    connect(hilfe, &QToolButton::clicked, this, [f = std::move(f)] {
+        if (f) f();
+    });
+    auto* hinweis = new QLabel(QStringLiteral("Fensterposition wird automatisch gespeichert"), this);
+    hinweis->setObjectName(QStringLiteral("Label10"));
+    hinweis->setFont(schrift(this, 10, false));
+    hinweis->setWordWrap(true);
+    hinweis->setFixedWidth(130);
+    rechts_->addWidget(hilfe);
+    rechts_->addWidget(hinweis);
+    return hilfe;
+}
+
+}  // namespace kv::ui
