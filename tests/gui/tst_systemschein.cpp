@@ -22,9 +22,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <memory>
-
 #include "GuiHilfen.h"
+#include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
 #include "common/Feldbild.h"
 #include "common/Fenster.h"
@@ -105,11 +104,10 @@ const std::vector<std::string> kVierDrei = {"10", "02", "12", "10", "102", "102"
 
 }  // namespace
 
-class TstSystemschein : public QObject {
+class TstSystemschein : public Hauptfenstertest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<TestUmgebung> welt_;
     ui::TFMain* haupt_ = nullptr;
 
     TFEingabeSys* fenster() {
@@ -127,12 +125,8 @@ class TstSystemschein : public QObject {
 
   private Q_SLOTS:
     void init() {
-        welt_ = std::make_unique<TestUmgebung>();
-        haupt_ = &welt_->starten();
-    }
-    void cleanup() {
-        welt_->dialoge().pruefen();
-        welt_.reset();
+        Hauptfenstertest::init();
+        haupt_ = &starten();
     }
 
     void befehlUndKnoepfe();
@@ -256,7 +250,7 @@ void TstSystemschein::klickAufPixel() {
     QCOMPARE(::zahlen(f), zahlen);
     for (int i = 0; i < hinweise; ++i)
         QCOMPARE(
-            welt_->dialoge().nimmMeldung(TestDialoge::Art::Information),
+            dialoge().nimmMeldung(TestDialoge::Art::Information),
             QStringLiteral("Die Kreuze für Zweier- und Dreierweg werden automatisch gesetzt und entfernt."));
     // the other fields are untouched
     QVERIFY(w->schein().feld(2).leer());
@@ -284,7 +278,7 @@ void TstSystemschein::markenFolgenDenKreuzen() {
     tippe(f, {"", "", "", "10", "", "", "", "", "", "", "", "", ""});
     const Punkt z = f->feld().markenPosition(4, 4);
     klick(f, z.x + 12, z.y);  // right of the 2-way column's box, on the mark
-    welt_->dialoge().nimmMeldung(TestDialoge::Art::Information);
+    dialoge().nimmMeldung(TestDialoge::Art::Information);
     QCOMPARE(gezeichnet(f), QStringLiteral("1:4 2:4 Z4"));
 }
 
@@ -361,12 +355,12 @@ void TstSystemschein::speichernUndImHauptfensterAuswerten() {
     tippe(w->Feld(5), {"1", "1", "1", "", "1", "1", "1", "1", "1", "1", "1", "1", "1"});
     QCOMPARE(zahlen(w->Feld(3)), QStringLiteral("4 3 48"));
 
-    const QString datei = welt_->datenordner() + QStringLiteral("Mein Schein.kv13");
-    welt_->dialoge().speichernAntwort(welt_->datenordner() + QStringLiteral("Mein Schein"));
+    const QString datei = welt().datenordner() + QStringLiteral("Mein Schein.kv13");
+    dialoge().speichernAntwort(welt().datenordner() + QStringLiteral("Mein Schein"));
     klicke(teil<QPushButton>(w, "BSave"));
-    const ui::Dateiauswahl d = welt_->dialoge().dateiDialoge().last();
+    const ui::Dateiauswahl d = dialoge().dateiDialoge().last();
     QCOMPARE(d.titel, QStringLiteral("Spielschein speichern"));
-    QCOMPARE(d.ordner, welt_->datenordner());
+    QCOMPARE(d.ordner, welt().datenordner());
     QCOMPARE(d.filter, QStringLiteral("Spielschein-Datei|*.kv13"));
     TScheinOffen vew = system(kVierDrei);
     vew.sys = 7;
@@ -375,9 +369,9 @@ void TstSystemschein::speichernUndImHauptfensterAuswerten() {
     QVERIFY(haupt_->statusBar()->currentMessage().contains(datei));
 
     // the main window's open dialog has the saved slip chosen already
-    welt_->dialoge().oeffnenAntwort({datei});
+    dialoge().oeffnenAntwort({datei});
     klicke(haupt_->centralWidget()->findChild<QPushButton*>(QStringLiteral("BOpen")));
-    QCOMPARE(welt_->dialoge().dateiDialoge().last().vorauswahl, datei);
+    QCOMPARE(dialoge().dateiDialoge().last().vorauswahl, datei);
     QCOMPARE(haupt_->LDatei()->text(), QStringLiteral("Mein Schein.kv13"));
     QCOMPARE(haupt_->Tippfeld(1)->LTipps()->text(), QStringLiteral("1 Tippreihe"));
     QCOMPARE(haupt_->Tippfeld(2)->LTipps()->text(), QStringLiteral("6 Tippreihen"));
@@ -401,9 +395,9 @@ void TstSystemschein::speichernUndImHauptfensterAuswerten() {
 
     // reopened in the entry window after clearing it: the same four fields
     klicke(teil<QPushButton>(w, "BDel"));
-    welt_->dialoge().oeffnenAntwort({datei});
+    dialoge().oeffnenAntwort({datei});
     klicke(teil<QPushButton>(w, "BOpen"));
-    QCOMPARE(welt_->dialoge().dateiDialoge().last().titel, QStringLiteral("Spielschein-Datei einlesen"));
+    QCOMPARE(dialoge().dateiDialoge().last().titel, QStringLiteral("Spielschein-Datei einlesen"));
     QCOMPARE(w->LDatei()->text(), QStringLiteral("Geöffnet: Mein Schein.kv13"));
     QCOMPARE(zahlen(w->Feld(2)), QStringLiteral("1 1 6"));
     QCOMPARE(zahlen(w->Feld(3)), QStringLiteral("4 3 48"));
@@ -424,27 +418,27 @@ void TstSystemschein::unpassendesSystemSchreibtNichts() {
     klicke(w->Feld(3)->vewKnopf(4));
     klicke(teil<QPushButton>(w, "BSave"));
     QCOMPARE(
-        welt_->dialoge().nimmMeldung(TestDialoge::Art::Information),
+        dialoge().nimmMeldung(TestDialoge::Art::Information),
         QStringLiteral("Im Feld 3 passen gewähltes System und die Kombination aus Zwei- und Dreiwegen nicht "
                        "zusammen.\r\rIch muss daher abbrechen."));
-    QVERIFY(welt_->dialoge().dateiDialoge().isEmpty());  // no dialog
-    QCOMPARE(QDir(welt_->datenordner()).entryList({QStringLiteral("*.kv13")}), QStringList());
+    QVERIFY(dialoge().dateiDialoge().isEmpty());  // no dialog
+    QCOMPARE(QDir(welt().datenordner()).entryList({QStringLiteral("*.kv13")}), QStringList());
     QCOMPARE(w->LDatei()->text(), QString());
     QVERIFY(haupt_->statusBar()->currentMessage().isEmpty());
 
     // with no complete field the file is empty; a cancelled dialog writes nothing
     klicke(teil<QPushButton>(w, "BDel"));
-    welt_->dialoge().speichernAntwort(QString());
+    dialoge().speichernAntwort(QString());
     klicke(teil<QPushButton>(w, "BSave"));
-    QCOMPARE(QDir(welt_->datenordner()).entryList({QStringLiteral("*.kv13")}), QStringList());
-    welt_->dialoge().speichernAntwort(welt_->ablage() + QStringLiteral("leer.kv13"));
+    QCOMPARE(QDir(welt().datenordner()).entryList({QStringLiteral("*.kv13")}), QStringList());
+    dialoge().speichernAntwort(welt().ablage() + QStringLiteral("leer.kv13"));
     klicke(teil<QPushButton>(w, "BSave"));
-    QVERIFY(QFile::exists(welt_->ablage() + QStringLiteral("leer.kv13")));
-    QCOMPARE(lies(welt_->ablage() + QStringLiteral("leer.kv13")), QByteArray());
+    QVERIFY(QFile::exists(welt().ablage() + QStringLiteral("leer.kv13")));
+    QCOMPARE(lies(welt().ablage() + QStringLiteral("leer.kv13")), QByteArray());
     // a folder that does not exist: the error, the label stays
-    welt_->dialoge().speichernAntwort(welt_->ablage() + QStringLiteral("fehlt/x.kv13"));
+    dialoge().speichernAntwort(welt().ablage() + QStringLiteral("fehlt/x.kv13"));
     klicke(teil<QPushButton>(w, "BSave"));
-    QVERIFY(!welt_->dialoge().nimmMeldung(TestDialoge::Art::Fehler).isEmpty());
+    QVERIFY(!dialoge().nimmMeldung(TestDialoge::Art::Fehler).isEmpty());
     QCOMPARE(w->LDatei()->text(), QStringLiteral("Gespeichert: leer.kv13"));
 }
 
@@ -458,8 +452,8 @@ void TstSystemschein::dreiFelderInsVolleFenster() {
         system({"10", "10", "10", "102", "102", "102", "1", "1", "1", "1", "1", "1", "1"});
     dreiDrei.sys = 4;
     const QString datei =
-        welt_->schein(QStringLiteral("drei.kv13"), {reihe("1021021021021"), system(kSystem), dreiDrei});
-    welt_->dialoge().oeffnenAntwort({datei});
+        welt().schein(QStringLiteral("drei.kv13"), {reihe("1021021021021"), system(kSystem), dreiDrei});
+    dialoge().oeffnenAntwort({datei});
     klicke(teil<QPushButton>(w, "BOpen"));
     QCOMPARE(w->schein().feld(1).daten(), reihe("1021021021021"));
     QCOMPARE(zahlen(w->Feld(2)), QStringLiteral("1 1 6"));
@@ -496,14 +490,14 @@ void TstSystemschein::abgelehnteDateiLaesstDasFensterStehen() {
     tippe(w->Feld(1), kSystem);
     klicke(w->Feld(1)->vewKnopf(2));
     tippe(w->Feld(7), kEinzel);
-    const QString datei = inhalt.isEmpty() ? welt_->ablage() + QStringLiteral("fehlt.kv13")
-                                           : welt_->datei(QStringLiteral("x.kv13"), inhalt.toStdString());
+    const QString datei = inhalt.isEmpty() ? welt().ablage() + QStringLiteral("fehlt.kv13")
+                                           : welt().datei(QStringLiteral("x.kv13"), inhalt.toStdString());
     const TScheinOffen vorher1 = w->schein().feld(1).daten(), vorher7 = w->schein().feld(7).daten();
     const QString bild1 = gezeichnet(w->Feld(1));
-    welt_->dialoge().oeffnenAntwort({datei});
+    dialoge().oeffnenAntwort({datei});
     klicke(teil<QPushButton>(w, "BOpen"));
     const QString text =
-        welt_->dialoge().nimmMeldung(fehler ? TestDialoge::Art::Fehler : TestDialoge::Art::Information);
+        dialoge().nimmMeldung(fehler ? TestDialoge::Art::Fehler : TestDialoge::Art::Information);
     QVERIFY2(text.contains(meldung), qPrintable(text));
     QVERIFY(!text.isEmpty());
     QCOMPARE(w->schein().feld(1).daten(), vorher1);
@@ -519,12 +513,10 @@ void TstSystemschein::alleAngabenLoeschen() {
     tippe(w->Feld(12), kVierDrei);
     klicke(w->Feld(12)->vewKnopf(6));       // "7-1"
     klicke(teil<QPushButton>(w, "BSave"));  // field 12 does not fit "7-1": the message, no dialog
-    QVERIFY(welt_->dialoge()
-                .nimmMeldung(TestDialoge::Art::Information)
-                .startsWith(QStringLiteral("Im Feld 12 ")));
-    QVERIFY(welt_->dialoge().dateiDialoge().isEmpty());
+    QVERIFY(dialoge().nimmMeldung(TestDialoge::Art::Information).startsWith(QStringLiteral("Im Feld 12 ")));
+    QVERIFY(dialoge().dateiDialoge().isEmpty());
     klicke(w->Feld(12)->vewKnopf(7));
-    welt_->dialoge().speichernAntwort(welt_->ablage() + QStringLiteral("a.kv13"));
+    dialoge().speichernAntwort(welt().ablage() + QStringLiteral("a.kv13"));
     klicke(teil<QPushButton>(w, "BSave"));
     QCOMPARE(w->LDatei()->text(), QStringLiteral("Gespeichert: a.kv13"));
     klicke(teil<QPushButton>(w, "BDel"));
@@ -539,7 +531,7 @@ void TstSystemschein::alleAngabenLoeschen() {
 
 void TstSystemschein::einstellungenUndPosition() {
     // no settings file: left 0, top 200, narrow, the hint shown
-    QVERIFY(!QFile::exists(welt_->einstellungsdatei()));
+    QVERIFY(!QFile::exists(welt().einstellungsdatei()));
     TFEingabeSys* w = fenster();
     QCOMPARE(w->pos(), QPoint(0, 200));
     QCOMPARE(w->size(), TFEingabeSys::kSchmal);
@@ -554,13 +546,13 @@ void TstSystemschein::einstellungenUndPosition() {
     QTRY_VERIFY(!w->Box1()->horizontalScrollBar()->isVisible());
     w->move(300, 150);
     w->close();
-    Einstellungen e(welt_->einstellungsdatei().toStdString());
+    Einstellungen e(welt().einstellungsdatei().toStdString());
     QCOMPARE(e.lese(einst::kTippfelderAlle), true);
     QCOMPARE(e.lese(einst::kScheinLeft), 300);
     QCOMPARE(e.lese(einst::kScheinTop), 150);
 
     // after a restart it comes back wide at its place
-    haupt_ = &welt_->starten();
+    haupt_ = &starten();
     w = fenster();
     QCOMPARE(w->pos(), QPoint(300, 150));
     QVERIFY(w->cbAlle()->isChecked());
@@ -569,7 +561,7 @@ void TstSystemschein::einstellungenUndPosition() {
     QCOMPARE(w->size(), TFEingabeSys::kSchmal);
     QVERIFY(w->hinweisPanel()->isVisible());
     w->close();
-    QCOMPARE(Einstellungen(welt_->einstellungsdatei().toStdString()).lese(einst::kTippfelderAlle), false);
+    QCOMPARE(Einstellungen(welt().einstellungsdatei().toStdString()).lese(einst::kTippfelderAlle), false);
 }
 
 void TstSystemschein::positionAusserhalbJedesBildschirms() {
@@ -589,7 +581,7 @@ void TstSystemschein::positionAusserhalbJedesBildschirms() {
     };
     for (const Fall& f : faelle) {
         {
-            Einstellungen e(welt_->einstellungsdatei().toStdString());
+            Einstellungen e(welt().einstellungsdatei().toStdString());
             e.schreibe(einst::kScheinLeft, f.gespeichert.x());
             e.schreibe(einst::kScheinTop, f.gespeichert.y());
             e.speichern();

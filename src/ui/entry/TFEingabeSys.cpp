@@ -28,6 +28,7 @@
 #include "help/Hilfe.h"
 #include "io/Datei.h"
 #include "settings/Einstellungen.h"
+#include "update/TFNeu.h"
 
 namespace kv::ui {
 
@@ -89,7 +90,8 @@ TFEingabeSys::TFEingabeSys(Programmkontext& kontext, QWidget* eltern)
     Tool1_ = new Fensterleiste(this);
     const Befehlstabelle& befehle = kontext_.befehle();
     Tool1_->knopf("BClose", symbol::beenden(), QStringLiteral("Schließen"), [this] { close(); });
-    Tool1_->befehlsknopf("BUpdate", symbol::update(), QStringLiteral("Update"), befehle, "UpdatePruefung1");
+    Tool1_->knopf("BUpdate", symbol::update(), QStringLiteral("Update"),
+                  [this] { updatePruefungZeigen(kontext_); });
     Tool1_->befehlsknopf("BCalc", symbol::rechner(), QStringLiteral("Rechner"), befehle, "Taschenrechner1");
     Tool1_->befehlsknopf("BKal", symbol::kalender(), QStringLiteral("Kalender"), befehle, "Kalender1");
     Tool1_->hilfeUndHinweis([this] { kontext_.hilfe(this, kHilfeSystemschein); });
@@ -141,7 +143,6 @@ QWidget* TFEingabeSys::obenBauen() {
 
     auto* BSave = knopf(QStringLiteral("Spielschein s&peichern"), "BSave", POben);
     auto* BOpen = knopf(QStringLiteral("Spielschein ö&ffnen"), "BOpen", POben);
-    BSave->setIcon(symbol::systemschein());
     BOpen->setIcon(symbol::oeffnen());
     connect(BSave, &QPushButton::clicked, this, &TFEingabeSys::BSaveClick);
     connect(BOpen, &QPushButton::clicked, this, &TFEingabeSys::BOpenClick);
@@ -167,6 +168,7 @@ QWidget* TFEingabeSys::obenBauen() {
     kasten->setFrameShape(QFrame::StyledPanel);
     faerben(kasten, Qt::white, Qt::black);
     kasten->setMinimumWidth(150);
+    kasten->setMaximumWidth(360);
     auto* k = new QVBoxLayout(kasten);
     k->setContentsMargins(4, 1, 4, 1);
     k->setSpacing(0);
@@ -177,6 +179,7 @@ QWidget* TFEingabeSys::obenBauen() {
     LDatei_->setTextFormat(Qt::PlainText);
     k->addWidget(LDatei_);
     l->addWidget(kasten, 1);
+    l->addStretch(0);
 
     auto* BDel = knopf(QStringLiteral("Alle Angaben löschen"), "BDel", POben);
     BDel->setIcon(symbol::loeschen());
@@ -289,8 +292,11 @@ void TFEingabeSys::groesseSetzen(QSize soll) {
     if (s) {
         // the frame around the client area, once the window has one
         const QSize rahmen = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-        const QRect frei = s->availableGeometry();
-        soll = soll.boundedTo(frei.size() - rahmen);
+        const QSize frei = s->availableGeometry().size() - rahmen;
+        // a screen narrower than the wide window: the scroll bar stays, and
+        // the window keeps the narrow window's height, which has room for it
+        if (soll.width() > frei.width()) soll.setHeight(std::max(soll.height(), kSchmal.height()));
+        soll = soll.boundedTo(frei);
     }
     resize(soll);
 }
