@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +37,10 @@ constexpr int kObenHoehe = 50;
 constexpr int kUntenHoehe = 40;
 constexpr int kFeldAbstand = 4;  // between two frames
 constexpr int kErsterLinks = 5;
+
+// Place and size of the window in the settings file.
+const Fensterposition kPosition(einst::kScheinLeft, einst::kScheinTop, einst::kScheinWidth,
+                                einst::kScheinHeight);
 
 Dateiauswahl scheinDialog(const QString& titel, const QString& ordner) {
     return {titel, ordner, QStringLiteral("Spielschein-Datei|*.kv13"), QStringLiteral("kv13")};
@@ -288,17 +291,13 @@ void TFEingabeSys::cbAlleClick() {
 }
 
 void TFEingabeSys::groesseSetzen(QSize soll) {
+    // A screen narrower than the wide window keeps the scroll bar: the window
+    // then keeps the narrow window's height, which has room for it.
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (s) {
-        // the frame around the client area, once the window has one
-        const QSize rahmen = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-        const QSize frei = s->availableGeometry().size() - rahmen;
-        // a screen narrower than the wide window: the scroll bar stays, and
-        // the window keeps the narrow window's height, which has room for it
-        if (soll.width() > frei.width()) soll.setHeight(std::max(soll.height(), kSchmal.height()));
-        soll = soll.boundedTo(frei);
-    }
-    resize(soll);
+    const int rand = frameGeometry().width() - width();
+    if (s && soll.width() + rand > s->availableGeometry().width())
+        soll.setHeight(std::max(soll.height(), kSchmal.height()));
+    Fensterposition::platzieren(this, pos(), soll);
 }
 
 void TFEingabeSys::showEvent(QShowEvent* e) {
@@ -308,23 +307,24 @@ void TFEingabeSys::showEvent(QShowEvent* e) {
 
 void TFEingabeSys::FormShow() {
     QPoint pos(einst::kScheinLeft.vorgabe, einst::kScheinTop.vorgabe);
+    QSize groesse;
     bool alle = einst::kTippfelderAlle.vorgabe;
-    const QString datei = kontext_.einstellungsdatei();
-    if (QFileInfo::exists(datei)) {
-        try {
-            const Einstellungen e(datei.toStdString());
-            pos = Fensterposition(einst::kScheinLeft, einst::kScheinTop).lesen(e);
+    try {
+        const Einstellungen e(kontext_.einstellungsdatei().toStdString());
+        if (e.existiert()) {
+            pos = kPosition.lesen(e);
+            groesse = kPosition.groesse(e);
             alle = e.lese(einst::kTippfelderAlle);
-        } catch (const std::exception&) {
-            // an unreadable settings file leaves the window as at the first start
         }
+    } catch (const std::exception&) {
+        // an unreadable settings file leaves the window as at the first start
     }
     cbAlle_->setChecked(alle);
     cbAlleClick();
-    // values below -9999 count as missing
+    // values below -9999 count as missing; a size the user gave the window stays
     const int x = pos.x() < -9999 ? 0 : pos.x();
     const int y = pos.y() < -9999 ? 200 : pos.y();
-    Fensterposition::platzieren(this, QPoint(x, y));
+    Fensterposition::platzieren(this, QPoint(x, y), groesse);
 }
 
 void TFEingabeSys::closeEvent(QCloseEvent* e) {
@@ -336,7 +336,7 @@ void TFEingabeSys::FormCloseQuery() {
     try {
         Einstellungen e(kontext_.einstellungsdatei().toStdString());
         e.schreibe(einst::kTippfelderAlle, cbAlle_->isChecked());
-        Fensterposition(einst::kScheinLeft, einst::kScheinTop).schreiben(e, this);
+        kPosition.schreiben(e, this);
         e.speichern();
     } catch (const std::exception& f) {
         dialoge().fehler(this, QString::fromStdString(f.what()));
