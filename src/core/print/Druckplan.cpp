@@ -60,6 +60,20 @@ std::int64_t versatzZehntelMm(std::int64_t geraeteEinheiten, double dpi) {
     return rundeHalbGerade(static_cast<double>(geraeteEinheiten) * 254.0 / dpi);
 }
 
+std::optional<Druckmeldung> korrekturenLesen(const std::string& hori, const std::string& vert,
+                                             const std::string& schluss, std::int64_t& H, std::int64_t& V) {
+    const std::string* texte[2] = {&hori, &vert};
+    std::int64_t* ziele[2] = {&H, &V};
+    for (int i = 0; i < 2; ++i) {
+        *ziele[i] = 0;
+        if (texte[i]->empty()) continue;
+        const auto v = feldZahl(*texte[i]);
+        if (!v) return keineZahl(feldnameKorrektur(i == 1), *texte[i], schluss);
+        *ziele[i] = *v;
+    }
+    return std::nullopt;
+}
+
 std::optional<Druckmeldung> Druckablauf::nichtsZuDrucken(const Druckspeicher& speicher) {
     if (speicher.reihen() > 0) return std::nullopt;
     return Druckmeldung{Meldungsart::Information, "Es gibt nichts zu drucken, ich breche ab."};
@@ -95,15 +109,9 @@ Druckbeginn Druckablauf::beginne(const Druckspeicher& speicher, const TScheinFor
         k = std::int64_t{*v} - 1;
     }
     std::int64_t hv[2] = {0, 0};
-    const std::string* texte[2] = {&st.hori, &st.vert};
-    for (int i = 0; i < 2; ++i) {
-        if (texte[i]->empty()) continue;
-        const auto v = feldZahl(*texte[i]);
-        if (!v) {
-            b.meldung = keineZahl(feldnameKorrektur(i == 1), *texte[i], abbruch);
-            return b;
-        }
-        hv[i] = *v;
+    if (auto m = korrekturenLesen(st.hori, st.vert, abbruch, hv[0], hv[1])) {
+        b.meldung = m;
+        return b;
     }
     Druckablauf a;
     a.quelle_ = speicher.schein();

@@ -84,6 +84,11 @@ constexpr Markenpunkt markenPunkt(TPosition p, std::int64_t H, std::int64_t V, s
     return {p.x + H - OX, OY - p.y - V};
 }
 
+// The corrections `Ehori` and `Evert` as H and V: an empty field counts 0. A
+// field that is no number gives the message naming it, ending in `schluss`.
+std::optional<Druckmeldung> korrekturenLesen(const std::string& hori, const std::string& vert,
+                                             const std::string& schluss, std::int64_t& H, std::int64_t& V);
+
 // The window's fields when "Drucken starten" is pressed.
 struct Druckstart {
     std::string start = "1";    // `EStart`; the run writes back "1" for empty or 0
