@@ -14,6 +14,7 @@
 #include "main/TFInfo.h"
 #include "main/TFKal.h"
 #include "main/TFMain.h"
+#include "print/TFDruck.h"
 #include "transfer/TFTransfer.h"
 #include "update/TFNeu.h"
 
@@ -56,6 +57,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
     Befehlstabelle& befehle = k.befehle();
 
     befehle.anmelden(systemscheinBefehl(k));
+    befehle.anmelden(druckBefehl(k));
     befehle.anmelden(gewinnzahlenBefehl(k));
     befehle.anmelden(transferToolBefehl(k));
     befehle.anmelden(rechnerBefehl());

@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
@@ -32,6 +34,9 @@
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
 #include "main/TFfrGrid.h"
+#include "print/TFDetail.h"
+#include "print/TFDruck.h"
+#include "print/TFVorschau.h"
 #include "update/TFNeu.h"
 #include "update/Updatepruefung.h"
 
@@ -157,6 +162,54 @@ void systemschein(ui::TFMain& w, TestUmgebung& welt, const QString& gemischt, co
     QTest::qWait(50);
 }
 
+// The print window with a calibrated format and a slip of 25 rows, the
+// detail window after "A-Werte extrahieren", and the preview of the run.
+void druckFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
+    std::vector<TScheinOffen> felder;
+    const char* reihen[] = {"1021021021021", "1111111111111", "0000000000000", "2222222222222",
+                            "1020102010201"};
+    for (int i = 0; i < 25; ++i) felder.push_back(reihe(reihen[i % 5]));
+    const QString schein = welt.schein(QStringLiteral("Fünfundzwanzig Reihen.kv13"), felder);
+    w.kontext().befehle().ausfuehren(QStringLiteral("Tippscheinedrucken1"));
+    auto* druck = qobject_cast<ui::TFDruck*>(fenster(QStringLiteral("FDruck")));
+    if (!druck) return;
+    druck->FileForPrint(schein);
+    Kalibrierung& k = druck->zustand().kalibrierung;
+    // twelve fields in two rows of six
+    for (int f = 1; f <= 6; ++f) k.setzeFeldZelle(f, 1, 1, std::to_string(150 + (f - 1) * 180));
+    for (int f = 7; f <= 12; ++f) k.setzeFeldZelle(f, 1, 1, {});
+    k.setzeFeldZelle(1, 1, 2, "420");
+    k.setzeFeldZelle(7, 1, 2, "1120");
+    if (auto* zwei = druck->findChild<QRadioButton*>(QStringLiteral("RG1zwei"))) zwei->click();
+    auto setze = [druck](const char* name, const char* text) {
+        if (auto* e = druck->findChild<QLineEdit*>(QLatin1String(name))) e->setText(QLatin1String(text));
+    };
+    setze("ENrx", "1700");
+    setze("ENry", "90");
+    setze("EZus111", "1200");
+    setze("EZus112", "1150");
+    setze("EZus121", "1300");
+    setze("EZus122", "1150");
+    setze("Ehori", "-5");
+    druck->BAutoFillClick();
+    druck->BExtrahierenClick();
+    welt.dialoge().speichernAntwort(welt.ablage() + QStringLiteral("Sechs Felder.kvxdr"));
+    druck->BsaveClick();
+    for (const char* name : {"cbNr", "cbZus1"})
+        if (auto* cb = druck->findChild<QCheckBox*>(QLatin1String(name))) cb->setChecked(true);
+    druck->BDetailZeigenClick();
+    druck->show();
+    speichern(druck, ziel, QStringLiteral("druckfenster"));
+    speichern(druck->detail(), ziel, QStringLiteral("detailfenster"));
+    druck->detail()->close();
+    druck->BVorschauClick();
+    if (druck->vorschau()) {
+        speichern(druck->vorschau(), ziel, QStringLiteral("druckvorschau"));
+        druck->vorschau()->close();
+    }
+    druck->close();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -242,6 +295,7 @@ int main(int argc, char* argv[]) {
 
     updateFenster(w, welt, ziel);
     systemschein(w, welt, links, ziel);
+    druckFenster(w, welt, ziel);
 
     // a new user: no slip, no settings
     TestUmgebung neu;

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "model/Records.h"
 
@@ -29,6 +31,9 @@ class EchteDialoge final : public Dialoge {
     }
     void fehler(QWidget* eltern, const QString& text) override {
         zeige(eltern, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+    }
+    void hinweis(QWidget* eltern, const QString& text) override {
+        zeige(eltern, QMessageBox::Question, text, QMessageBox::Ok, QMessageBox::Ok);
     }
     Antwort frageJaNein(QWidget* eltern, const QString& text) override {
         const auto b =
@@ -58,6 +63,12 @@ class EchteDialoge final : public Dialoge {
         d.setDefaultSuffix(a.endung);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
         return mitEndung(d.selectedFiles().first(), a.endung);
+    }
+    bool druckerEinrichten(QWidget* eltern, QPrinter& drucker) override {
+        QPrintDialog d(&drucker, eltern);
+        // every paper slip is a job of its own: no page ranges, no selection
+        d.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        return d.exec() == QDialog::Accepted;
     }
 };
 

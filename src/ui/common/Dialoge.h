@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 namespace kv::ui {
@@ -32,6 +33,8 @@ class Dialoge {
     // Texts may hold the paragraph break kAbsatz; it is shown as a blank line.
     virtual void information(QWidget* eltern, const QString& text) = 0;
     virtual void fehler(QWidget* eltern, const QString& text) = 0;
+    // A note with the question icon and an OK button.
+    virtual void hinweis(QWidget* eltern, const QString& text) = 0;
     // Yes/No; closing the box counts as No.
     virtual Antwort frageJaNein(QWidget* eltern, const QString& text) = 0;
     // Yes/No/Cancel; closing the box counts as Cancel.
@@ -41,6 +44,10 @@ class Dialoge {
     virtual QStringList dateienOeffnen(QWidget* eltern, const Dateiauswahl& auswahl, bool mehrere) = 0;
     // Full name of the file to write; empty on cancel.
     virtual QString dateiSpeichern(QWidget* eltern, const Dateiauswahl& auswahl) = 0;
+
+    // The printer set-up dialog for `drucker`, which keeps what was chosen
+    // (printer, paper, output file); false on cancel.
+    virtual bool druckerEinrichten(QWidget* eltern, QPrinter& drucker) = 0;
 
     // The installed instance (the real dialogs unless a test installed its own).
     static Dialoge& dialoge();

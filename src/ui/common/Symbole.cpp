@@ -10,14 +10,20 @@ namespace kv::ui::symbol {
 
 namespace {
 
+// Drawn for screens of 1, 2 and 3 device pixels per pixel, so it stays sharp.
 QIcon gemalt(int groesse, const std::function<void(QPainter&)>& malen) {
-    QPixmap pm(groesse, groesse);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    malen(p);
-    p.end();
-    return QIcon(pm);
+    QIcon icon;
+    for (int faktor = 1; faktor <= 3; ++faktor) {
+        QPixmap pm(groesse * faktor, groesse * faktor);
+        pm.setDevicePixelRatio(faktor);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        malen(p);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
 }
 
 }  // namespace
@@ -140,22 +146,29 @@ QIcon systemschein() {
     });
 }
 
+QIcon drucken() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 2.5, 11, 8));
+        p.setBrush(QColor(190, 190, 190));
+        p.drawRoundedRect(QRectF(2.5, 9.5, 19, 9), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 15.5, 11, 6.5));
+        p.setPen(QPen(QColor(0, 0, 128), 1.4));
+        p.drawLine(QPointF(8.5, 17.5), QPointF(11, 20.5));
+        p.drawLine(QPointF(11, 17.5), QPointF(8.5, 20.5));
+        p.drawLine(QPointF(13, 17.5), QPointF(15.5, 20.5));
+        p.drawLine(QPointF(15.5, 17.5), QPointF(13, 20.5));
+    });
+}
+
 QIcon loeschen() {
-    // drawn for screens of 1, 2 and 3 device pixels per pixel, so it stays sharp
-    QIcon icon;
-    for (int faktor = 1; faktor <= 3; ++faktor) {
-        QPixmap pm(16 * faktor, 16 * faktor);
-        pm.setDevicePixelRatio(faktor);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(190, 30, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
+    return gemalt(16, [](QPainter& p) {
+        p.setPen(QPen(QColor(190, 30, 30), 2.4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(4, 4), QPointF(12, 12));
         p.drawLine(QPointF(12, 4), QPointF(4, 12));
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
+    });
 }
 
 QIcon laeuft() {

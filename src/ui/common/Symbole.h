@@ -12,8 +12,9 @@ QIcon update();
 QIcon kalender();
 QIcon hilfe();
 QIcon oeffnen();
-// A slip with crosses (the system slip entry) and a red cross (delete a field).
+// A slip with crosses (the system slip entry), a printer, and a red cross (delete).
 QIcon systemschein();
+QIcon drucken();
 QIcon loeschen();
 // The two states of a match (and of "Alles"): image 0 running, image 1 final.
 QIcon laeuft();

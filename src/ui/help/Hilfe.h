@@ -17,7 +17,11 @@ inline constexpr int kHilfeKalender = 1090;
 // decides which of the two pages opens.
 inline constexpr int kHilfeTransfer = 1100;
 inline constexpr int kHilfeUpdate = 1100;
+// The print window asks for 1130 as well; there it opens the page of printing.
 inline constexpr int kHilfeProgrammInfo = 1130;
+inline constexpr int kHilfeDruck = 1130;
+// The A-values: the small help button of the print window and the detail window.
+inline constexpr int kHilfeAWerte = 1140;
 
 // Shows the help window (one for the whole program, reused) at the page of
 // `kontext` for the window that asks (`eltern`, may be null); an unknown

@@ -25,8 +25,8 @@ constexpr const char* kPfad = "/hilfe/seiten/";
 // The order of the contents list.
 constexpr const char* kSeiten[] = {
     "inhalt.html",       "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html",
-    "gewinnzahlen.html", "systemschein.html", "transfer.html",     "update.html",
-    "kalender.html",     "programminfo.html",
+    "gewinnzahlen.html", "systemschein.html", "transfer.html", "druck.html", "awerte.html",
+    "update.html",       "kalender.html",     "programminfo.html",
 };
 
 // A number with a window name belongs to that window only; the first entry
@@ -37,9 +37,14 @@ struct Kontext {
     const char* fenster = nullptr;
 };
 constexpr Kontext kKontexte[] = {
-    {kHilfeHauptfenster, "hauptfenster.html"}, {kHilfeGewinnzahlen, "gewinnzahlen.html"},
-    {kHilfeSystemschein, "systemschein.html"}, {kHilfeKalender, "kalender.html"},
-    {kHilfeUpdate, "update.html", "FNeu"},     {kHilfeTransfer, "transfer.html"},
+    {kHilfeHauptfenster, "hauptfenster.html"},
+    {kHilfeGewinnzahlen, "gewinnzahlen.html"},
+    {kHilfeSystemschein, "systemschein.html"},
+    {kHilfeKalender, "kalender.html"},
+    {kHilfeUpdate, "update.html", "FNeu"},
+    {kHilfeTransfer, "transfer.html"},
+    {kHilfeDruck, "druck.html", "FDruck"},
+    {kHilfeAWerte, "awerte.html"},
     {kHilfeProgrammInfo, "programminfo.html"},
 };
 

@@ -1,5 +1,7 @@
 #include "TestDialoge.h"
 
+#include <QPageLayout>
+#include <QPrinter>
 #include <QTest>
 
 namespace kv::test {
@@ -16,6 +18,8 @@ QString artName(TestDialoge::Art a) {
             return QStringLiteral("Information");
         case TestDialoge::Art::Fehler:
             return QStringLiteral("Fehler");
+        case TestDialoge::Art::Hinweis:
+            return QStringLiteral("Hinweis");
         case TestDialoge::Art::FrageJaNein:
             return QStringLiteral("Frage Ja/Nein");
         case TestDialoge::Art::FrageJaNeinAbbrechen:
@@ -51,10 +55,13 @@ void TestDialoge::pruefen() {
     if (!speichern_.isEmpty())
         rest << QStringLiteral("%1 ungenutzte Antworten für Speichern-Dialoge").arg(speichern_.size());
     if (!fragen_.isEmpty()) rest << QStringLiteral("%1 ungenutzte Antworten auf Fragen").arg(fragen_.size());
+    if (!drucker_.isEmpty())
+        rest << QStringLiteral("%1 ungenutzte Antworten für Drucker-Dialoge").arg(drucker_.size());
     meldungen_.clear();
     oeffnen_.clear();
     speichern_.clear();
     fragen_.clear();
+    drucker_.clear();
     if (!rest.isEmpty()) scheitern(QStringLiteral("Unerwartet: ") + rest.join(QStringLiteral(" | ")));
 }
 
@@ -94,6 +101,24 @@ QString TestDialoge::dateiSpeichern(QWidget*, const kv::ui::Dateiauswahl& a) {
         return {};
     }
     return kv::ui::mitEndung(speichern_.takeFirst(), a.endung);
+}
+
+bool TestDialoge::druckerEinrichten(QWidget*, QPrinter& drucker) {
+    if (drucker_.isEmpty()) {
+        scheitern(QStringLiteral("Unerwarteter Drucker-Dialog"));
+        return false;
+    }
+    const Drucker d = drucker_.takeFirst();
+    if (d.pdf.isEmpty()) return false;
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(d.pdf);
+    drucker.setResolution(d.dpi);
+    QPageLayout l = drucker.pageLayout();
+    l.setUnits(QPageLayout::Point);
+    l.setMinimumMargins(d.randPunkte);
+    l.setMargins(d.randPunkte);
+    drucker.setPageLayout(l);
+    return true;
 }
 
 }  // namespace kv::test

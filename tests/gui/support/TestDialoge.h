@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QList>
+#include <QMarginsF>
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +15,7 @@ namespace kv::test {
 
 class TestDialoge : public kv::ui::Dialoge {
   public:
-    enum class Art { Information, Fehler, FrageJaNein, FrageJaNeinAbbrechen };
+    enum class Art { Information, Fehler, Hinweis, FrageJaNein, FrageJaNeinAbbrechen };
     struct Meldung {
         Art art;
         QString text;
@@ -29,6 +30,15 @@ class TestDialoge : public kv::ui::Dialoge {
     // The next save dialog chooses this file (empty: cancel).
     void speichernAntwort(const QString& datei) { speichern_ << datei; }
     void frageAntwort(Antwort a) { fragen_ << a; }
+    // The next printer set-up dialog chooses a printer that writes PDF files
+    // (`pdf`; an empty name cancels) at `dpi` dots per inch, with unprintable
+    // margins `randPunkte` (in points) as a real printer has them.
+    struct Drucker {
+        QString pdf;
+        int dpi = 1200;
+        QMarginsF randPunkte;
+    };
+    void druckerAntwort(const Drucker& d) { drucker_ << d; }
 
     // --- what happened ---------------------------------------------------
     const QList<Meldung>& meldungen() const { return meldungen_; }
@@ -44,16 +54,19 @@ class TestDialoge : public kv::ui::Dialoge {
         meldungen_ << Meldung{Art::Information, text};
     }
     void fehler(QWidget*, const QString& text) override { meldungen_ << Meldung{Art::Fehler, text}; }
+    void hinweis(QWidget*, const QString& text) override { meldungen_ << Meldung{Art::Hinweis, text}; }
     Antwort frageJaNein(QWidget*, const QString& text) override;
     Antwort frageJaNeinAbbrechen(QWidget*, const QString& text) override;
     QStringList dateienOeffnen(QWidget*, const kv::ui::Dateiauswahl& a, bool mehrere) override;
     QString dateiSpeichern(QWidget*, const kv::ui::Dateiauswahl& a) override;
+    bool druckerEinrichten(QWidget*, QPrinter& drucker) override;
 
   private:
     QList<Meldung> meldungen_;
     QList<QStringList> oeffnen_;
     QStringList speichern_;
     QList<Antwort> fragen_;
+    QList<Drucker> drucker_;
     QList<kv::ui::Dateiauswahl> dialoge_;
 };
 
