@@ -527,6 +527,11 @@ void TestDruckfenster::reihentabelleEinesVollsystems() {
     kind<QPushButton>(d, QStringLiteral("BAusdruck"))->click();
     QCOMPARE(welt.dialoge().nimmMeldung(Art::Information),
              QStringLiteral("Es gibt nichts zu drucken, ich breche ab."));
+
+    // the program ends with the window shown and a slip loaded
+    d->FileForPrint(voll);
+    QVERIFY(d->isVisible());
+    QVERIFY(welt.beenden());
     welt.dialoge().pruefen();
 }
 

@@ -55,7 +55,7 @@ void Tippfeldbild::paintEvent(QPaintEvent*) {
     p.setPen(QColor(180, 180, 180));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    constexpr double links = 22, abstand = 15, breite = 10, hoehe = 7, oben = 54, zeile = 11.5;
+    constexpr double links = 22, abstand = 15, breite = 10, hoehe = 7, oben = 52, zeile = 10.2;
     auto box = [&](int spiel, int spalte) {
         return QRectF(links + (spalte - 1) * abstand, oben + (spiel - 1) * zeile, breite, hoehe);
     };

@@ -13,7 +13,7 @@ class Tippfeldbild : public QWidget {
     Q_OBJECT
   public:
     explicit Tippfeldbild(QWidget* eltern);
-    QSize sizeHint() const override { return {178, 212}; }
+    QSize sizeHint() const override { return {178, 190}; }
 
   protected:
     void paintEvent(QPaintEvent* e) override;

@@ -77,7 +77,11 @@ TFDruck::TFDruck(Programmkontext& kontext) : QWidget(kontext.hauptfenster(), Qt:
     resize(1140, 674);
 }
 
-TFDruck::~TFDruck() = default;
+TFDruck::~TFDruck() {
+    // the views and windows go before the state they show (a window still
+    // shown hides its children on the way out, and they ask their models)
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 TFDetail* TFDruck::detail() const {
     return detail_;

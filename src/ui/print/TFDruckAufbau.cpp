@@ -34,6 +34,7 @@ constexpr int kMasseBreite = 296;
 // The range fields take as many digits as a slip may have rows: a full
 // system alone has 1,594,323.
 constexpr int kBereichStellen = 9;
+constexpr int kFeldhoehe = 21;  // the compact fields of the position groups
 constexpr int kFeldBreite = 88;
 constexpr int kFeldHoehe = 288;
 constexpr int kFeldAbstand = 93;
@@ -202,7 +203,7 @@ QWidget* TFDruck::masseBauen(QWidget* eltern) {
     w->setObjectName(QStringLiteral("PMasse"));
     auto* l = new QVBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(3);
+    l->setSpacing(2);
     l->addWidget(
         fett(label(QStringLiteral("Bitte unbedingt beachten: alle Maße sind in 10tel Millimeter anzugeben!"),
                    "LEinheit", w, true),
@@ -210,19 +211,19 @@ QWidget* TFDruck::masseBauen(QWidget* eltern) {
     l->addWidget(
         label(QStringLiteral("Ist z. B. der Kästchen-Abstand 7,6 mm, ist für B die Zahl 76 einzutragen."),
               "LBeispiel", w, true));
+    l->addWidget(fett(label(QStringLiteral("Wichtig!"), "LWichtig", w), QColor(190, 0, 0)));
 
-    auto* g = new QGridLayout;
-    g->setHorizontalSpacing(4);
-    g->setVerticalSpacing(3);
-    g->addWidget(fett(label(QStringLiteral("Wichtig!"), "LWichtig", w), QColor(190, 0, 0)), 0, 0, 1, 3);
-    g->addWidget(label(QStringLiteral("Anzahl Tippfelder pro Schein:"), "LAnzText", w), 1, 0);
+    // fields per slip, and the arrangement in a line of its own
+    auto* anzahl = new QHBoxLayout;
+    anzahl->addWidget(label(QStringLiteral("Anzahl Tippfelder pro Schein:"), "LAnzText", w));
     Up1_ = new UpDown(w, 4, 6);
     Up1_->setObjectName(QStringLiteral("Up1"));
-    g->addWidget(Up1_, 1, 1);
+    anzahl->addWidget(Up1_);
     LAnz_ = fett(label(QStringLiteral("12"), "LAnz", w));
-    g->addWidget(LAnz_, 1, 2);
+    anzahl->addWidget(LAnz_);
+    anzahl->addStretch();
+    l->addLayout(anzahl);
 
-    g->addWidget(label(QStringLiteral("Tippfelder in"), "LTippfelderIn", w), 2, 0);
     auto* rg = new QWidget(w);
     rg->setObjectName(QStringLiteral("RG1"));
     auto* rgl = new QHBoxLayout(rg);
@@ -235,41 +236,45 @@ QWidget* TFDruck::masseBauen(QWidget* eltern) {
     RG1_->addButton(RG1einer_, 0);
     RG1_->addButton(RG1zwei_, 1);
     RG1einer_->setChecked(true);
-    LReihen_ = label(QStringLiteral("Reihe"), "LReihen", rg);
+    rgl->addWidget(label(QStringLiteral("Tippfelder in"), "LTippfelderIn", rg));
     rgl->addWidget(RG1einer_);
     rgl->addWidget(RG1zwei_);
+    LReihen_ = label(QStringLiteral("Reihe"), "LReihen", rg);
     rgl->addWidget(LReihen_);
     rgl->addStretch();
-    g->addWidget(rg, 2, 1, 1, 3);
+    l->addWidget(rg);
 
-    g->addWidget(label(QStringLiteral("Kästchen-Abstand"), "LAbstandh", w), 3, 0);
-    g->addWidget(label(QStringLiteral("B ="), "LB", w), 3, 1, Qt::AlignRight);
+    auto* g = new QGridLayout;
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
+    g->addWidget(label(QStringLiteral("Kästchen-Abstand"), "LAbstandh", w), 0, 0);
+    g->addWidget(label(QStringLiteral("B ="), "LB", w), 0, 1, Qt::AlignRight);
     eAbstandh_ = feld(Tastenfilter::Ziffern, 3, "eAbstandh", w, 44);
-    g->addWidget(eAbstandh_, 3, 2);
-    g->addWidget(label(QStringLiteral("vertikaler Abstand"), "LAbstandv", w), 4, 0);
-    g->addWidget(label(QStringLiteral("C ="), "LC", w), 4, 1, Qt::AlignRight);
+    g->addWidget(eAbstandh_, 0, 2);
+    g->addWidget(label(QStringLiteral("vertikaler Abstand"), "LAbstandv", w), 1, 0);
+    g->addWidget(label(QStringLiteral("C ="), "LC", w), 1, 1, Qt::AlignRight);
     eAbstandv_ = feld(Tastenfilter::Ziffern, 3, "eAbstandv", w, 44);
-    g->addWidget(eAbstandv_, 4, 2);
+    g->addWidget(eAbstandv_, 1, 2);
     g->setColumnStretch(3, 1);
     l->addLayout(g);
 
     auto* korr = new QGroupBox(QStringLiteral("Ausdruck-Korrektur in 0,1 mm"), w);
     korr->setObjectName(QStringLiteral("GKorrektur"));
     auto* kl = new QGridLayout(korr);
-    kl->setContentsMargins(6, 2, 6, 4);
-    kl->setVerticalSpacing(3);
+    kl->setContentsMargins(6, 2, 6, 3);
+    kl->setVerticalSpacing(2);
     kl->addWidget(label(QStringLiteral("horizontal:"), "LHori", korr), 0, 0);
-    Ehori_ = feld(Tastenfilter::ZiffernMinus, 4, "Ehori", korr, 50);
+    Ehori_ = feld(Tastenfilter::ZiffernMinus, 4, "Ehori", korr, 46);
     kl->addWidget(Ehori_, 0, 1);
     kl->addWidget(label(QStringLiteral("vertikal:"), "LVert", korr), 1, 0);
-    Evert_ = feld(Tastenfilter::ZiffernMinus, 4, "Evert", korr, 50);
+    Evert_ = feld(Tastenfilter::ZiffernMinus, 4, "Evert", korr, 46);
     kl->addWidget(Evert_, 1, 1);
     kl->addWidget(new Richtungsbild(korr), 0, 2, 2, 1);
     kl->addWidget(
         klein(label(QStringLiteral("Minus-Werte rücken den Ausdruck horizontal nach links und vertikal "
                                    "nach oben."),
                     "LKorrekturHinweis", korr, true)),
-        2, 0, 1, 3);
+        0, 3, 2, 1);
     kl->setColumnStretch(3, 1);
     l->addWidget(korr);
     l->addStretch();
@@ -287,13 +292,16 @@ QWidget* TFDruck::nummerBauen(QWidget* eltern) {
     l->addWidget(cbNr_, 0, 0, 1, 2);
     l->addWidget(label(QStringLiteral("Start-Nr.:"), "LStartNr", g), 0, 2, 1, 2, Qt::AlignRight);
     ENr_ = feld(Tastenfilter::Ziffern, 5, "ENr", g, 50);
+    ENr_->setFixedHeight(kFeldhoehe);
     ENr_->setText(QStringLiteral("1"));
     l->addWidget(ENr_, 0, 4);
     l->addWidget(label(QStringLiteral("x ="), "LNrx", g), 1, 0);
     ENrx_ = feld(Tastenfilter::Ziffern, 5, "ENrx", g, 50);
+    ENrx_->setFixedHeight(kFeldhoehe);
     l->addWidget(ENrx_, 1, 1);
     l->addWidget(label(QStringLiteral("y ="), "LNry", g), 1, 2);
     ENry_ = feld(Tastenfilter::Ziffern, 5, "ENry", g, 50);
+    ENry_->setFixedHeight(kFeldhoehe);
     l->addWidget(ENry_, 1, 3);
     l->setColumnStretch(5, 1);
     return g;
@@ -319,6 +327,7 @@ QWidget* TFDruck::zusatzBauen(QWidget* eltern) {
                 const QByteArray name =
                     QStringLiteral("EZus%1%2%3").arg(s + 1).arg(j + 1).arg(k + 1).toLatin1();
                 auto* e = feld(Tastenfilter::Ziffern, 4, name.constData(), g, 42);
+                e->setFixedHeight(kFeldhoehe);
                 EZus_[static_cast<std::size_t>(s)][static_cast<std::size_t>(j)][static_cast<std::size_t>(k)] =
                     e;
                 l->addWidget(e, 2 + 2 * j + k, spalte, Qt::AlignCenter);
@@ -398,7 +407,7 @@ QWidget* TFDruck::tabellenBauen(QWidget* eltern) {
     rollen->setWidgetResizable(false);
     auto* PxyFelder = new QWidget;
     PxyFelder->setObjectName(QStringLiteral("PxyFelder"));
-    PxyFelder->setFixedSize(12 * kFeldBreite + 65, kFeldHoehe + 10);
+    PxyFelder->setFixedSize(12 * kFeldBreite + 65, kFeldHoehe + 7);
     for (int i = 1; i <= 12; ++i) {
         auto* p = new QFrame(PxyFelder);
         p->setObjectName(QStringLiteral("xyFeld%1").arg(i));
@@ -444,6 +453,7 @@ QWidget* TFDruck::tabellenBauen(QWidget* eltern) {
         pl->addWidget(g, 1);
         connect(del, &QToolButton::clicked, this, [this, i] { feldLoeschenClick(i); });
     }
+    rollen->setFrameShape(QFrame::NoFrame);
     rollen->setWidget(PxyFelder);
     rollen->setFixedHeight(kFeldHoehe + 10 + rollen->horizontalScrollBar()->sizeHint().height() +
                            2 * rollen->frameWidth());
