@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "GuiHilfen.h"
+#include "Hauptfenstertest.h"
 #include "Pdf.h"
 #include "TestUmgebung.h"
 #include "common/Fenster.h"
@@ -79,13 +80,13 @@ void setze(const QWidget* w, const char* name, const QString& text) {
     kind<QLineEdit>(w, name)->setText(text);
 }
 
-struct Welt {
-    TestUmgebung welt;
+// The print window of the started program, and the PDF file its printer writes.
+struct Druck {
+    TestUmgebung& welt;
     TFDruck* d = nullptr;
     QString pdf;  // the file the printer writes; later jobs get "-2", "-3", ...
 
-    Welt() {
-        ui::TFMain& w = welt.starten();
+    Druck(TestUmgebung& umgebung, ui::TFMain& w) : welt(umgebung) {
         aktion(w, "Tippscheinedrucken1")->trigger();
         d = qobject_cast<TFDruck*>(ui::fensterSuchen(QStringLiteral("FDruck")));
         pdf = welt.ablage() + QStringLiteral("druck.pdf");
@@ -192,7 +193,7 @@ void vergleiche(const QString& pdf, QList<Marke> soll) {
 
 }  // namespace
 
-class TestDruckausgabe : public QObject {
+class TestDruckausgabe : public Hauptfenstertest {
     Q_OBJECT
   private Q_SLOTS:
     void fuenfundzwanzigReihenAufDreiScheinen();
@@ -207,7 +208,7 @@ class TestDruckausgabe : public QObject {
 // 25-row slip onto three paper slips with a check after each; the second is
 // answered "Nein" and printed again with the same number.
 void TestDruckausgabe::fuenfundzwanzigReihenAufDreiScheinen() {
-    Welt w;
+    Druck w(welt(), starten());
     w.kalibrieren();
     QCOMPARE(kind<QLabel>(w.d, "LDatei")->text(), QStringLiteral("Gespeichert: lotto.kvxdr"));
     klicke(kind<QCheckBox>(w.d, "cbNr"));
@@ -236,7 +237,6 @@ void TestDruckausgabe::fuenfundzwanzigReihenAufDreiScheinen() {
     vergleiche(w.datei(4), erwartet(25, 25, 25, -5, 3, zusatz, 3));
     QVERIFY(!kind<QPushButton>(w.d, "BStop")->isEnabled());
     QVERIFY(kind<QPushButton>(w.d, "BAusdruck")->isEnabled());
-    w.welt.dialoge().pruefen();
 }
 
 void TestDruckausgabe::randfaelle_data() {
@@ -282,7 +282,7 @@ void TestDruckausgabe::randfaelle() {
     QFETCH(bool, zweitesNein);
     QFETCH(QList<int>, antworten);
     QFETCH(QList<int>, scheine);
-    Welt w;
+    Druck w(welt(), starten());
     w.kalibrieren();
     klicke(kind<QCheckBox>(w.d, "cbNr"));
     if (zweitesNein) setze(w.d, "EZus221", QStringLiteral("1400"));
@@ -304,11 +304,10 @@ void TestDruckausgabe::randfaelle() {
     for (qsizetype s = 0; s < scheine.size() / 3; ++s)
         vergleiche(w.datei(static_cast<int>(s) + 1),
                    erwartet(scheine[3 * s], scheine[3 * s + 1], 25, -5, 3, zusatz, scheine[3 * s + 2]));
-    w.welt.dialoge().pruefen();
 }
 
 void TestDruckausgabe::abbrechenStoppenUndFehler() {
-    Welt w;
+    Druck w(welt(), starten());
     QPushButton* start = kind<QPushButton>(w.d, "BAusdruck");
     QPushButton* stopp = kind<QPushButton>(w.d, "BStop");
     w.d->FileForPrint(schein(w.welt, 25));
@@ -377,11 +376,10 @@ void TestDruckausgabe::abbrechenStoppenUndFehler() {
     start->click();
     QCOMPARE(w.dateien().size(), 3);
     vergleiche(w.datei(3), erwartet(25, 25, 25, 0, 3, {{1300, 1150}}, 0));
-    w.welt.dialoge().pruefen();
 }
 
 void TestDruckausgabe::vorschau() {
-    Welt w;
+    Druck w(welt(), starten());
     w.kalibrieren();
     klicke(kind<QCheckBox>(w.d, "cbNr"));
     w.d->FileForPrint(schein(w.welt, 25));
@@ -420,13 +418,12 @@ void TestDruckausgabe::vorschau() {
                 ->text()
                 .contains(QStringLiteral("Die Vorschau zeigt die ersten 100 von 132.861 Tippscheinen.")));
     v->close();
-    w.welt.dialoge().pruefen();
 }
 
 // The crosses of the calibration sheet sit where the middle of the "x" of a
 // printed mark would be: the same box on the sheet and on a printed slip.
 void TestDruckausgabe::kalibrierblatt() {
-    Welt w;
+    Druck w(welt(), starten());
     kind<QPushButton>(w.d, "BKalibrierblatt")->click();
     QVERIFY(w.welt.dialoge().nimmMeldung(Art::Information).startsWith(QStringLiteral("Es ist noch kein")));
     w.kalibrieren();
@@ -475,7 +472,6 @@ void TestDruckausgabe::kalibrierblatt() {
                                 .arg(kreuz.x())
                                 .arg(kreuz.y())));
     }
-    w.welt.dialoge().pruefen();
 }
 
 KV_GUI_TEST_MAIN(TestDruckausgabe)

@@ -142,6 +142,8 @@ void TestHilfe::kontextOeffnetSeite_data() {
                                         << "Transfer-Tool";
     QTest::newRow("1130 Programm-Info") << 1130 << "Programm-Info"
                                         << "Programm-Info";
+    QTest::newRow("1140 A-Werte") << 1140 << "A-Werte und Kästchen-Positionen"
+                                  << "A-Werte und Kästchen-Positionen";
     QTest::newRow("0 unbekannt") << 0 << "Inhalt"
                                  << "Kalvendo – Hilfe";
     QTest::newRow("1011 unbekannt") << 1011 << "Inhalt"
