@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/Bauteile.h"
 #include "common/Fenster.h"
 #include "common/Programmkontext.h"
 #include "common/Symbole.h"
@@ -71,30 +72,14 @@ TFDetail::TFDetail(Kalibrierung& k, Programmkontext& kontext, QWidget* eltern)
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
 
-    auto* oben = new QWidget(this);
-    oben->setObjectName(QStringLiteral("PTop"));
-    oben->setAutoFillBackground(true);
-    QPalette pal = oben->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Window).darker(108));
-    oben->setPalette(pal);
-    auto* ol = new QHBoxLayout(oben);
-    ol->setContentsMargins(6, 3, 6, 3);
-    auto* BClose = new QToolButton(oben);
-    BClose->setObjectName(QStringLiteral("BClose"));
-    BClose->setIcon(symbol::beenden());
-    BClose->setIconSize(QSize(20, 20));
-    BClose->setToolTip(QStringLiteral("Schließen"));
-    BClose->setAutoRaise(true);
-    auto* titel = new QLabel(QStringLiteral("A-Werte aller Tippfelder"), oben);
+    QWidget* oben = leiste("PTop", this);
+    auto* ol = static_cast<QHBoxLayout*>(oben->layout());
+    auto* BClose = bildknopf(symbol::beenden(), QStringLiteral("Schließen"), "BClose", oben);
+    auto* titel = label(QStringLiteral("A-Werte aller Tippfelder"), "LTitel", oben);
     QFont tf = titel->font();
     tf.setBold(true);
     titel->setFont(tf);
-    auto* BHilfe = new QToolButton(oben);
-    BHilfe->setObjectName(QStringLiteral("BHilfe"));
-    BHilfe->setIcon(symbol::hilfe());
-    BHilfe->setIconSize(QSize(20, 20));
-    BHilfe->setToolTip(QStringLiteral("Hilfe"));
-    BHilfe->setAutoRaise(true);
+    auto* BHilfe = bildknopf(symbol::hilfe(), QStringLiteral("Hilfe"), "BHilfe", oben);
     ol->addWidget(BClose);
     ol->addWidget(titel);
     ol->addStretch();
@@ -163,19 +148,12 @@ TFDetail::TFDetail(Kalibrierung& k, Programmkontext& kontext, QWidget* eltern)
     l->addLayout(rat);
     l->addStretch();
 
-    auto* unten = new QWidget(this);
-    unten->setObjectName(QStringLiteral("PUnten"));
-    unten->setAutoFillBackground(true);
-    unten->setPalette(pal);
-    auto* ul = new QHBoxLayout(unten);
-    ul->setContentsMargins(6, 3, 6, 3);
-    auto* BDel = new QPushButton(symbol::loeschen(), QStringLiteral("Alle A-Werte"), unten);
-    BDel->setObjectName(QStringLiteral("BDel"));
-    BDel->setAutoDefault(false);
+    QWidget* unten = leiste("PUnten", this);
+    auto* ul = static_cast<QHBoxLayout*>(unten->layout());
+    auto* BDel = knopf(QStringLiteral("Alle A-Werte"), "BDel", unten);
+    BDel->setIcon(symbol::loeschen());
     BDel->setToolTip(QStringLiteral("Leert die ganze Tabelle"));
-    auto* BSchliessen = new QPushButton(QStringLiteral("Schließen"), unten);
-    BSchliessen->setObjectName(QStringLiteral("BSchliessen"));
-    BSchliessen->setAutoDefault(false);
+    auto* BSchliessen = knopf(QStringLiteral("Schließen"), "BSchliessen", unten);
     ul->addWidget(BDel);
     ul->addStretch();
     ul->addWidget(BSchliessen);

@@ -259,17 +259,8 @@ void TFDruck::BDetailZeigenClick() {
 }
 
 void TFDruck::BAutoFillClick() {
-    const auto m = z_.kalibrierung.automatischAusfuellen([this](const std::string& frage) {
-        switch (dialoge().frageJaNeinAbbrechen(this, q(frage))) {
-            case Dialoge::Antwort::Ja:
-                return Druckantwort::Ja;
-            case Dialoge::Antwort::Nein:
-                return Druckantwort::Nein;
-            case Dialoge::Antwort::Abbrechen:
-                break;
-        }
-        return Druckantwort::Abbrechen;
-    });
+    const auto m = z_.kalibrierung.automatischAusfuellen(
+        [this](const std::string& frage) { return frageStellen(this, frage); });
     anzeigen();
     melden(m);
 }

@@ -138,6 +138,10 @@ class TFDruck : public QWidget {
     QCheckBox* cbFragen_ = nullptr;
 };
 
+// A question of the print window's logic (Ja/Nein/Abbrechen), asked through
+// the dialog seam; closing the box counts as Abbrechen.
+Druckantwort frageStellen(QWidget* eltern, const std::string& frage);
+
 // The print command "Tippschein(e) drucken..." (menu "&Datei", tool bar):
 // makes the print window on first use, gives it a new detail window and
 // shows it in front.

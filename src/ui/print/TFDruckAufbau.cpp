@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/Bauteile.h"
 #include "common/Programmkontext.h"
 #include "common/Symbole.h"
 #include "common/UpDown.h"
@@ -38,13 +39,6 @@ constexpr int kFeldhoehe = 21;  // the compact fields of the position groups
 constexpr int kFeldBreite = 88;
 constexpr int kFeldHoehe = 288;
 constexpr int kFeldAbstand = 93;
-
-QLabel* label(const QString& text, const char* name, QWidget* eltern, bool umbrechen = false) {
-    auto* l = new QLabel(text, eltern);
-    if (*name) l->setObjectName(QLatin1String(name));
-    l->setWordWrap(umbrechen);
-    return l;
-}
 
 QLabel* fett(QLabel* l, const QColor& farbe = QColor()) {
     QFont f = l->font();
@@ -78,34 +72,6 @@ QLabel* statuszeile(const char* name, QWidget* eltern) {
     return l;
 }
 
-QPushButton* knopf(const QString& text, const char* name, QWidget* eltern) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* bildknopf(const QIcon& icon, const QString& hinweis, const char* name, QWidget* eltern) {
-    auto* b = new QToolButton(eltern);
-    b->setObjectName(QLatin1String(name));
-    b->setIcon(icon);
-    b->setToolTip(hinweis);
-    b->setAutoRaise(true);
-    return b;
-}
-
-QWidget* leiste(const char* name, QWidget* eltern) {
-    auto* w = new QWidget(eltern);
-    w->setObjectName(QLatin1String(name));
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Window).darker(108));
-    w->setPalette(pal);
-    auto* l = new QHBoxLayout(w);
-    l->setContentsMargins(6, 3, 6, 3);
-    return w;
-}
-
 QFont tabellenschrift(QFont f) {
     f.setPixelSize(11);
     return f;
@@ -123,7 +89,6 @@ QWidget* TFDruck::obenBauen() {
     QWidget* oben = leiste("PTop", this);
     auto* l = static_cast<QHBoxLayout*>(oben->layout());
     auto* BClose = bildknopf(symbol::beenden(), QStringLiteral("Schließen"), "BClose", oben);
-    BClose->setIconSize(QSize(20, 20));
     auto* BOpen = knopf(QStringLiteral("Scheinformat öffnen..."), "BOpen", oben);
     BOpen->setIcon(symbol::oeffnen());
     auto* Bsave = knopf(QStringLiteral("Scheinformat speichern..."), "Bsave", oben);
@@ -134,7 +99,6 @@ QWidget* TFDruck::obenBauen() {
                        "Schein-Formats, zum Vergleich mit einem Tippschein"));
     LDatei_ = statuszeile("LDatei", oben);
     auto* BHilfe = bildknopf(symbol::hilfe(), QStringLiteral("Hilfe"), "BHilfe", oben);
-    BHilfe->setIconSize(QSize(20, 20));
     l->addWidget(BClose);
     l->addWidget(BOpen);
     l->addWidget(Bsave);
@@ -385,8 +349,7 @@ QWidget* TFDruck::hinweiseBauen(QWidget* eltern) {
     auto* ex = new QHBoxLayout;
     BExtrahieren_ = knopf(QStringLiteral("A-Werte extrahieren"), "BExtrahieren", w);
     BExtrahieren_->setEnabled(false);
-    auto* BHilfeA = bildknopf(symbol::hilfe(), QStringLiteral("Hilfe zu den A-Werten"), "BHilfeA", w);
-    BHilfeA->setIconSize(QSize(16, 16));
+    auto* BHilfeA = bildknopf(symbol::hilfe(), QStringLiteral("Hilfe zu den A-Werten"), "BHilfeA", w, 16);
     ex->addWidget(BExtrahieren_, 1);
     ex->addWidget(BHilfeA);
     l->addLayout(ex);
@@ -419,8 +382,7 @@ QWidget* TFDruck::tabellenBauen(QWidget* eltern) {
         auto* kopf = new QHBoxLayout;
         kopf->addWidget(fett(label(QStringLiteral("Feld %1").arg(i), "LFeld", p)));
         kopf->addStretch();
-        auto* del = bildknopf(symbol::loeschen(), QStringLiteral("Feld %1 leeren").arg(i), "BDel", p);
-        del->setIconSize(QSize(12, 12));
+        auto* del = bildknopf(symbol::loeschen(), QStringLiteral("Feld %1 leeren").arg(i), "BDel", p, 12);
         del->setFixedSize(18, 18);
         kopf->addWidget(del);
         pl->addLayout(kopf);

@@ -22,8 +22,13 @@ QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-Druckantwort antwortVon(Dialoge::Antwort a) {
-    switch (a) {
+// The most paper slips the preview shows.
+constexpr std::uint64_t kVorschauScheine = 100;
+
+}  // namespace
+
+Druckantwort frageStellen(QWidget* eltern, const std::string& frage) {
+    switch (dialoge().frageJaNeinAbbrechen(eltern, q(frage))) {
         case Dialoge::Antwort::Ja:
             return Druckantwort::Ja;
         case Dialoge::Antwort::Nein:
@@ -33,11 +38,6 @@ Druckantwort antwortVon(Dialoge::Antwort a) {
     }
     return Druckantwort::Abbrechen;
 }
-
-// The most paper slips the preview shows.
-constexpr std::uint64_t kVorschauScheine = 100;
-
-}  // namespace
 
 QPrinter& TFDruck::drucker() {
     if (!drucker_) drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -77,7 +77,7 @@ void TFDruck::BAusdruckClick() {
         }
         QApplication::processEvents();
         if (lauf.fertig()) break;  // stopped meanwhile
-        lauf.antwort(antwortVon(dialoge().frageJaNeinAbbrechen(this, q(kFrageAusdruckKorrekt))));
+        lauf.antwort(frageStellen(this, kFrageAusdruckKorrekt));
         QApplication::processEvents();
     }
     laufEnde();
@@ -92,7 +92,7 @@ void TFDruck::laufEnde() {
 
 void TFDruck::BStopClick() {
     if (!ablauf_) return;
-    if (dialoge().frageJaNeinAbbrechen(this, q(kFrageDruckenStoppen)) != Dialoge::Antwort::Ja) return;
+    if (frageStellen(this, kFrageDruckenStoppen) != Druckantwort::Ja) return;
     if (!ablauf_) return;  // the run ended while the question was open
     ablauf_->stoppen();
     BStop_->setEnabled(false);

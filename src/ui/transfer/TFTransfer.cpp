@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/Bauteile.h"
 #include "common/Dialoge.h"
 #include "common/Fenster.h"
 #include "common/Programmkontext.h"
@@ -40,19 +41,6 @@ const char* const kBlattName = "Tippreihen";
 
 QString absatz() {
     return QString::fromUtf8(kAbsatz);
-}
-
-QPushButton* knopf(const QString& text, const char* name, QWidget* eltern) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* label(const QString& text, const char* name, QWidget* eltern) {
-    auto* l = new QLabel(text, eltern);
-    l->setObjectName(QLatin1String(name));
-    return l;
 }
 
 QIcon transferSymbol() {
@@ -96,24 +84,14 @@ TFTransfer::TFTransfer(const QString& datenordner, QWidget* eltern)
     haupt->setSpacing(0);
 
     // Top bar: close button, title, help button on the right.
-    QWidget* oben = leiste("PTop");
-    auto* BClose = new QToolButton(oben);
-    BClose->setObjectName(QStringLiteral("BClose"));
-    BClose->setIcon(symbol::beenden());
-    BClose->setIconSize(QSize(20, 20));
-    BClose->setToolTip(QStringLiteral("Schließen"));
-    BClose->setAutoRaise(true);
+    QWidget* oben = leiste("PTop", this);
+    auto* BClose = bildknopf(symbol::beenden(), QStringLiteral("Schließen"), "BClose", oben);
     auto* titel = label(QStringLiteral("Transfer-Tool"), "LTitel", oben);
     QFont tf = titel->font();
     tf.setBold(true);
     tf.setPointSizeF(tf.pointSizeF() * 1.3);
     titel->setFont(tf);
-    auto* BHilfe = new QToolButton(oben);
-    BHilfe->setObjectName(QStringLiteral("BHilfe"));
-    BHilfe->setIcon(symbol::hilfe());
-    BHilfe->setIconSize(QSize(20, 20));
-    BHilfe->setToolTip(QStringLiteral("Hilfe"));
-    BHilfe->setAutoRaise(true);
+    auto* BHilfe = bildknopf(symbol::hilfe(), QStringLiteral("Hilfe"), "BHilfe", oben);
     oben->layout()->addWidget(BClose);
     oben->layout()->addWidget(titel);
     static_cast<QHBoxLayout*>(oben->layout())->addStretch();
@@ -128,7 +106,7 @@ TFTransfer::TFTransfer(const QString& datenordner, QWidget* eltern)
     haupt->addLayout(mitte, 1);
 
     // Bottom bar: "Schließen".
-    QWidget* unten = leiste("PUnten");
+    QWidget* unten = leiste("PUnten", this);
     auto* BSchliessen = knopf(QStringLiteral("Schließen"), "BSchliessen", unten);
     static_cast<QHBoxLayout*>(unten->layout())->addStretch();
     unten->layout()->addWidget(BSchliessen);
@@ -140,18 +118,6 @@ TFTransfer::TFTransfer(const QString& datenordner, QWidget* eltern)
 
     resize(688, 494);
     up1_->setzePosition(10);
-}
-
-QWidget* TFTransfer::leiste(const char* name) {
-    auto* w = new QWidget(this);
-    w->setObjectName(QLatin1String(name));
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Window).darker(108));
-    w->setPalette(pal);
-    auto* l = new QHBoxLayout(w);
-    l->setContentsMargins(6, 3, 6, 3);
-    return w;
 }
 
 QWidget* TFTransfer::linksBauen() {

@@ -67,7 +67,6 @@ class TFTransfer : public QWidget {
   private:
     QWidget* linksBauen();
     QWidget* rechtsBauen();
-    QWidget* leiste(const char* name);
 
     QString datenordner_;
     bool gezeigt_ = false;
