@@ -39,12 +39,14 @@ class Antworten : public kv::ui::Dialoge {
     int naechste = 0;
     void information(QWidget*, const QString&) override {}
     void fehler(QWidget*, const QString&) override {}
+    void hinweis(QWidget*, const QString&) override {}
     Antwort frageJaNein(QWidget*, const QString&) override { return Antwort::Nein; }
     Antwort frageJaNeinAbbrechen(QWidget*, const QString&) override { return Antwort::Abbrechen; }
     QStringList dateienOeffnen(QWidget*, const kv::ui::Dateiauswahl&, bool) override {
         return {dateien[naechste++ % dateien.size()]};
     }
     QString dateiSpeichern(QWidget*, const kv::ui::Dateiauswahl&) override { return {}; }
+    bool druckerEinrichten(QWidget*, QPrinter&) override { return false; }
 };
 
 // Counts the paint events of the field pictures.

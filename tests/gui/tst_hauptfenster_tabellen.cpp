@@ -273,8 +273,8 @@ class Adressraumgrenze {
 
 void TestTabellen::zuWenigSpeicher() {
     TFMain& w = starten();
-    // 2.6 million fields without a cross (100 MB): they can be read within
-    // the limit, but the slip they make needs more than three times that.
+    // 2.6 million fields without a cross (100 MB): more than the reader can
+    // hold within the limit, so the reading fails and names the file.
     const QString fn = welt().datei(QStringLiteral("Riesig.kv13"), "");
     std::filesystem::resize_file(fn.toStdString(), 100u << 20);
     for (const char* knopf : {"BOpen", "BOpen2"}) {
@@ -284,7 +284,7 @@ void TestTabellen::zuWenigSpeicher() {
             klicke(w.findChild<QAbstractButton*>(QLatin1String(knopf)));
         }
         QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Fehler),
-                 QStringLiteral("Für diesen Befehl reicht der Arbeitsspeicher nicht.\r\rIch breche ab."));
+                 QStringLiteral("Die Datei %1 konnte nicht gelesen werden: Nicht genug Arbeitsspeicher.").arg(fn));
         QCOMPARE(w.PC1()->count(), 0);
         QCOMPARE(w.zustand().scheinAnzahl(), 0);
     }
