@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -131,6 +132,7 @@ class TestDruckfenster : public Hauptfenstertest {
     Q_OBJECT
   private Q_SLOTS:
     void ersterStart();
+    void kleinerBildschirm();
     void einstellungenBeimZeigenUndSchliessen();
     void formatOeffnenUndSpeichern();
     void ausfuellenRueckgaengigLoeschen();
@@ -181,12 +183,62 @@ void TestDruckfenster::ersterStart() {
     QCOMPARE(hilfeSeite(), QStringLiteral("Tippscheine drucken"));
     klicke(kind<QToolButton>(d, QStringLiteral("BHilfeA")));
     QCOMPARE(hilfeSeite(), QStringLiteral("A-Werte und Kästchen-Positionen"));
+    d->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), d);
+    QTest::keyClick(d, Qt::Key_F1);
+    QCOMPARE(hilfeSeite(), QStringLiteral("Tippscheine drucken"));
     // closing hides; the tool-bar button shows the same window again
     kind<QPushButton>(d, QStringLiteral("BSchliessen"))->click();
     QVERIFY(!d->isVisible());
     klicke(kind<QToolButton>(&w, QStringLiteral("BDruck")));
     QVERIFY(d->isVisible());
     QCOMPARE(qobject_cast<TFDruck*>(ui::fensterSuchen(QStringLiteral("FDruck"))), d);
+}
+
+// On a screen smaller than the windows their content scrolls: the windows
+// shrink, the bars at the top and bottom stay, and the scroll bars reach
+// every control of the content, the far right and bottom ones included.
+void TestDruckfenster::kleinerBildschirm() {
+    ui::TFMain& w = starten();
+    TFDruck* d = druckfenster(w);
+    kind<QPushButton>(d, QStringLiteral("BDetailZeigen"))->click();
+    ui::TFDetail* det = d->detail();
+    QVERIFY(det && det->isVisible());
+    struct Fall {
+        QWidget* fenster;
+        QSize klein;
+        QStringList bleiben;  // bars outside the scrolling content
+        QStringList erreichbar;
+    };
+    const Fall faelle[] = {
+        {d,
+         QSize(1000, 520),
+         {"BSchliessen", "Bsave", "BHilfe"},
+         {"BAusdruck", "cbFragen", "EZus422", "BExtrahieren"}},
+        {det, QSize(700, 400), {"BSchliessen"}, {"GDetail"}},
+    };
+    for (const Fall& f : faelle) {
+        f.fenster->resize(f.klein);
+        QTRY_COMPARE(f.fenster->size(), f.klein);
+        auto* bereich = kind<QScrollArea>(f.fenster, QStringLiteral("PMitteRollbereich"));
+        for (const QString& name : f.bleiben) {
+            auto* k = kind<QWidget>(f.fenster, name);
+            const QRect r(k->mapTo(f.fenster, QPoint(0, 0)), k->size());
+            QVERIFY2(f.fenster->rect().contains(r) && !bereich->isAncestorOf(k), qPrintable(name));
+        }
+        // the scroll bars reach the whole content, and these controls lie in it
+        QWidget* inhalt = bereich->widget();
+        QVERIFY(bereich->viewport()->width() < inhalt->width() ||
+                bereich->viewport()->height() < inhalt->height());
+        QCOMPARE(bereich->viewport()->width() + bereich->horizontalScrollBar()->maximum(), inhalt->width());
+        QCOMPARE(bereich->viewport()->height() + bereich->verticalScrollBar()->maximum(), inhalt->height());
+        for (const QString& name : f.erreichbar) {
+            auto* k = kind<QWidget>(f.fenster, name);
+            QVERIFY2(k->isVisibleTo(inhalt) &&
+                         inhalt->rect().contains(QRect(k->mapTo(inhalt, QPoint(0, 0)), k->size())),
+                     qPrintable(name));
+        }
+    }
 }
 
 void TestDruckfenster::einstellungenBeimZeigenUndSchliessen() {
@@ -476,6 +528,15 @@ void TestDruckfenster::detailfenster() {
     // "Alle A-Werte anzeigen" shows it; its help is the page of the A-values
     kind<QPushButton>(d, QStringLiteral("BDetailZeigen"))->click();
     QVERIFY(zweites->isVisible());
+    // the print window's help first, so each step below must change the page
+    klicke(kind<QToolButton>(d, QStringLiteral("BHilfe")));
+    QCOMPARE(hilfeSeite(), QStringLiteral("Tippscheine drucken"));
+    zweites->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), zweites);
+    QTest::keyClick(zweites, Qt::Key_F1);
+    QCOMPARE(hilfeSeite(), QStringLiteral("A-Werte und Kästchen-Positionen"));
+    klicke(kind<QToolButton>(d, QStringLiteral("BHilfe")));
+    QCOMPARE(hilfeSeite(), QStringLiteral("Tippscheine drucken"));
     klicke(kind<QToolButton>(zweites, QStringLiteral("BHilfe")));
     QCOMPARE(hilfeSeite(), QStringLiteral("A-Werte und Kästchen-Positionen"));
     QCOMPARE(zelle(zweites->GDetail(), 0, 3), QStringLiteral("388"));

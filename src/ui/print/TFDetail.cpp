@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -86,6 +88,12 @@ TFDetail::TFDetail(Kalibrierung& k, Programmkontext& kontext, QWidget* eltern)
     ol->addWidget(BHilfe);
     l->addWidget(oben);
 
+    // on a screen smaller than the window the table scrolls
+    auto* PMitte = new QWidget;
+    PMitte->setObjectName(QStringLiteral("PMitte"));
+    auto* inhalt = new QVBoxLayout(PMitte);
+    inhalt->setContentsMargins(0, 0, 0, 0);
+    inhalt->setSpacing(0);
     auto* mitte = new QVBoxLayout;
     mitte->setContentsMargins(2, 3, 2, 2);
     mitte->setSpacing(0);
@@ -124,7 +132,7 @@ TFDetail::TFDetail(Kalibrierung& k, Programmkontext& kontext, QWidget* eltern)
     kopf->setFixedWidth(breite);
     mitte->addWidget(kopf, 0, Qt::AlignHCenter);
     mitte->addWidget(GDetail_, 0, Qt::AlignHCenter);
-    l->addLayout(mitte);
+    inhalt->addLayout(mitte);
 
     auto* rat = new QVBoxLayout;
     rat->setContentsMargins(10, 4, 10, 4);
@@ -145,8 +153,9 @@ TFDetail::TFDetail(Kalibrierung& k, Programmkontext& kontext, QWidget* eltern)
         }
         rat->addWidget(z);
     }
-    l->addLayout(rat);
-    l->addStretch();
+    inhalt->addLayout(rat);
+    inhalt->addStretch();
+    l->addWidget(rollbar(PMitte, QSize(400, 240), this), 1);
 
     QWidget* unten = leiste("PUnten", this);
     auto* ul = static_cast<QHBoxLayout*>(unten->layout());
@@ -163,6 +172,8 @@ TFDetail::TFDetail(Kalibrierung& k, Programmkontext& kontext, QWidget* eltern)
     connect(BSchliessen, &QPushButton::clicked, this, &QWidget::close);
     connect(BDel, &QPushButton::clicked, this, &TFDetail::BDelClick);
     connect(BHilfe, &QToolButton::clicked, this, [this] { kontext_.hilfe(this, kHilfeAWerte); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { kontext_.hilfe(this, kHilfeAWerte); });
     resize(1190, 662);
 }
 

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -16,6 +18,7 @@
 #include "common/Programmkontext.h"
 #include "common/Sanduhr.h"
 #include "common/UpDown.h"
+#include "help/Hilfe.h"
 #include "io/Datei.h"
 #include "print/Druckmodelle.h"
 #include "print/Reihenansicht.h"
@@ -64,13 +67,18 @@ TFDruck::TFDruck(Programmkontext& kontext) : QWidget(kontext.hauptfenster(), Qt:
     haupt->setContentsMargins(0, 0, 0, 0);
     haupt->setSpacing(0);
     haupt->addWidget(obenBauen());
-    auto* mitte = new QHBoxLayout;
+    // on a screen smaller than the window the content scrolls
+    auto* PMitte = new QWidget;
+    PMitte->setObjectName(QStringLiteral("PMitte"));
+    auto* mitte = new QHBoxLayout(PMitte);
     mitte->setContentsMargins(5, 5, 5, 5);
     mitte->setSpacing(6);
     mitte->addWidget(linksBauen());
     mitte->addWidget(rechtsBauen(), 1);
-    haupt->addLayout(mitte, 1);
+    haupt->addWidget(rollbar(PMitte, QSize(480, 320), this), 1);
     haupt->addWidget(untenBauen());
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { kontext_.hilfe(this, kHilfeDruck); });
 
     verbinden();
     anzeigen();
