@@ -71,7 +71,7 @@ TFDruck::TFDruck(Programmkontext& kontext) : QWidget(kontext.hauptfenster(), Qt:
     auto* PMitte = new QWidget;
     PMitte->setObjectName(QStringLiteral("PMitte"));
     auto* mitte = new QHBoxLayout(PMitte);
-    mitte->setContentsMargins(5, 5, 5, 5);
+    mitte->setContentsMargins(5, 2, 5, 2);
     mitte->setSpacing(6);
     mitte->addWidget(linksBauen());
     mitte->addWidget(rechtsBauen(), 1);
