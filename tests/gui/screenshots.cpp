@@ -70,7 +70,8 @@ void schirmSpeichern(const QString& ordner, const QString& name) {
     const QString fn = ordner + QLatin1Char('/') + name + QStringLiteral(".png");
     const QPixmap bild = QGuiApplication::primaryScreen()->grabWindow(0);
     const bool ok = bild.save(fn);
-    std::printf("%s %s (%dx%d)\n", ok ? "geschrieben" : "FEHLER", qPrintable(fn), bild.width(), bild.height());
+    std::printf("%s %s (%dx%d)\n", ok ? "geschrieben" : "FEHLER", qPrintable(fn), bild.width(),
+                bild.height());
 }
 
 void warte(const std::function<bool()>& bedingung, const char* was) {
@@ -267,9 +268,20 @@ int main(int argc, char* argv[]) {
     // on a real screen: what the user sees of it, and the window filling the screen
     schirmSpeichern(ziel, QStringLiteral("bildschirm-hauptfenster"));
     const QRect vorher = w.geometry();
-    if (QScreen* s = w.screen()) w.setGeometry(s->availableGeometry());
+    if (QScreen* s = w.screen()) {
+        w.setGeometry(s->availableGeometry());
+        warte([&] { return w.geometry() == s->availableGeometry(); }, "großes Fenster");
+        QTest::qWait(300);
+    }
     speichern(&w, ziel, QStringLiteral("hauptfenster-gross"));
+    // the chance lists of the large slip take a third of the height
+    w.fr(2)->PC5()->setCurrentIndex(0);
+    QTest::qWait(300);
+    speichern(w.findChild<QWidget*>(QStringLiteral("PPC")), ziel, QStringLiteral("gross-gewinnchancen"));
+    w.fr(2)->PC5()->setCurrentIndex(1);
     w.setGeometry(vorher);
+    warte([&] { return w.geometry() == vorher; }, "Fenster wie vorher");
+    QTest::qWait(300);
 
     w.fr(2)->PC5()->setCurrentIndex(0);
     speichern(w.fr(2), ziel, QStringLiteral("tabelle-gewinnchancen"));

@@ -55,6 +55,16 @@ QString nichtErreichbar(QWidget* fenster, QWidget* k) {
     return {};
 }
 
+// Whether `k` shows wholly inside every widget around it up to its window.
+bool ganzZuSehen(const QWidget* k) {
+    for (const QWidget* p = k->parentWidget(); p; p = p->parentWidget()) {
+        const QRect r(k->mapTo(p, QPoint(0, 0)), k->size());
+        if (!p->rect().contains(r)) return false;
+        if (p->isWindow()) break;
+    }
+    return true;
+}
+
 }  // namespace
 
 class TestFenstergroesse : public Hauptfenstertest {
@@ -62,6 +72,7 @@ class TestFenstergroesse : public Hauptfenstertest {
   private Q_SLOTS:
     void laptopBildschirm();
     void groesseGemerkt();
+    void tabellenBekommenDieHoehe();
     void zuGrossFuerDenBildschirm();
     void einpassen_data();
     void einpassen();
@@ -95,6 +106,55 @@ void TestFenstergroesse::laptopBildschirm() {
         QVERIFY2(grund.isEmpty(), qPrintable(k->objectName() + QStringLiteral(" in ") +
                                              k->parentWidget()->objectName() + QStringLiteral(": ") + grund));
     }
+}
+
+// A taller window gives its height to the row table and the chance lists;
+// the right panel keeps its width, and at every height the value rows of the
+// small tables stand wholly in view, also with the wide columns of a large
+// slip.
+void TestFenstergroesse::tabellenBekommenDieHoehe() {
+    TFMain& w = starten();
+    QVERIFY(w.DateienEinlesen(welt().schein(QStringLiteral("Voll.kv13"), {vollsystem()})));
+    ui::TFfrGrid* tab = w.fr(0);
+    QVERIFY(tab);
+    struct Hoehen {
+        int reihen, chancen, reihenBeiTreffern;
+    };
+    const auto messen = [&](QSize groesse, Hoehen& h) {
+        w.resize(groesse);
+        QTRY_COMPARE(w.size(), groesse);
+        QTest::qWait(50);
+        QCOMPARE(w.ppcBreite(), 378);
+        for (int seite : {1, 0}) {
+            tab->PC5()->setCurrentIndex(seite);
+            QTest::qWait(50);
+            const QList<ui::Gitter*> klein = seite == 1
+                                                 ? QList<ui::Gitter*>{tab->GTreffer2(), tab->Gtreffer()}
+                                                 : QList<ui::Gitter*>{tab->GChges(), tab->GChancen()};
+            for (ui::Gitter* g : klein) {
+                QVERIFY2(ganzZuSehen(g), qPrintable(g->objectName()));
+                const QRect zeile = g->visualRect(g->model()->index(0, 0));
+                QVERIFY2(g->viewport()->rect().contains(zeile), qPrintable(g->objectName()));
+            }
+            if (seite == 1) h.reihenBeiTreffern = tab->GReihen()->height();
+        }
+        h.reihen = tab->GReihen()->height();
+        h.chancen = tab->GChancen()->height();
+    };
+    Hoehen laptop{}, gross{}, wieder{};
+    messen(QSize(1366, 700), laptop);
+    if (QTest::currentTestFailed()) return;
+    messen(QSize(1900, 1050), gross);
+    if (QTest::currentTestFailed()) return;
+    QVERIFY2(gross.reihen > laptop.reihen + 150,
+             qPrintable(QStringLiteral("%1 -> %2").arg(laptop.reihen).arg(gross.reihen)));
+    QVERIFY2(gross.chancen > laptop.chancen + 60,
+             qPrintable(QStringLiteral("%1 -> %2").arg(laptop.chancen).arg(gross.chancen)));
+    // the one-line tables of "Gewinne/Treffer" leave the height to the rows
+    QVERIFY(gross.reihenBeiTreffern > gross.reihen);
+    messen(QSize(1366, 700), wieder);
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(wieder.reihen, laptop.reihen);
 }
 
 // The main window and the winning-row window keep their size beside their

@@ -66,6 +66,7 @@ class TestTabellen : public Hauptfenstertest {
     void auchRechtsOeffnen();
     void zweiterLinkerSchein();
     void vollsystemLinksLesbar();
+    void zahlenInVollerSchrift();
     void alsTextDatei();
     void spielplan();
     void kopfZentriert();
@@ -283,8 +284,9 @@ void TestTabellen::zuWenigSpeicher() {
             const Adressraumgrenze grenze(200u << 20);
             klicke(w.findChild<QAbstractButton*>(QLatin1String(knopf)));
         }
-        QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Fehler),
-                 QStringLiteral("Die Datei %1 konnte nicht gelesen werden: Nicht genug Arbeitsspeicher.").arg(fn));
+        QCOMPARE(
+            dialoge().nimmMeldung(TestDialoge::Art::Fehler),
+            QStringLiteral("Die Datei %1 konnte nicht gelesen werden: Nicht genug Arbeitsspeicher.").arg(fn));
         QCOMPARE(w.PC1()->count(), 0);
         QCOMPARE(w.zustand().scheinAnzahl(), 0);
     }
@@ -384,6 +386,34 @@ void TestTabellen::vollsystemLinksLesbar() {
     }
     QCOMPARE(w.Tippfeld(1)->LTipps()->text(), QStringLiteral("1594323 Tippreihen"));
     QCOMPARE(w.Tippfeld(2)->LTipps()->font().pixelSize(), 11);
+}
+
+// The largest counts of a full system of 1,594,323 rows fit their columns in
+// the grids' own type, on the right and in the left panel's prize table.
+void TestTabellen::zahlenInVollerSchrift() {
+    TFMain& w = starten();
+    const QString fn = welt().schein(QStringLiteral("Voll.kv13"), {vollsystem()});
+    QVERIFY(w.DateiEinlesen(fn));
+    QVERIFY(w.DateienEinlesen(fn));
+    for (int m = 1; m <= 3; ++m) beenden(w, m);
+    TFfrGrid* g = letzterTab(w);
+    QCOMPARE(werte(g->GChges()), (QStringList{"59049", "354294", "708588", "472392"}));
+    const auto passt = [](const QTableView* t, int z, int c) {
+        const QString text = zelle(t, z, c);
+        const int breite = QFontMetrics(t->font()).horizontalAdvance(text);
+        if (breite <= t->columnWidth(c) - 2) return true;
+        qWarning("%s (%d, %d) \"%s\": %d in %d", qPrintable(t->objectName()), z, c, qPrintable(text), breite,
+                 t->columnWidth(c));
+        return false;
+    };
+    for (const QTableView* t : std::initializer_list<const QTableView*>{g->GChges(), g->GTreffer2(),
+                                                                        g->Gtreffer(), w.Tippfeld(1)->G1()})
+        for (int c = 0; c < t->model()->columnCount(); ++c) QVERIFY(passt(t, 0, c));
+    QCOMPARE(werte(w.Tippfeld(1)->G1()), (QStringList{"1", "26", "312", "2288"}));
+    for (int c = 0; c < 4; ++c) QVERIFY(passt(g->GChancen(), 0, c));
+    QVERIFY(passt(g->GChancen(), 708587, 2));
+    QVERIFY(passt(g->GReihen(), 1594322, 0));
+    QVERIFY(passt(g->GReihen(), 1594322, 14));
 }
 
 void TestTabellen::alsTextDatei() {

@@ -100,13 +100,9 @@ void ZellenDelegate::paint(QPainter* p, const QStyleOptionViewItem& o, const QMo
     p->fillRect(r, hinten.isValid() ? hinten.value<QColor>() : o.palette.color(QPalette::Base));
     const QString text = i.data(Qt::DisplayRole).toString();
     if (text.isEmpty()) return;
-    QFont f = o.font;
-    QFontMetrics fm(f);
-    const int platz = r.width() - 2;
-    while (fm.horizontalAdvance(text) > platz && f.pixelSize() > 6) {
-        f.setPixelSize(f.pixelSize() - 1);
-        fm = QFontMetrics(f);
-    }
+    // always the grid's own type: the columns are made wide enough instead
+    const QFont& f = o.font;
+    const QFontMetrics fm(f);
     const int breite = fm.horizontalAdvance(text);
     const bool links = (i.data(Qt::TextAlignmentRole).toInt() & Qt::AlignLeft) != 0;
     const int x = links ? r.left() + 2 : r.left() + (r.width() - breite) / 2;

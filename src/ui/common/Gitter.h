@@ -65,8 +65,8 @@ class Gitter : public QTableView {
 };
 
 // Draws a value cell as the grids want it: filled with its background, the
-// text centred (or at the left edge for left-aligned cells) and never cut:
-// a number too wide for its column is drawn in a smaller type.
+// text centred (or at the left edge for left-aligned cells), always in the
+// grid's own type (a grid makes its columns wide enough for its numbers).
 class ZellenDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:

@@ -15,7 +15,8 @@ Scheinfelder::Scheinfelder(Programmkontext& kontext, QWidget* eltern)
     : QScrollArea(eltern), zustand_(kontext.zustand()) {
     setObjectName(QStringLiteral("PTipps"));
     setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(false);
+    // the frames' colour fills a view wider or taller than the 12 frames
+    setWidgetResizable(true);
     auto* felder = new QWidget;
     felder->setObjectName(QStringLiteral("PTippsInhalt"));
     faerben(felder, farbe::tipps, Qt::black);
@@ -24,7 +25,7 @@ Scheinfelder::Scheinfelder(Programmkontext& kontext, QWidget* eltern)
         f->move((j - 1) * (TFFrScheineS::kBreite + 11) + 11, 10);
         Tippfeld_[static_cast<std::size_t>(j - 1)] = f;
     }
-    felder->setFixedSize(12 * (TFFrScheineS::kBreite + 11) + 11, 521);
+    felder->setMinimumSize(12 * (TFFrScheineS::kBreite + 11) + 11, 521);
     setWidget(felder);
     faerben(viewport(), farbe::tipps);
     // a window lower than the 12 frames lets them scroll up and down as well
@@ -39,7 +40,7 @@ Scheinfelder::Scheinfelder(Programmkontext& kontext, QWidget* eltern)
 
 QSize Scheinfelder::sizeHint() const {
     // the laid-out size: all of PTipps' height, with room for the sideways scroll bar
-    return {widget()->width(), widget()->height() + horizontalScrollBar()->sizeHint().height()};
+    return {widget()->minimumWidth(), widget()->minimumHeight() + horizontalScrollBar()->sizeHint().height()};
 }
 
 QLabel* Scheinfelder::Ausgang(int feld, int spiel, int spalte) const {

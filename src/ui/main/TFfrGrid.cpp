@@ -1,6 +1,7 @@
 #include "main/TFfrGrid.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,6 +10,9 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
 
 #include "common/Dialoge.h"
 #include "common/Farben.h"
@@ -28,22 +32,91 @@ QStringList klassenKopf() {
     return k;
 }
 
+// The stated column widths, each at least `mindestens`.
+std::vector<int> mindestens(std::vector<int> breiten, int mindestens) {
+    for (int& b : breiten) b = std::max(b, mindestens);
+    return breiten;
+}
+
+// The widths the header texts are centred in: the column width less `weniger`.
+std::vector<int> kopfbreiten(const std::vector<int>& breiten, int weniger) {
+    std::vector<int> w;
+    for (int b : breiten) w.push_back(b - weniger);
+    return w;
+}
+
 Gitter* kleinesGitter(QWidget* eltern, const char* name, WerteModell*& modell,
-                      const std::vector<int>& breiten, const QStringList& kopf, const std::vector<int>& w) {
+                      const std::vector<int>& breiten, const QStringList& kopf, int kopfWeniger) {
     auto* g = new Gitter(eltern);
     g->setObjectName(QString::fromLatin1(name));
     modell = new WerteModell(static_cast<int>(breiten.size()), g);
     g->setModel(modell);
     g->spaltenSetzen(breiten);
-    g->kopfSetzen(modell, kopf, w);
+    g->kopfSetzen(modell, kopf, kopfbreiten(breiten, kopfWeniger));
     g->festeGroesse(1);
     return g;
 }
+
+// A caption over a table, and below them what is left of the height.
+QWidget* mitUeberschrift(const QString& text, QWidget* tabelle, QWidget* eltern) {
+    auto* w = new QWidget(eltern);
+    auto* l = new QVBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(1);
+    auto* u = new QLabel(text, w);
+    u->setFont(schrift(eltern, 11, true));
+    l->addWidget(u);
+    tabelle->setParent(w);
+    l->addWidget(tabelle);
+    l->addStretch(1);
+    return w;
+}
+
+// Two tables of a page side by side, or the second below the first when
+// the page is too narrow for both (the columns of a large slip are wide).
+// `gewechselt` runs after a change of the arrangement, whose height then
+// differs.
+class Tabellenpaar : public QWidget {
+  public:
+    Tabellenpaar(QWidget* links, QWidget* rechts, const char* name, std::function<void()> gewechselt)
+        : gewechselt_(std::move(gewechselt)) {
+        setObjectName(QString::fromLatin1(name));
+        l_ = new QBoxLayout(QBoxLayout::LeftToRight, this);
+        l_->setContentsMargins(2, 1, 2, 1);
+        l_->setSpacing(6);
+        links->setParent(this);
+        rechts->setParent(this);
+        l_->addWidget(links, 0, Qt::AlignLeft);
+        l_->addWidget(rechts, 1, Qt::AlignLeft);
+        nebeneinander_ = links->sizeHint().width() + l_->spacing() + rechts->sizeHint().width() + 4;
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QWidget::resizeEvent(e);
+        const auto richtung = width() >= nebeneinander_ ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+        if (l_->direction() == richtung) return;
+        l_->setDirection(richtung);
+        l_->activate();
+        gewechselt_();
+    }
+
+  private:
+    std::function<void()> gewechselt_;
+    QBoxLayout* l_;
+    int nebeneinander_;
+};
 
 QLabel* beschriftung(const QString& text, QWidget* eltern, bool fett = true) {
     auto* l = new QLabel(text, eltern);
     l->setFont(schrift(eltern, 11, fett));
     return l;
+}
+
+// A column wide enough for every number up to `n` in the grid's own type:
+// no number is drawn smaller, the column grows instead.
+int zahlenbreite(const Gitter* g, std::uint64_t n) {
+    return QFontMetrics(g->font()).horizontalAdvance(QString::number(n)) + 4;
 }
 
 // Blanks in front of a number so that it stands centred in a cell of width w.
@@ -61,15 +134,19 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(2);
 
-    // GReihen: every row of the slip
+    // GReihen: every row of the slip. Line numbers and counts never exceed
+    // the slip's row count: that number decides how wide a column of
+    // numbers must be.
     GReihen_ = new Gitter(this);
     GReihen_->setObjectName(QStringLiteral("GReihen"));
     GReihen_->setFocusPolicy(Qt::WheelFocus);
+    const std::uint64_t zeilen = zustand.slot(static_cast<int>(slot)).schein.zeilen();
+    const int zahl = zahlenbreite(GReihen_, zeilen);
     reihen_ = new ReihenModell(zustand, slot, GReihen_);
     reihen_->setzeSchrift(GReihen_->font());
     GReihen_->setModel(reihen_);
-    std::vector<int> breiten = {36};
-    std::vector<int> w = {30};
+    std::vector<int> breiten = {std::max(36, zahl)};
+    std::vector<int> w = {breiten[0] - 6};
     QStringList kopf = {QStringLiteral("Tipp")};
     for (int m = 1; m <= kSpiele; ++m) {
         breiten.push_back(20);
@@ -82,14 +159,17 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     GReihen_->spaltenSetzen(breiten);
     GReihen_->kopfSetzen(reihen_, kopf, w);
     GReihen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    GReihen_->setMinimumWidth(GReihen_->groesseFuer(0).width() +
+    GReihen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    GReihen_->setMinimumWidth(std::min(GReihen_->groesseFuer(0).width(), 330) +
                               GReihen_->verticalScrollBar()->sizeHint().width());
+    GReihen_->setMinimumHeight(GReihen_->groesseFuer(3).height());
     l->addWidget(GReihen_, 1);
 
-    // the lower band: row count and the two pages
+    // the lower band: row count and the two pages, at least as high as its
+    // tables need (bandAnpassen)
     auto* band = new QWidget(this);
+    band_ = band;
     band->setObjectName(QStringLiteral("PUnten"));
-    band->setFixedHeight(76);
     auto* lb = new QHBoxLayout(band);
     lb->setContentsMargins(2, 0, 2, 0);
     lb->setSpacing(4);
@@ -106,67 +186,41 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     LReihen_->setFont(schrift(this, 12, false));
     la->addWidget(LReihen_);
     la->addStretch(1);
-    lb->addWidget(anzahl);
+    lb->addWidget(anzahl, 0, Qt::AlignTop);
 
     PC5_ = new QTabWidget(band);
     PC5_->setObjectName(QStringLiteral("PC5"));
     PC5_->setFont(schrift(this, 11, false));
     PC5_->setDocumentMode(true);
 
-    auto* chancenSeite = new QWidget;
-    chancenSeite->setObjectName(QStringLiteral("TabChancen"));
-    auto* lc = new QHBoxLayout(chancenSeite);
-    lc->setContentsMargins(2, 1, 2, 1);
-    lc->setSpacing(6);
-    auto* ges = new QWidget(chancenSeite);
-    auto* lg = new QVBoxLayout(ges);
-    lg->setContentsMargins(0, 0, 0, 0);
-    lg->setSpacing(1);
-    lg->addWidget(beschriftung(QStringLiteral("Chancen gesamt"), ges));
-    GChges_ = kleinesGitter(ges, "GChges", chges_, {26, 27, 29, 30}, klassenKopf(), {22, 23, 25, 26});
-    lg->addWidget(GChges_);
-    lg->addStretch(1);
-    lc->addWidget(ges);
-    GChancen_ = new Gitter(chancenSeite);
+    // "Gewinnchancen": "Chancen gesamt" over GChges, and GChancen
+    GChges_ = kleinesGitter(this, "GChges", chges_, mindestens({26, 27, 29, 30}, zahl), klassenKopf(), 4);
+    GChancen_ = new Gitter(this);
     GChancen_->setObjectName(QStringLiteral("GChancen"));
     chancen_ = new ChancenModell(zustand, slot, GChancen_);
     GChancen_->setModel(chancen_);
-    GChancen_->spaltenSetzen({35, 35, 35, 35});
-    GChancen_->kopfSetzen(chancen_, klassenKopf(), {35, 35, 35, 35});
+    const std::vector<int> chancenBreiten = mindestens({35, 35, 35, 35}, zahl);
+    GChancen_->spaltenSetzen(chancenBreiten);
+    GChancen_->kopfSetzen(chancen_, klassenKopf(), chancenBreiten);
     GChancen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     GChancen_->setFixedWidth(GChancen_->groesseFuer(0).width() +
                              GChancen_->verticalScrollBar()->sizeHint().width());
-    lc->addWidget(GChancen_);
-    lc->addStretch(1);
+    GChancen_->setMinimumHeight(GChancen_->groesseFuer(1).height());
+    auto* chancenSeite = new Tabellenpaar(mitUeberschrift(QStringLiteral("Chancen gesamt"), GChges_, this),
+                                          GChancen_, "TabChancen", [this] { bandAnpassen(); });
     PC5_->addTab(chancenSeite, QStringLiteral("Gewinnchancen"));
+    chancenSeite_ = chancenSeite;
 
-    auto* trefferSeite = new QWidget;
-    trefferSeite->setObjectName(QStringLiteral("TabTreffer"));
-    auto* lt = new QHBoxLayout(trefferSeite);
-    lt->setContentsMargins(2, 1, 2, 1);
-    lt->setSpacing(6);
-    auto* kl = new QWidget(trefferSeite);
-    auto* lk = new QVBoxLayout(kl);
-    lk->setContentsMargins(0, 0, 0, 0);
-    lk->setSpacing(1);
-    lk->addWidget(beschriftung(QStringLiteral("Gewinnklassen"), kl));
-    GTreffer2_ = kleinesGitter(kl, "GTreffer2", treffer2_, {20, 21, 24, 28}, klassenKopf(), {16, 17, 20, 24});
-    lk->addWidget(GTreffer2_);
-    lk->addStretch(1);
-    lt->addWidget(kl);
-    auto* tr = new QWidget(trefferSeite);
-    auto* ltr = new QVBoxLayout(tr);
-    ltr->setContentsMargins(0, 0, 0, 0);
-    ltr->setSpacing(1);
-    ltr->addWidget(beschriftung(QStringLiteral("Treffer"), tr));
-    Gtreffer_ = kleinesGitter(tr, "Gtreffer", treffer_, {32, 34, 35, 36, 37},
+    // "Gewinne/Treffer": "Gewinnklassen" over GTreffer2, "Treffer" over Gtreffer
+    GTreffer2_ =
+        kleinesGitter(this, "GTreffer2", treffer2_, mindestens({20, 21, 24, 28}, zahl), klassenKopf(), 4);
+    Gtreffer_ = kleinesGitter(this, "Gtreffer", treffer_, mindestens({32, 34, 35, 36, 37}, zahl),
                               {QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("7"),
                                QStringLiteral("6"), QStringLiteral("5")},
-                              {32, 34, 35, 36, 37});
-    ltr->addWidget(Gtreffer_);
-    ltr->addStretch(1);
-    lt->addWidget(tr);
-    lt->addStretch(1);
+                              0);
+    auto* trefferSeite = new Tabellenpaar(mitUeberschrift(QStringLiteral("Gewinnklassen"), GTreffer2_, this),
+                                          mitUeberschrift(QStringLiteral("Treffer"), Gtreffer_, this),
+                                          "TabTreffer", [this] { bandAnpassen(); });
     PC5_->addTab(trefferSeite, QStringLiteral("Gewinne/Treffer"));
     PC5_->setCurrentWidget(trefferSeite);
     lb->addWidget(PC5_, 1);
@@ -197,6 +251,26 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     l->addWidget(leiste);
 
     connect(alsText_, &QPushButton::clicked, this, &TFfrGrid::alsTextDateiSpeichern);
+    connect(PC5_, &QTabWidget::currentChanged, this, &TFfrGrid::bandAnpassen);
+}
+
+void TFfrGrid::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    bandAnpassen();
+}
+
+void TFfrGrid::bandAnpassen() {
+    // A low window takes its height from the rows, never from the tables
+    // below. In a tall one the page of the chance lists gets a third of the
+    // height, so the lists show more lines; the one-line tables of
+    // "Gewinne/Treffer" leave it to the rows. Only the band's maximum moves:
+    // the window can always be made low again.
+    // The pages' arrangement may just have changed: their minimum goes up
+    // through the page control at once, not only with the next layout pass.
+    PC5_->updateGeometry();
+    const int mindestens = band_->minimumSizeHint().height();
+    const int hoch = PC5_->currentWidget() == chancenSeite_ ? std::max(mindestens, height() / 3) : mindestens;
+    if (band_->maximumHeight() != hoch) band_->setMaximumHeight(hoch);
 }
 
 QString TFfrGrid::ScheinInTabelle() {
@@ -215,9 +289,9 @@ void TFfrGrid::auswertungAnzeigen() {
         {QString::number(C[13]), QString::number(C[12]), QString::number(C[11]), QString::number(C[10])});
     treffer_->setzeWerte({QString::number(C[9]), QString::number(C[8]), QString::number(C[7]),
                           QString::number(C[6]), QString::number(C[5])});
-    static constexpr int chgesBreiten[4] = {26, 27, 29, 30};
     QStringList k;
-    for (int x = 0; x < 4; ++x) k << gepolstert(a.K()[static_cast<std::size_t>(x)], chgesBreiten[x], GChges_);
+    for (int x = 0; x < 4; ++x)
+        k << gepolstert(a.K()[static_cast<std::size_t>(x)], GChges_->columnWidth(x), GChges_);
     chges_->setzeWerte(k);
     chancen_->aktualisieren();
     reihen_->aktualisieren();

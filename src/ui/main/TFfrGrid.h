@@ -42,7 +42,12 @@ class TFfrGrid : public QWidget {
     // text row file.
     void alsTextDateiSpeichern();
 
+  protected:
+    void resizeEvent(QResizeEvent* e) override;
+
   private:
+    void bandAnpassen();
+
     const Programmzustand* zustand_;
     std::size_t slot_;
     QString datenordner_;
@@ -58,6 +63,8 @@ class TFfrGrid : public QWidget {
     ChancenModell* chancen_;
     QLabel* LReihen_;
     QTabWidget* PC5_;
+    QWidget* band_;
+    QWidget* chancenSeite_;
     QPushButton* alsText_;
 };
 
