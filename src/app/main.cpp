@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
     const kv::ui::Aufruf vorab = kv::ui::aufrufLesen(argumente(argc, argv), QDir::currentPath(), true);
     if (vorab.art != kv::ui::Aufruf::Art::Starten) return antworten(vorab);
 
+    kv::ui::deutschVorbereiten();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kv::kProgrammTitel));
     QApplication::setApplicationVersion(QString::fromUtf8(kv::kVersion));

@@ -215,6 +215,7 @@ void druckFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
 
 int main(int argc, char* argv[]) {
     bildschirmEinrichten();
+    ui::deutschVorbereiten();
     QApplication app(argc, argv);
     ui::deutschLaden(app);
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");

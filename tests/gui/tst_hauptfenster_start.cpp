@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QScreen>
 #include <QTabWidget>
@@ -44,6 +45,7 @@ class TestStart : public Hauptfenstertest {
     void programmEndeSchliesstAndereFensterNicht();
     void abgebrocheneDialogeAendernNichts();
     void spielstaendeNichtSchreibbar();
+    void deutscheDateidialoge();
 };
 
 void TestStart::ersterStart() {
@@ -375,6 +377,23 @@ void TestStart::spielstaendeNichtSchreibbar() {
     QCOMPARE(b.size(), 39);
     QCOMPARE(b.at(3), char(1));
     QCOMPARE(b.at(4), char(0));
+}
+
+// The file dialogs take sizes and dates from the system's locale, which the
+// program makes German whatever the environment's language was.
+void TestStart::deutscheDateidialoge() {
+    QCOMPARE(QLocale::system().language(), QLocale::German);
+    const QString fn = welt().datei(QStringLiteral("Vierzig.kv13"), std::string(40, '\0'));
+    QFileSystemModel m;
+    const QModelIndex ordner = m.setRootPath(welt().ablage());
+    QTRY_VERIFY(m.index(fn).isValid() && m.rowCount(ordner) > 0);
+    const QModelIndex datei = m.index(fn);
+    QTRY_COMPARE(m.data(datei.siblingAtColumn(1)).toString(), QStringLiteral("40 Bytes"));
+    const QString datum = m.data(datei.siblingAtColumn(3)).toString();
+    QCOMPARE(datum, QLocale(QLocale::German).toString(QFileInfo(fn).lastModified(), QLocale::ShortFormat));
+    QVERIFY2(datum.count(QLatin1Char('.')) == 2, qPrintable(datum));
+    // numbers the program writes keep their point
+    QCOMPARE(QString::asprintf("%.1f", 2.5), QStringLiteral("2.5"));
 }
 
 KV_GUI_TEST_MAIN(TestStart)

@@ -11,4 +11,10 @@ namespace kv::ui {
 // environment's language is.
 void deutschLaden(QApplication& app);
 
+// Before the application object: German as the environment's language, so
+// what the toolkit formats with the system's locale is German as well (file
+// sizes and dates in the file dialogs). Numbers in files stay unaffected:
+// deutschLaden() puts the C library's number format back.
+void deutschVorbereiten();
+
 }  // namespace kv::ui

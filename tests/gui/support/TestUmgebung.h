@@ -81,6 +81,7 @@ void bildschirmEinrichten();
 #define KV_GUI_TEST_MAIN(Klasse)             \
     int main(int argc, char* argv[]) {       \
         kv::test::bildschirmEinrichten();    \
+        kv::ui::deutschVorbereiten();        \
         QApplication app(argc, argv);        \
         kv::ui::deutschLaden(app);           \
         Klasse t;                            \
