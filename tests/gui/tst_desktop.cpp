@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMimeData>
@@ -77,6 +78,7 @@ class TestDesktop : public Hauptfenstertest {
     void zweiterStartUebergibtUndHebt();
     void gleichzeitigeStartsWaehlenEinenErsten();
     void verwaisterSocketUndStummesProgramm();
+    void getoetetOhneVerlust();
     void symbolNebenDemProgramm();
 
   private:
@@ -360,6 +362,37 @@ void TestDesktop::zweiterStartUebergibtUndHebt() {
     QCOMPARE(dritter->exitCode(), 0);
     QTRY_VERIFY(w.isActiveWindow());
     QCOMPARE(w.PC1()->count(), 1);
+}
+
+// The program killed in the middle of a match day (a crash, a power cut): the
+// scores it was given last are on disk, without its closing sequence.
+void TestDesktop::getoetetOhneVerlust() {
+    Spielstaende stand{};
+    stand[3] = {2, 1, 1};
+    stand[12] = {0, 4, 0};
+    const QString staende = welt().ablage() + QStringLiteral("Halbzeit.spst");
+    schreibeSpielstaende(staende.toStdString(), stand);
+    QByteArray erwartet;
+    for (const TSpielstand& s : stand)
+        erwartet.append(char(s.Heim)).append(char(s.Gast)).append(char(s.Beendet));
+    const auto gesichert = [&] {
+        QFile f(welt().spielstanddatei());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+
+    QProcess* erster = programm({});
+    const Uebergabe namen(laufzeit(), welt().datenordner());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(namen.socketPfad()), 20000);
+    // a second start hands the score file over: 4 goals in two matches
+    QProcess* zweiter = programm({staende});
+    QTRY_VERIFY_WITH_TIMEOUT(zweiter->state() == QProcess::NotRunning, 20000);
+    QCOMPARE(zweiter->exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(gesichert(), erwartet, 5000);
+    QCOMPARE(erster->state(), QProcess::Running);
+    ::kill(static_cast<pid_t>(erster->processId()), SIGKILL);
+    QVERIFY(erster->waitForFinished(10000));
+    QCOMPARE(erster->exitStatus(), QProcess::CrashExit);
+    QCOMPARE(gesichert(), erwartet);
 }
 
 void TestDesktop::gleichzeitigeStartsWaehlenEinenErsten() {

@@ -2,9 +2,12 @@
 // "Alles auf Anfang", the score files and the direct entry of the winning
 // row, each checked on the winning row, the colours of the left slip and the
 // evaluation.
+#include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 
@@ -14,6 +17,7 @@
 #include "common/Farben.h"
 #include "common/Gitter.h"
 #include "common/UpDown.h"
+#include "main/Spielstandsicherung.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFGZEingabe.h"
 #include "main/TFMain.h"
@@ -58,6 +62,8 @@ class TestSpielstand : public Hauptfenstertest {
     void trefferbildOhneSchein();
     void spielstandDateien();
     void spielstandDateiMitZuGrossenToren();
+    void laufendGesichert();
+    void haekchenSofortGemerkt();
     void direkteEingabe();
     void direkteEingabeOhneSchein();
     void gewinnzahlenFenster();
@@ -234,6 +240,67 @@ void TestSpielstand::spielstandDateien() {
     aktion(w2, "AutomatischgespeicherteSpielstndeeinlesen1")->trigger();
     QCOMPARE(gewinnreihe(w2), QStringLiteral("2000100000000"));
     QCOMPARE(w2.frSpiel(5)->PHeim()->text(), QStringLiteral("4"));
+}
+
+// Scores, finished flags and "Alles" reach the disk while the program runs,
+// shortly after each change; changes in quick succession are written together.
+void TestSpielstand::laufendGesichert() {
+    TFMain& w = mitSchein(welt());
+    const QString datei = welt().spielstanddatei();
+    const auto stand = [&] {
+        QByteArray b;
+        for (const TSpielstand& s : w.zustand().spielstaende())
+            b.append(char(s.Heim)).append(char(s.Gast)).append(char(s.Beendet));
+        return b;
+    };
+    QVERIFY(!QFile::exists(datei));
+
+    // an arrow key held down: twenty changes, 25 ms apart
+    QElapsedTimer uhr;
+    uhr.start();
+    QSet<QByteArray> gesehen;
+    for (int i = 0; i < 20; ++i) {
+        klicke(i % 2 ? w.frSpiel(3)->Up2()->knopfHoch() : w.frSpiel(3)->Up1()->knopfHoch());
+        QTest::qWait(25);
+        if (QFile::exists(datei)) gesehen << lies(datei);
+    }
+    const qint64 dauer = uhr.elapsed();
+    QVERIFY2(gesehen.size() <= dauer / ui::Spielstandsicherung::kVerzoegerung + 2,
+             qPrintable(QStringLiteral("%1 Fassungen in %2 ms").arg(gesehen.size()).arg(dauer)));
+    QCOMPARE(w.zustand().spielstand(3), (TSpielstand{10, 10, 0}));
+    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), 1500);
+
+    beenden(w, 3);
+    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), 1500);
+    QCOMPARE(lies(datei).mid(6, 3), QByteArray("\x0a\x0a\x01", 3));
+
+    klicke(w.BAlles());
+    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        IniDatei(welt().einstellungsdatei().toStdString()).leseBool("Spieltag", "Ende", false), 1500);
+}
+
+// The remember boxes are written when they change, not only at the end.
+void TestSpielstand::haekchenSofortGemerkt() {
+    TFMain& w = starten();
+    const auto gemerkt = [&](const char* abschnitt) {
+        return IniDatei(welt().einstellungsdatei().toStdString()).leseBool(abschnitt, "Merken", true);
+    };
+    // a click on the box itself (a wide check box takes clicks only there and on its text)
+    const auto haken = [](QCheckBox* b) {
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    };
+    for (auto [box, abschnitt] :
+         {std::pair{w.cbMerken(), "Spielschein"}, std::pair{w.cbMerken2(), "Spielscheine"},
+          std::pair{w.cbMerkenSp(), "Spieltag"}}) {
+        box->setChecked(true);
+        haken(box);
+        QVERIFY(!box->isChecked());
+        QVERIFY2(!gemerkt(abschnitt), abschnitt);
+    }
+    haken(w.cbRechts());
+    QVERIFY(w.cbRechts()->isChecked());
+    QVERIFY(IniDatei(welt().einstellungsdatei().toStdString()).leseBool("Spielschein", "AuchRechts", false));
 }
 
 void TestSpielstand::spielstandDateiMitZuGrossenToren() {

@@ -19,6 +19,7 @@
 #include "main/Scheinfelder.h"
 #include "main/Scheinleiste.h"
 #include "main/Spielband.h"
+#include "main/Spielstandsicherung.h"
 #include "main/TFGZEingabe.h"
 #include "main/TFfrErg.h"
 
@@ -29,6 +30,7 @@ TFMain::TFMain(Programmkontext& kontext, QWidget* eltern)
     setObjectName(QStringLiteral("FMain"));
     kontext_.setzeHauptfenster(this);
     FormCreate();
+    sicherung_ = new Spielstandsicherung(kontext_, this);
     dateiartenAnmelden();
     setAcceptDrops(true);
     connect(&kontext_.melder(), &Zustandsmelder::scheinGeschrieben, this, &TFMain::scheinGeschriebenZeigen);

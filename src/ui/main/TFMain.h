@@ -31,6 +31,7 @@ class Ergebnistabs;
 class Scheinfelder;
 class Scheinleiste;
 class Spielband;
+class Spielstandsicherung;
 class TFFrScheineS;
 class TFGZEingabe;
 class TFfrErg;
@@ -53,6 +54,7 @@ class TFMain : public QMainWindow {
     QString einstellungsdatei() const { return kontext_.einstellungsdatei(); }
     QString spielstanddatei() const { return kontext_.spielstanddatei(); }
     bool startFertig() const { return startFertig_; }
+    Spielstandsicherung* sicherung() const { return sicherung_; }
 
     // --- files (left panel, tabs, fixture list, scores) ------------------
     // Opens a slip in the left panel; true when it has 1 to 12 fields.
@@ -143,6 +145,8 @@ class TFMain : public QMainWindow {
     // start and end
     void FormShow();
     bool FormCloseQuery();
+    // Each remember box writes its key as soon as it is ticked or cleared.
+    void haekchenSofortMerken();
 
     // Opens the fields already read from `fn` as a new tab.
     QWidget* tabOeffnen(const QString& fn, Schein schein);
@@ -163,6 +167,7 @@ class TFMain : public QMainWindow {
     bool ppcSollOffen_ = true;
 
     Spielband* band_ = nullptr;
+    Spielstandsicherung* sicherung_ = nullptr;
     Scheinleiste* leiste_ = nullptr;
     Scheinfelder* felder_ = nullptr;
     Ergebnistabs* PPC_ = nullptr;

@@ -11,6 +11,7 @@
 #include "common/Fenster.h"
 #include "io/Datei.h"
 #include "main/Ergebnistabs.h"
+#include "main/Spielstandsicherung.h"
 #include "main/TFMain.h"
 #include "model/Spielstandsdatei.h"
 #include "settings/Einstellungen.h"
@@ -106,6 +107,29 @@ void TFMain::FormShow() {
     // 5. "Ende": every match final once more
     if (ende) BAllesClick();
     startFertig_ = true;
+
+    // from now on nothing waits for the closing sequence: scores and the
+    // tick boxes go to disk as they change
+    sicherung_->starten();
+    haekchenSofortMerken();
+}
+
+void TFMain::haekchenSofortMerken() {
+    const auto merken = [this](QCheckBox* box, const einst::Schalter& schluessel) {
+        connect(box, &QCheckBox::toggled, this, [this, &schluessel](bool an) {
+            try {
+                Einstellungen e(pfad(einstellungsdatei()));
+                e.schreibe(schluessel, an);
+                e.speichern();
+            } catch (const std::exception& f) {
+                dialoge().fehler(this, QString::fromStdString(f.what()));
+            }
+        });
+    };
+    merken(cbMerken(), einst::kSpielscheinMerken);
+    merken(cbMerken2(), einst::kSpielscheineMerken);
+    merken(cbRechts(), einst::kSpielscheinAuchRechts);
+    merken(cbMerkenSp(), einst::kSpieltagMerken);
 }
 
 bool TFMain::FormCloseQuery() {
@@ -138,6 +162,7 @@ void TFMain::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
+    sicherung_->anhalten();
     Q_EMIT beendet();
 }
 
