@@ -150,6 +150,17 @@ void TestSpielstand::allesZweimal() {
         QVERIFY(w.frSpiel(m)->Pups()->isVisible());
         QCOMPARE(farbe(w.Ausgang(2, m, 2)), hellGruen);
     }
+    // every match final one by one, or from a score file: "Alles" shows so too
+    for (int m = 1; m <= 13; ++m) beenden(w, m);
+    QCOMPARE(w.BAlles()->property("bild").toInt(), 0);
+    beenden(w, 5);
+    QCOMPARE(w.BAlles()->property("bild").toInt(), 1);
+    std::string alle;
+    for (int m = 1; m <= 13; ++m) alle += std::string("\x01\x00\x01", 3);
+    dialoge().oeffnenAntwort({welt().datei(QStringLiteral("Alle.spst"), alle)});
+    aktion(w, "Spielsystemauswhlen1")->trigger();
+    QCOMPARE(w.zustand().beendeteSpiele(), std::uint16_t{0x1FFF});
+    QCOMPARE(w.BAlles()->property("bild").toInt(), 0);
 }
 
 void TestSpielstand::allesAufAnfang() {

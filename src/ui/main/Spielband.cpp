@@ -100,8 +100,9 @@ Spielband::Spielband(Programmkontext& kontext, QWidget* eltern)
 }
 
 void Spielband::spieleZeichnen(Spielmenge spiele) {
-    // image 0 while every match is final, image 1 otherwise
-    const int bild = zustand_.alleBeendet() ? 0 : 1;
+    // image 0 while every match is final, image 1 otherwise: however they
+    // became final ("Alles", one by one, a score file)
+    const int bild = zustand_.beendeteSpiele() == kAlleSpiele ? 0 : 1;
     if (BAlles_->property("bild") != bild) {
         BAlles_->setIcon(bild == 0 ? symbol::laeuft() : symbol::beendet());
         BAlles_->setProperty("bild", bild);
