@@ -1,7 +1,8 @@
 // The main window under load: a 12-field slip on the left and a full 13 x 3
 // system (1,594,323 rows) as a tab. Measured: one goal change until every
-// table and colour is updated and drawn, and opening the system as a new tab
-// until it is shown. Runs on the offscreen platform in a temporary data folder.
+// table and colour is updated and drawn, opening the system as a new tab
+// until it is shown, and scrolling a row table to its last row. Runs on the
+// offscreen platform in a temporary data folder.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,9 +14,11 @@
 #include <memory>
 
 #include "Programm.h"
+#include "common/Fenstergitter.h"
 #include "common/UpDown.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
+#include "main/TFfrGrid.h"
 #include "model/Spielscheindatei.h"
 
 namespace {
@@ -105,6 +108,33 @@ void BM_VollsystemOeffnen(benchmark::State& state) {
     state.SetLabel("1.594.323 Reihen als Tab");
 }
 BENCHMARK(BM_VollsystemOeffnen)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Scrolling a tab's row table from its first row to its last and back, drawn:
+// the argument is the number of full 13 x 3 systems in the slip (12: 19,131,876
+// rows); 0, a slip of one single row, is the reference. The view holds only
+// the rows it shows, so every row count costs the same.
+void BM_ZurLetztenZeile(benchmark::State& state) {
+    Welt welt;
+    const QString fn = welt.tmp.path() + QStringLiteral("/zeilen.kv13");
+    const auto systeme = static_cast<std::size_t>(state.range(0));
+    kv::schreibeSpielschein(fn.toStdString(),
+                            systeme == 0
+                                ? std::vector<TScheinOffen>{feld("1|0|2|1|0|2|1|0|2|1|0|2|1")}
+                                : std::vector<TScheinOffen>(
+                                      systeme, feld("102|102|102|102|102|102|102|102|102|102|102|102|102")));
+    QWidget* tab = welt.w->DateienEinlesen(fn);
+    welt.w->PC1()->setCurrentWidget(tab);
+    QApplication::processEvents();
+    kv::ui::Fenstergitter* g = tab->findChild<kv::ui::TFfrGrid*>()->GReihen();
+    for (auto _ : state) {
+        g->setzeAktuelleZeile(g->zeilenAnzahl() - 1);
+        QApplication::processEvents();
+        g->setzeAktuelleZeile(0);
+        QApplication::processEvents();
+    }
+    state.counters["Reihen"] = static_cast<double>(g->zeilenAnzahl());
+}
+BENCHMARK(BM_ZurLetztenZeile)->Arg(0)->Arg(1)->Arg(12)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 // The start until the main window is shown, with a settings file that
 // remembers one slip as a tab and gives [Spielscheine] "Dateienanzahl" as the

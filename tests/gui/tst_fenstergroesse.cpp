@@ -14,6 +14,7 @@
 #include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
 #include "common/Fenster.h"
+#include "common/Fenstergitter.h"
 #include "common/Gitter.h"
 #include "common/UpDown.h"
 #include "main/TFFrScheineS.h"
@@ -128,9 +129,9 @@ void TestFenstergroesse::tabellenBekommenDieHoehe() {
         for (int seite : {1, 0}) {
             tab->PC5()->setCurrentIndex(seite);
             QTest::qWait(50);
-            const QList<ui::Gitter*> klein = seite == 1
-                                                 ? QList<ui::Gitter*>{tab->GTreffer2(), tab->Gtreffer()}
-                                                 : QList<ui::Gitter*>{tab->GChges(), tab->GChancen()};
+            const QList<ui::Gitter*> klein =
+                seite == 1 ? QList<ui::Gitter*>{tab->GTreffer2(), tab->Gtreffer()}
+                           : QList<ui::Gitter*>{tab->GChges(), tab->GChancen()->gitter()};
             for (ui::Gitter* g : klein) {
                 QVERIFY2(ganzZuSehen(g), qPrintable(g->objectName()));
                 const QRect zeile = g->visualRect(g->model()->index(0, 0));

@@ -23,11 +23,10 @@ class KopfModell : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
     void setzeKopf(const QStringList& kopf);
     const QStringList& kopf() const { return kopf_; }
-
-  protected:
     // What a value cell shows besides its text: white, text centred.
     static QVariant weisseZelle(int role);
 
+  protected:
     QStringList kopf_;
 };
 

@@ -6,64 +6,67 @@
 #include <algorithm>
 
 #include "common/Farben.h"
+#include "common/Gitter.h"
 
 namespace kv::ui {
 
-namespace {
+ReihenQuelle::ReihenQuelle(const Programmzustand& zustand, std::size_t slot)
+    : zustand_(&zustand), slot_(slot), fm_(QFont()) {}
 
-int sichtbar(std::uint64_t n) {
-    return static_cast<int>(std::min(n, kMaxSichtbareZeilen));
+std::uint64_t ReihenQuelle::zeilenAnzahl() const {
+    return static_cast<int>(slot_) < zustand_->scheinAnzahl() ? slot().schein.zeilen() : 0;
 }
 
-}  // namespace
-
-ReihenModell::ReihenModell(const Programmzustand& zustand, std::size_t slot, QObject* eltern)
-    : KopfModell(eltern), zustand_(&zustand), slot_(slot), zeilen_(0), fm_(QFont()) {
-    zeilen_ = sichtbar(static_cast<int>(slot_) < zustand.scheinAnzahl() ? this->slot().schein.zeilen() : 0);
-}
-
-int ReihenModell::rowCount(const QModelIndex& p) const {
-    return p.isValid() ? 0 : zeilen_;
-}
-
-void ReihenModell::setzeSchrift(const QFont& f) {
+void ReihenQuelle::setzeSchrift(const QFont& f) {
     fm_ = QFontMetrics(f);
 }
 
-Reihentabelle ReihenModell::tabelle() const {
+Reihentabelle ReihenQuelle::tabelle() const {
     const Scheinslot& s = slot();
     return Reihentabelle(s.schein, s.auswertung ? &*s.auswertung : nullptr);
 }
 
-QString ReihenModell::gepolstert(const std::string& text, int w) const {
-    return zentriert(QString::fromStdString(text), w, fm_);
+Reihe ReihenQuelle::reihe(std::uint64_t zeile) const {
+    if (zeile != letzteZeile_) {
+        letzteReihe_ = slot().schein.reihe(zeile);
+        letzteZeile_ = zeile;
+    }
+    return letzteReihe_;
 }
 
-QVariant ReihenModell::data(const QModelIndex& i, int role) const {
-    if (!i.isValid()) return {};
-    const auto zeile = static_cast<std::uint64_t>(i.row()) + 1;
-    const int spalte = i.column();
+QVariant ReihenQuelle::daten(std::uint64_t wert, int spalte, int rolle) const {
+    const std::uint64_t zeile = wert + 1;  // the line number
     const Scheinslot& s = slot();
-    const Reihentabelle t(s.schein, s.auswertung ? &*s.auswertung : nullptr);
-    switch (role) {
+    if (zeile > s.schein.zeilen() || spalte < 0 || spalte >= kReihenSpalten) return {};
+    // the tip of match `spalte` (column 1..3), 0 when the row has none
+    auto tipp = [&] {
+        const Reihe r = reihe(zeile);
+        for (int c = 1; c <= kSpalten; ++c)
+            if (r & kreuzBit(kreuzIndex(spalte, c))) return c;
+        return 0;
+    };
+    switch (rolle) {
         case Qt::DisplayRole: {
-            const std::string text = t.zelle(spalte, zeile);
-            if (spalte == 0) return gepolstert(text, 31);
-            if (spalte == kChanceSpalte && text != "---" && !text.empty()) return gepolstert(text, 25);
-            return QString::fromStdString(text);
+            if (spalte == 0) return zentriert(QString::number(zeile), 31, fm_);
+            if (spalte == kChanceSpalte) {
+                if (!s.auswertung) return QString();
+                const int c = s.auswertung->chance(zeile);
+                return c == kKeineChance ? QStringLiteral("---") : zentriert(QString::number(c), 25, fm_);
+            }
+            const int t = tipp();
+            return t ? QString(QLatin1Char(zeichenVonSpalte(t))) : QString();
         }
         case Qt::BackgroundRole: {
             if (spalte == 0) return QApplication::palette().color(QPalette::Button);
             if (!s.auswertung) return {};
             if (spalte == kChanceSpalte) {
-                const QColor c = chancenFarbe(t.chance(zeile));
+                const QColor c = chancenFarbe(s.auswertung->chance(zeile));
                 return c.isValid() ? QVariant(c) : QVariant();
             }
-            const int tipp = t.tippSpalte(zeile, spalte);
-            if (tipp == 0) return {};
+            const int t = tipp();
+            if (t == 0) return {};
             const int ergebnis = s.auswertung->lage().gewinnreihe[static_cast<std::size_t>(spalte - 1)];
-            const bool beendet = zustand_->istBeendet(spalte);
-            return farbeVon(reihenzellenFarbe(tipp, ergebnis, beendet));
+            return farbeVon(reihenzellenFarbe(t, ergebnis, zustand_->istBeendet(spalte)));
         }
         case Qt::TextAlignmentRole:
             return spalte == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
@@ -72,36 +75,21 @@ QVariant ReihenModell::data(const QModelIndex& i, int role) const {
     }
 }
 
-void ReihenModell::aktualisieren() {
-    if (zeilen_ == 0) return;
-    Q_EMIT dataChanged(index(0, 1), index(zeilen_ - 1, kChanceSpalte), {Qt::DisplayRole, Qt::BackgroundRole});
+ChancenQuelle::ChancenQuelle(const Programmzustand& zustand, std::size_t slot)
+    : zustand_(&zustand), slot_(slot) {}
+
+std::uint64_t ChancenQuelle::zeilenAnzahl() const {
+    if (static_cast<int>(slot_) >= zustand_->scheinAnzahl()) return 1;
+    const Scheinslot& s = zustand_->slot(static_cast<int>(slot_));
+    return std::max<std::uint64_t>(1, s.auswertung ? s.auswertung->maxK() : 0);
 }
 
-ChancenModell::ChancenModell(const Programmzustand& zustand, std::size_t slot, QObject* eltern)
-    : KopfModell(eltern), zustand_(&zustand), slot_(slot) {}
-
-QVariant ChancenModell::data(const QModelIndex& i, int role) const {
-    if (!i.isValid()) return {};
-    if (role != Qt::DisplayRole) return weisseZelle(role);
+QVariant ChancenQuelle::daten(std::uint64_t zeile, int spalte, int rolle) const {
+    if (rolle != Qt::DisplayRole) return KopfModell::weisseZelle(rolle);
     const Scheinslot& s = zustand_->slot(static_cast<int>(slot_));
     if (!s.auswertung) return QString();
-    const std::uint64_t n = s.auswertung->chancenEintrag(i.column(), static_cast<std::uint64_t>(i.row()) + 1);
+    const std::uint64_t n = s.auswertung->chancenEintrag(spalte, zeile + 1);
     return n ? QString::number(n) : QString();
-}
-
-void ChancenModell::aktualisieren() {
-    const Scheinslot& s = zustand_->slot(static_cast<int>(slot_));
-    const int neu = std::max(1, sichtbar(s.auswertung ? s.auswertung->maxK() : 0));
-    if (neu > zeilen_) {
-        beginInsertRows({}, zeilen_, neu - 1);
-        zeilen_ = neu;
-        endInsertRows();
-    } else if (neu < zeilen_) {
-        beginRemoveRows({}, neu, zeilen_ - 1);
-        zeilen_ = neu;
-        endRemoveRows();
-    }
-    Q_EMIT dataChanged(index(0, 0), index(zeilen_ - 1, 3), {Qt::DisplayRole});
 }
 
 }  // namespace kv::ui

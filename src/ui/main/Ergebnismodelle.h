@@ -1,64 +1,50 @@
-// Models of a tab's row table (GReihen) and chance lists (GChancen). Both
-// read the slip and its last evaluation from the program state whenever a
-// cell is drawn.
+// The sources of a tab's row table (GReihen) and chance lists (GChancen).
+// Both read the slip and its last evaluation from the program state whenever
+// a cell is drawn; nothing is kept per row.
 #pragma once
 
 #include <QFontMetrics>
 
-#include <array>
-
-#include "common/Gitter.h"
+#include "common/Fenstergitter.h"
 #include "evaluation/Programmzustand.h"
 #include "evaluation/Reihentabelle.h"
 
 namespace kv::ui {
 
-// The most lines a view can scroll through at the fixed row height; a larger
-// slip lists its first lines (its text export still writes all of them).
-inline constexpr std::uint64_t kMaxSichtbareZeilen = 100'000'000;
-
-class ReihenModell : public KopfModell {
-    Q_OBJECT
+class ReihenQuelle : public Zeilenquelle {
   public:
-    ReihenModell(const Programmzustand& zustand, std::size_t slot, QObject* eltern);
+    ReihenQuelle(const Programmzustand& zustand, std::size_t slot);
 
-    int rowCount(const QModelIndex& p = {}) const override;
-    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : kReihenSpalten; }
-    QVariant data(const QModelIndex& i, int role) const override;
+    std::uint64_t zeilenAnzahl() const override;
+    QVariant daten(std::uint64_t zeile, int spalte, int rolle) const override;
 
     // The font the cells are measured in (for the padding of numbers).
     void setzeSchrift(const QFont& f);
-    // After an evaluation: the chance column and every colour may differ.
-    void aktualisieren();
     // The cells as the text export reads them (header in row 0).
     Reihentabelle tabelle() const;
 
   private:
     const Scheinslot& slot() const { return zustand_->slot(static_cast<int>(slot_)); }
-    QString gepolstert(const std::string& text, int w) const;
+    Reihe reihe(std::uint64_t zeile) const;
 
     const Programmzustand* zustand_;
     std::size_t slot_;
-    int zeilen_;
     QFontMetrics fm_;
+    mutable std::uint64_t letzteZeile_ = 0;  // the row of the line asked for last
+    mutable Reihe letzteReihe_ = 0;
 };
 
-class ChancenModell : public KopfModell {
-    Q_OBJECT
+// The chance lists: one line per entry of the longest list, at least one.
+class ChancenQuelle : public Zeilenquelle {
   public:
-    ChancenModell(const Programmzustand& zustand, std::size_t slot, QObject* eltern);
+    ChancenQuelle(const Programmzustand& zustand, std::size_t slot);
 
-    int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : zeilen_; }
-    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : 4; }
-    QVariant data(const QModelIndex& i, int role) const override;
-
-    // After an evaluation: the longest list decides the line count (at least 1).
-    void aktualisieren();
+    std::uint64_t zeilenAnzahl() const override;
+    QVariant daten(std::uint64_t zeile, int spalte, int rolle) const override;
 
   private:
     const Programmzustand* zustand_;
     std::size_t slot_;
-    int zeilen_ = 1;
 };
 
 }  // namespace kv::ui

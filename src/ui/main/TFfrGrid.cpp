@@ -16,6 +16,7 @@
 
 #include "common/Dialoge.h"
 #include "common/Farben.h"
+#include "common/Fenstergitter.h"
 #include "common/Gitter.h"
 #include "common/Sanduhr.h"
 #include "io/Datei.h"
@@ -137,14 +138,15 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     // GReihen: every row of the slip. Line numbers and counts never exceed
     // the slip's row count: that number decides how wide a column of
     // numbers must be.
-    GReihen_ = new Gitter(this);
+    reihen_ = std::make_unique<ReihenQuelle>(zustand, slot);
+    chancen_ = std::make_unique<ChancenQuelle>(zustand, slot);
+    GReihen_ = new Fenstergitter(this);
     GReihen_->setObjectName(QStringLiteral("GReihen"));
-    GReihen_->setFocusPolicy(Qt::WheelFocus);
+    GReihen_->gitter()->setFocusPolicy(Qt::WheelFocus);
     const std::uint64_t zeilen = zustand.slot(static_cast<int>(slot)).schein.zeilen();
-    const int zahl = zahlenbreite(GReihen_, zeilen);
-    reihen_ = new ReihenModell(zustand, slot, GReihen_);
-    reihen_->setzeSchrift(GReihen_->font());
-    GReihen_->setModel(reihen_);
+    const int zahl = zahlenbreite(GReihen_->gitter(), zeilen);
+    reihen_->setzeSchrift(GReihen_->gitter()->font());
+    GReihen_->setzeQuelle(reihen_.get(), kReihenSpalten);
     std::vector<int> breiten = {std::max(36, zahl)};
     std::vector<int> w = {breiten[0] - 6};
     QStringList kopf = {QStringLiteral("Tipp")};
@@ -157,11 +159,10 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     w.push_back(22);
     kopf << QStringLiteral("Ch");
     GReihen_->spaltenSetzen(breiten);
-    GReihen_->kopfSetzen(reihen_, kopf, w);
-    GReihen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    GReihen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    GReihen_->setMinimumWidth(std::min(GReihen_->groesseFuer(0).width(), 330) +
-                              GReihen_->verticalScrollBar()->sizeHint().width());
+    GReihen_->kopfSetzen(kopf, w);
+    GReihen_->gitter()->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const int balken = GReihen_->bildlauf()->sizeHint().width();
+    GReihen_->setMinimumWidth(std::min(GReihen_->groesseFuer(0).width() - balken, 330) + balken);
     GReihen_->setMinimumHeight(GReihen_->groesseFuer(3).height());
     l->addWidget(GReihen_, 1);
 
@@ -195,16 +196,13 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
 
     // "Gewinnchancen": "Chancen gesamt" over GChges, and GChancen
     GChges_ = kleinesGitter(this, "GChges", chges_, mindestens({26, 27, 29, 30}, zahl), klassenKopf(), 4);
-    GChancen_ = new Gitter(this);
+    GChancen_ = new Fenstergitter(this);
     GChancen_->setObjectName(QStringLiteral("GChancen"));
-    chancen_ = new ChancenModell(zustand, slot, GChancen_);
-    GChancen_->setModel(chancen_);
+    GChancen_->setzeQuelle(chancen_.get(), 4);
     const std::vector<int> chancenBreiten = mindestens({35, 35, 35, 35}, zahl);
     GChancen_->spaltenSetzen(chancenBreiten);
-    GChancen_->kopfSetzen(chancen_, klassenKopf(), chancenBreiten);
-    GChancen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    GChancen_->setFixedWidth(GChancen_->groesseFuer(0).width() +
-                             GChancen_->verticalScrollBar()->sizeHint().width());
+    GChancen_->kopfSetzen(klassenKopf(), chancenBreiten);
+    GChancen_->setFixedWidth(GChancen_->groesseFuer(0).width());
     GChancen_->setMinimumHeight(GChancen_->groesseFuer(1).height());
     auto* chancenSeite = new Tabellenpaar(mitUeberschrift(QStringLiteral("Chancen gesamt"), GChges_, this),
                                           GChancen_, "TabChancen", [this] { bandAnpassen(); });
@@ -280,9 +278,12 @@ QString TFfrGrid::ScheinInTabelle() {
     return text;
 }
 
+TFfrGrid::~TFfrGrid() = default;
+
 void TFfrGrid::auswertungAnzeigen() {
     const Scheinslot& s = zustand_->slot(static_cast<int>(slot_));
-    if (!s.auswertung) return;
+    if (!s.auswertung || s.stand == gezeigt_) return;
+    gezeigt_ = s.stand;
     const Auswertung& a = *s.auswertung;
     const auto& C = a.C();
     treffer2_->setzeWerte(
@@ -293,8 +294,9 @@ void TFfrGrid::auswertungAnzeigen() {
     for (int x = 0; x < 4; ++x)
         k << gepolstert(a.K()[static_cast<std::size_t>(x)], GChges_->columnWidth(x), GChges_);
     chges_->setzeWerte(k);
-    chancen_->aktualisieren();
-    reihen_->aktualisieren();
+    GChancen_->zeilenGeaendert();
+    GChancen_->datenGeaendert();
+    GReihen_->datenGeaendert();
 }
 
 void TFfrGrid::alsTextDateiSpeichern() {

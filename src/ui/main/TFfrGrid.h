@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 #include "evaluation/Programmzustand.h"
 
 class QLabel;
@@ -14,9 +16,10 @@ class QTabWidget;
 
 namespace kv::ui {
 
-class ChancenModell;
+class ChancenQuelle;
+class Fenstergitter;
 class Gitter;
-class ReihenModell;
+class ReihenQuelle;
 class WerteModell;
 
 class TFfrGrid : public QWidget {
@@ -24,18 +27,20 @@ class TFfrGrid : public QWidget {
   public:
     // Frame "fr" + slip number for slot `slot` (0-based) of `zustand`.
     TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QString& datenordner, QWidget* eltern);
+    ~TFfrGrid() override;
 
-    Gitter* GReihen() const { return GReihen_; }
+    Fenstergitter* GReihen() const { return GReihen_; }
     Gitter* GTreffer2() const { return GTreffer2_; }
     Gitter* Gtreffer() const { return Gtreffer_; }
     Gitter* GChges() const { return GChges_; }
-    Gitter* GChancen() const { return GChancen_; }
+    Fenstergitter* GChancen() const { return GChancen_; }
     QLabel* LReihen() const { return LReihen_; }
     QTabWidget* PC5() const { return PC5_; }
 
     // `ScheinInTabelle`: lists the slip's rows; returns their number as text.
     QString ScheinInTabelle();
-    // Refills every table from the slot's last evaluation.
+    // Refills every table from the slot's last evaluation (nothing to do
+    // when the slot was not evaluated since).
     void auswertungAnzeigen();
 
     // "Als Text- Datei" (bsSkinSpeedButton2): the rows (columns 1..13) as a
@@ -51,16 +56,17 @@ class TFfrGrid : public QWidget {
     const Programmzustand* zustand_;
     std::size_t slot_;
     QString datenordner_;
-    Gitter* GReihen_;
-    ReihenModell* reihen_;
+    std::unique_ptr<ReihenQuelle> reihen_;
+    std::unique_ptr<ChancenQuelle> chancen_;
+    std::uint64_t gezeigt_ = 0;  // the slot's evaluation the tables show
+    Fenstergitter* GReihen_;
     Gitter* GTreffer2_;
     WerteModell* treffer2_;
     Gitter* Gtreffer_;
     WerteModell* treffer_;
     Gitter* GChges_;
     WerteModell* chges_;
-    Gitter* GChancen_;
-    ChancenModell* chancen_;
+    Fenstergitter* GChancen_;
     QLabel* LReihen_;
     QTabWidget* PC5_;
     QWidget* band_;

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "common/Fenstergitter.h"
+#include "common/Gitter.h"
 #include "common/UpDown.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
@@ -60,6 +62,23 @@ QColor zellfarbe(const QTableView* g, int zeile, int spalte) {
 
 QString kopf(const QTableView* g, int spalte) {
     return g->model()->headerData(spalte, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+QString zelle(const ui::Fenstergitter* g, std::uint64_t zeile, int spalte) {
+    return g->zelle(zeile, spalte).toString().trimmed();
+}
+
+QColor zellfarbe(const ui::Fenstergitter* g, std::uint64_t zeile, int spalte) {
+    const QVariant v = g->zelle(zeile, spalte, Qt::BackgroundRole);
+    return v.isValid() ? v.value<QColor>() : QColor();
+}
+
+QString kopf(const ui::Fenstergitter* g, int spalte) {
+    return kopf(g->gitter(), spalte);
+}
+
+QString gezeigt(const ui::Fenstergitter* g, int i, int spalte) {
+    return zelle(g->gitter(), i, spalte);
 }
 
 QString gewinnreihe(const ui::TFMain& w) {

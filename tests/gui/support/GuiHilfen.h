@@ -5,14 +5,17 @@
 #include <QColor>
 #include <QString>
 
+#include <cstdint>
+
 class QAbstractButton;
 class QAction;
 class QTableView;
 class QWidget;
 
 namespace kv::ui {
+class Fenstergitter;
 class TFMain;
-}
+}  // namespace kv::ui
 
 namespace kv::test {
 
@@ -30,6 +33,13 @@ QColor farbe(const QWidget* w);
 QString zelle(const QTableView* g, int zeile, int spalte);
 QColor zellfarbe(const QTableView* g, int zeile, int spalte);
 QString kopf(const QTableView* g, int spalte);
+// The same for a grid over a window of rows, as its source gives them (any
+// row, shown or not).
+QString zelle(const kv::ui::Fenstergitter* g, std::uint64_t zeile, int spalte);
+QColor zellfarbe(const kv::ui::Fenstergitter* g, std::uint64_t zeile, int spalte);
+QString kopf(const kv::ui::Fenstergitter* g, int spalte);
+// Line i of what the grid draws (0 = the first line in its viewport).
+QString gezeigt(const kv::ui::Fenstergitter* g, int i, int spalte);
 // The winning row as shown, e.g. "1021021021021" (a blank for an empty panel).
 QString gewinnreihe(const kv::ui::TFMain& w);
 
