@@ -80,6 +80,7 @@ QString aufrufHilfe() {
         "  *.kv13   Spielscheine, jeden als Reiter rechts\n"
         "  *.sp13   einen Spielplan\n"
         "  *.spst   gesondert gespeicherte Spielstände\n"
+        "  *.kvxdr  ein Scheinformat im Druckfenster\n"
         "Läuft Kalvendo schon, öffnet das laufende Programm die Dateien und kommt\n"
         "nach vorn; ein zweites Programm startet nicht.\n"
         "\n"

@@ -58,6 +58,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
 
     befehle.anmelden(systemscheinBefehl(k));
     befehle.anmelden(druckBefehl(k));
+    scheinformateAnmelden(k);
     befehle.anmelden(gewinnzahlenBefehl(k));
     befehle.anmelden(transferToolBefehl(k));
     befehle.anmelden(rechnerBefehl());

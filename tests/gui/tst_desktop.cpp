@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
 #include <QTabWidget>
@@ -29,9 +30,13 @@
 #include "TestUmgebung.h"
 #include "Uebergabe.h"
 #include "common/Dateioeffner.h"
+#include "common/Fenster.h"
 #include "common/Programmdateien.h"
 #include "main/TFMain.h"
 #include "model/Spielstandsdatei.h"
+#include "print/Scheinformat.h"
+#include "print/TFDruck.h"
+#include "settings/IniDatei.h"
 
 using namespace kv;
 using namespace kv::test;
@@ -72,6 +77,7 @@ class TestDesktop : public Hauptfenstertest {
     void antwortOhneAnzeige();
     void dateienVonAussen();
     void meldungNenntDieOeffnbarenArten();
+    void scheinformatImDruckfenster();
     void gleicheMeldungWieImDialog_data();
     void gleicheMeldungWieImDialog();
     void ablegen();
@@ -239,7 +245,8 @@ void TestDesktop::dateienVonAussen() {
     QCOMPARE(
         dialoge().nimmMeldung(TestDialoge::Art::Fehler),
         QStringLiteral("Kalvendo kann die Datei Notizen.txt nicht öffnen.\r\rGeöffnet werden Spielscheine "
-                       "(*.kv13), Spielpläne (*.sp13) und gesondert gespeicherte Spielstände (*.spst)."));
+                       "(*.kv13), Spielpläne (*.sp13), gesondert gespeicherte Spielstände (*.spst) und "
+                       "Scheinformate (*.kvxdr)."));
     QCOMPARE(namenVon(w.PC1()), (QStringList{"Eins", "Zwei", "Eins"}));
     QCOMPARE(w.PC1()->currentIndex(), 2);
 }
@@ -258,6 +265,61 @@ void TestDesktop::meldungNenntDieOeffnbarenArten() {
         d.unbekannteDateiart(QStringLiteral("x")),
         QStringLiteral("Kalvendo kann die Datei x nicht öffnen.\r\rGeöffnet werden Spielscheine (*.kv13), "
                        "Spielpläne (*.sp13) und Scheinformate (*.kvxdr)."));
+}
+
+// A print format from outside opens in the print window as "Scheinformat
+// öffnen..." opens it, and becomes the remembered one; it wins over the
+// remembered format the window reads when it is shown. A broken one gets the
+// message of the dialog's path and changes nothing.
+void TestDesktop::scheinformatImDruckfenster() {
+    auto formatMitB = [this](const QString& name, int b) {
+        TScheinFormat f;
+        f.FelderProReihe = 5;
+        f.B = b;
+        f.C = 492;
+        const auto bytes = formatBytes(f);
+        return welt().datei(name, std::string(bytes.begin(), bytes.end()));
+    };
+    const QString gemerkt = formatMitB(QStringLiteral("Gemerkt.kvxdr"), 70);
+    const QString neu = formatMitB(QStringLiteral("Lotto 2027.KVXDR"), 81);
+    {
+        IniDatei ini(welt().einstellungsdatei().toStdString());
+        ini.schreibeText("Druck", "Formatdatei", gemerkt.toStdString());
+    }
+    TFMain& w = starten();
+    QVERIFY(!ui::fensterSuchen(QStringLiteral("FDruck")));
+    welt().programm()->dateienOeffnen({neu});
+    auto* d = qobject_cast<ui::TFDruck*>(ui::fensterSuchen(QStringLiteral("FDruck")));
+    QVERIFY(d);
+    QVERIFY(d->isVisible());
+    auto feld = [d](const char* name) {
+        const auto* e = d->findChild<QLineEdit*>(QLatin1String(name));
+        return e ? e->text() : QStringLiteral("fehlt");
+    };
+    auto label = [d](const char* name) {
+        const auto* l = d->findChild<QLabel*>(QLatin1String(name));
+        return l ? l->text() : QStringLiteral("fehlt");
+    };
+    QCOMPARE(feld("eAbstandh"), QStringLiteral("81"));
+    QCOMPARE(label("LAnz"), QStringLiteral("10"));
+    QCOMPARE(label("LDatei"), QStringLiteral("Geöffnet: Lotto 2027.KVXDR"));
+    QCOMPARE(QString::fromStdString(
+                 IniDatei(welt().einstellungsdatei().toStdString()).leseText("Druck", "Formatdatei", "")),
+             neu);
+
+    // a file too short to be a format: the dialog's message, nothing changes
+    const QString kurz = welt().datei(QStringLiteral("Kurz.kvxdr"), std::string(100, '\0'));
+    dialoge().oeffnenAntwort({kurz});
+    d->BOpenClick();
+    const QString imDialog = dialoge().nimmMeldung(TestDialoge::Art::Fehler);
+    QVERIFY(imDialog.contains(QStringLiteral("Kurz.kvxdr")));
+    welt().programm()->dateienOeffnen({kurz});
+    QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Fehler), imDialog);
+    QCOMPARE(feld("eAbstandh"), QStringLiteral("81"));
+    QCOMPARE(QString::fromStdString(
+                 IniDatei(welt().einstellungsdatei().toStdString()).leseText("Druck", "Formatdatei", "")),
+             neu);
+    QCOMPARE(w.PC1()->count(), 0);
 }
 
 void TestDesktop::gleicheMeldungWieImDialog_data() {

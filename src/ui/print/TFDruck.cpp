@@ -243,9 +243,12 @@ void TFDruck::neuesDetailfenster() {
 void TFDruck::BOpenClick() {
     const QStringList d = dialoge().dateienOeffnen(
         this, formatAuswahl(QStringLiteral("Schein-Format öffnen"), kontext_.datenordner()), false);
-    if (d.isEmpty()) return;
+    if (!d.isEmpty()) formatOeffnen(d.first());
+}
+
+void TFDruck::formatOeffnen(const QString& datei) {
     IniDatei ini(s(kontext_.einstellungsdatei()));
-    const auto m = z_.scheinformatOeffnen(s(d.first()), ini);
+    const auto m = z_.scheinformatOeffnen(s(datei), ini);
     anzeigen();
     melden(m);
 }

@@ -56,7 +56,10 @@ class TFDruck : public QWidget {
     bool laeuft() const { return ablauf_ != nullptr; }
 
     // --- the commands, one per control ----------------------------------
-    void BOpenClick();                 // "Scheinformat öffnen..."
+    void BOpenClick();  // "Scheinformat öffnen..."
+    // Reads the format file `datei` as "Scheinformat öffnen..." does with the
+    // file the user chose, remembered as Formatdatei included.
+    void formatOeffnen(const QString& datei);
     void BsaveClick();                 // "Scheinformat speichern..."
     void BDetailZeigenClick();         // "Alle A-Werte anzeigen"
     void BKalibrierblattClick();       // "Kalibrierblatt drucken"
@@ -146,5 +149,9 @@ Druckantwort frageStellen(QWidget* eltern, const std::string& frage);
 // makes the print window on first use, gives it a new detail window and
 // shows it in front.
 Befehl druckBefehl(Programmkontext& kontext);
+
+// Print formats handed to the program from outside open in the print window,
+// shown as by the print command, as "Scheinformat öffnen..." opens them.
+void scheinformateAnmelden(Programmkontext& kontext);
 
 }  // namespace kv::ui
