@@ -32,8 +32,10 @@ benoetigt=$(for p in kalvendo kalvendo-cli; do
     readelf -d "$tmp/inhalt/usr/bin/$p" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'
 done | sort -u)
 pruefe "keine benötigten Bibliotheken gefunden" test -n "$benoetigt"
+# the libraries of the package's architecture (not, say, /lib32 of libc6-i386)
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 for bibliothek in $benoetigt; do
-    paket=$(dpkg -S "*/$bibliothek" 2>/dev/null | sed -n '1s/:.*//p')
+    paket=$(dpkg -S "*/$multiarch/$bibliothek" 2>/dev/null | sed -n '1s/:.*//p')
     pruefe "$bibliothek gehört zu keinem Paket" test -n "$paket"
     pruefe "Depends ohne $paket für $bibliothek: $(feld Depends)" grep -qx "$paket" <<<"$depends"
 done
