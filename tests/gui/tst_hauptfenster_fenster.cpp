@@ -2,7 +2,9 @@
 // commands of later windows, the right panel's splitter and strip, the
 // scrolling field frames, and the small windows it opens.
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QMap>
 #include <QMenu>
 #include <QPointer>
 #include <QScrollArea>
@@ -70,18 +72,21 @@ class TestFenster : public Hauptfenstertest {
     void feldrahmenScrollen();
     void spielePanelImSchmalenFenster();
     void kleineFenster();
+    void escapeSchliesst();
+    void zugriffstastenUndKuerzel();
 };
 
 void TestFenster::menuesUndWerkzeugleiste() {
     TFMain& w = starten();
     QCOMPARE(texte(w.menueDatei()),
-             (QStringList{"Tippschein(e) öffnen...", "Tippschein(e) drucken...", "Neuen Systemschein eingeben...",
-                          "-", "Gesondert gespeicherte Spielstände öffnen...", "Spielstände gesondert speichern...",
-                          "Automatisch gespeicherte Spielstände einlesen ", "-", "&Beenden"}));
+             (QStringList{
+                 "Tippschein(e) öffnen...", "Tippschein(e) drucken...", "Neuen Systemschein eingeben...", "-",
+                 "Gesondert gespeicherte Spielstände öffnen...", "Spielstände gesondert speichern...",
+                 "Automatisch gespeicherte Spielstände einlesen ", "-", "&Beenden"}));
     QCOMPARE(texte(w.menueExtras()),
              (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "-", "&Update-Prüfung"}));
     QCOMPARE(texte(w.menueHilfe()),
-             (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "Programm-&Info"}));
+             (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "&Programm-Info"}));
     QCOMPARE(knoepfe(w.PTool()), (QStringList{"BClose", "BSys", "BDruck", "BGZdirekt1", "bsSkinSpeedButton1",
                                               "BUpdate", "BCalc", "BKal", "bsSkinSpeedButton6", "Label10"}));
     // commands of windows not yet made known are not there at all
@@ -117,7 +122,7 @@ void TestFenster::befehleSpaeterFenster() {
     QCOMPARE(texte(w.menueExtras()),
              (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "-", "&Update-Prüfung"}));
     QCOMPARE(texte(w.menueHilfe()),
-             (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "Programm-&Info"}));
+             (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "&Programm-Info"}));
     QCOMPARE(knoepfe(w.PTool()),
              (QStringList{"BClose", "BEingabe", "BSys", "BDruck", "BGZdirekt1", "bsSkinSpeedButton1",
                           "BUpdate", "BCalc", "BKal", "bsSkinSpeedButton6", "Label10"}));
@@ -251,6 +256,53 @@ void TestFenster::kleineFenster() {
     hilfe->close();
     klicke(w.findChild<QToolButton*>(QStringLiteral("bsSkinSpeedButton6")));
     QVERIFY(hilfe->isVisible());
+}
+
+// Escape closes the help, calendar, information and winning-row windows.
+void TestFenster::escapeSchliesst() {
+    TFMain& w = starten();
+    const auto escape = [](QWidget* f) {
+        if (!f) return QStringLiteral("fehlt");
+        if (!aktivieren(f)) return f->objectName() + QStringLiteral(" nicht aktiv");
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f, Qt::Key_Escape);
+        return f->isVisible() ? f->objectName() + QStringLiteral(" noch offen") : QString();
+    };
+    aktion(w, "Kalender1")->trigger();
+    QCOMPARE(escape(fenster(QStringLiteral("FKal"))), QString());
+    w.BGZdirektClick();
+    QCOMPARE(escape(fenster(QStringLiteral("FGZEingabe"))), QString());
+    aktion(w, "Inhalt1")->trigger();
+    QCOMPARE(escape(fenster(QStringLiteral("FHilfe"))), QString());
+    aktion(w, "ProgrammInfo1")->trigger();
+    QPointer<QWidget> info = fenster(QStringLiteral("FInfo"));
+    QCOMPARE(escape(info), QString());
+    QTRY_VERIFY(info.isNull());
+    QVERIFY(w.isVisible());
+}
+
+// No two entries of a menu share an access key; the usual shortcuts open a
+// slip and end the program.
+void TestFenster::zugriffstastenUndKuerzel() {
+    TFMain& w = starten();
+    for (QMenu* m : {w.menueDatei(), w.menueExtras(), w.menueHilfe()}) {
+        QMap<QChar, QString> vergeben;
+        for (QAction* a : m->actions()) {
+            const qsizetype i = a->text().indexOf(QLatin1Char('&'));
+            if (i < 0 || i + 1 >= a->text().size()) continue;
+            const QChar taste = a->text().at(i + 1).toLower();
+            QVERIFY2(!vergeben.contains(taste),
+                     qPrintable(a->text() + QStringLiteral(" und ") + vergeben[taste]));
+            vergeben[taste] = a->text();
+        }
+    }
+    QVERIFY(aktivieren(&w));
+    dialoge().oeffnenAntwort({});  // cancelled
+    QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(dialoge().dateiDialoge().size(), 1);
+    QCOMPARE(dialoge().dateiDialoge().last().titel, QStringLiteral("Spielschein-Datei einlesen"));
+    QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+    QTRY_VERIFY(!w.isVisible());
+    QVERIFY(QFile::exists(welt().spielstanddatei()));
 }
 
 KV_GUI_TEST_MAIN(TestFenster)

@@ -2,6 +2,7 @@
 // "Alles auf Anfang", the score files and the direct entry of the winning
 // row, each checked on the winning row, the colours of the left slip and the
 // evaluation.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -63,6 +64,7 @@ class TestSpielstand : public Hauptfenstertest {
     void spielstandDateien();
     void spielstandDateiMitZuGrossenToren();
     void laufendGesichert();
+    void tastatur();
     void haekchenSofortGemerkt();
     void direkteEingabe();
     void direkteEingabeOhneSchein();
@@ -289,6 +291,62 @@ void TestSpielstand::laufendGesichert() {
     QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), 1500);
     QTRY_VERIFY_WITH_TIMEOUT(
         IniDatei(welt().einstellungsdatei().toStdString()).leseBool("Spieltag", "Ende", false), 1500);
+}
+
+// Goals and finished flags with the keyboard alone: Tab goes from the
+// finished flag to the home and the away goals and on to the next match;
+// arrows and digits change a goal, Space a finished flag, and each runs the
+// evaluation. The winning-row window's buttons are reached with Tab as well.
+void TestSpielstand::tastatur() {
+    TFMain& w = mitSchein(welt());
+    QVERIFY(aktivieren(&w));
+    w.frSpiel(1)->BRun()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), w.frSpiel(1)->BRun());
+    const QList<QWidget*> reihenfolge = {w.frSpiel(1)->Up1(), w.frSpiel(1)->Up2(), w.frSpiel(2)->BRun(),
+                                         w.frSpiel(2)->Up1()};
+    for (QWidget* naechstes : reihenfolge) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), naechstes);
+    }
+
+    // match 4, away goals: two steps up, the away side leads
+    ui::UpDown* gast = w.frSpiel(4)->Up2();
+    gast->setFocus();
+    QTest::keyClick(gast, Qt::Key_Right);
+    QTest::keyClick(gast, Qt::Key_Up);
+    QCOMPARE(w.zustand().spielstand(4), (TSpielstand{0, 2, 0}));
+    QCOMPARE(w.frSpiel(4)->PGast()->text(), QStringLiteral("2"));
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0002000000000"));
+    QCOMPARE(zelle(w.Tippfeld(2)->G1(), 0, 1), QStringLiteral("1"));  // the draws field: 12 hits now
+    QTest::keyClick(gast, Qt::Key_Left);
+    QCOMPARE(w.zustand().spielstand(4).Gast, std::uint8_t{1});
+    // digits: one, or two typed quickly; none beyond the maximum
+    ui::UpDown* heim = w.frSpiel(4)->Up1();
+    heim->setFocus();
+    QTest::keyClick(heim, Qt::Key_3);
+    QCOMPARE(w.zustand().spielstand(4), (TSpielstand{3, 1, 0}));
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0001000000000"));
+    QTest::keyClick(heim, Qt::Key_1);
+    QTest::keyClick(heim, Qt::Key_2);
+    QCOMPARE(w.zustand().spielstand(4).Heim, std::uint8_t{12});
+    QTest::keyClick(heim, Qt::Key_Right);
+    QCOMPARE(w.zustand().spielstand(4).Heim, std::uint8_t{12});
+    QTest::keyClick(heim, Qt::Key_0);
+    QCOMPARE(w.zustand().spielstand(4), (TSpielstand{0, 1, 0}));
+    // Space on the finished flag
+    w.frSpiel(4)->BRun()->setFocus();
+    QTest::keyClick(w.frSpiel(4)->BRun(), Qt::Key_Space);
+    QVERIFY(w.zustand().istBeendet(4));
+    QCOMPARE(farbe(w.Ausgang(1, 4, 3)), starkRot);
+
+    w.BGZdirektClick();
+    ui::TFGZEingabe* gz = w.gzEingabe();
+    QVERIFY(aktivieren(gz));
+    gz->BGZ(1, 1)->setFocus();
+    QTest::keyClick(gz->BGZ(1, 1), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), gz->BGZ(1, 2));
+    QTest::keyClick(gz->BGZ(1, 2), Qt::Key_Space);
+    QVERIFY(gz->BGZ(1, 2)->property("gewaehlt").toBool());
 }
 
 // The remember boxes are written when they change, not only at the end.

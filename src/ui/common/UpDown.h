@@ -2,6 +2,10 @@
 // minimum and a maximum. Setting the position from the program always
 // reports the change, also when the value stays the same; a position outside
 // the range is refused without any effect.
+//
+// It takes the keyboard focus (Tab): the arrow keys, + and - step it, a digit
+// sets it (two digits typed quickly, such as "1" "2", give 12), Home sets
+// the minimum.
 #pragma once
 
 #include <QWidget>
@@ -28,12 +32,21 @@ class UpDown : public QWidget {
   Q_SIGNALS:
     void geaendert(int position);
 
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
   private:
     void schritt(int d);
+    void ziffer(int z);
 
     int minimum_, maximum_, position_;
     QToolButton* runter_;
     QToolButton* hoch_;
+    int letzteZiffer_ = -1;
+    qint64 letzteZifferZeit_ = 0;
 };
 
 }  // namespace kv::ui

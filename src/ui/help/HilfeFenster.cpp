@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/Fenster.h"
 #include "help/HilfeSeiten.h"
 
 namespace kv::ui {
@@ -60,6 +61,7 @@ HilfeFenster::HilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window) {
     vor_->setToolTip(QStringLiteral("Wieder vorwärts (Alt+Rechts)"));
     zurueck_->setShortcut(QKeySequence::Back);
     vor_->setShortcut(QKeySequence::Forward);
+    mitEscapeSchliessen(this);
 
     auto* leiste = new QHBoxLayout;
     leiste->setContentsMargins(0, 0, 0, 0);

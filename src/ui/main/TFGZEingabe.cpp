@@ -30,7 +30,8 @@ const Fensterposition kPosition(einst::kGZEingabeLeft, einst::kGZEingabeTop, ein
 TBGZ::TBGZ(const QString& text, QWidget* eltern) : QPushButton(text, eltern) {
     setFixedSize(kKnopfB, kKnopfH);
     setFlat(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches every button, Space chooses or un-chooses it
+    setFocusPolicy(Qt::StrongFocus);
     QFont f = font();
     f.setPointSize(9);
     f.setBold(true);
@@ -42,10 +43,12 @@ void TBGZ::setzeGewaehlt(bool gewaehlt) {
     gewaehlt_ = gewaehlt;
     setProperty("gewaehlt", gewaehlt);
     setStyleSheet(gewaehlt ? QStringLiteral("QPushButton { color: black; background: rgb(94,255,94);"
-                                            " border: 2px solid rgb(0,110,0); border-radius: 3px; }")
+                                            " border: 2px solid rgb(0,110,0); border-radius: 3px; }"
+                                            " QPushButton:focus { border: 2px solid rgb(48,96,200); }")
                            : QStringLiteral("QPushButton { color: black; background: rgb(240,240,240);"
                                             " border: 1px solid rgb(160,160,160); border-radius: 3px; }"
-                                            " QPushButton:hover { background: rgb(225,235,250); }"));
+                                            " QPushButton:hover { background: rgb(225,235,250); }"
+                                            " QPushButton:focus { border: 2px solid rgb(48,96,200); }"));
 }
 
 TBGZNr::TBGZNr(const QString& text, QWidget* eltern) : QLabel(text, eltern) {
@@ -131,6 +134,7 @@ TFGZEingabe::TFGZEingabe(Programmkontext& kontext)
     connect(uebertragen, &QPushButton::clicked, this, &TFGZEingabe::gewinnzahlenUebertragen);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { kontext_.hilfe(this, kHilfeGewinnzahlen); });
+    mitEscapeSchliessen(this);
 }
 
 TBGZ* TFGZEingabe::BGZ(int spiel, int spalte) const {

@@ -58,7 +58,8 @@ TFInfo::TFInfo(QWidget* parent) : QDialog(parent) {
 Befehl infoBefehl(Programmkontext& kontext) {
     Befehl b;
     b.name = "ProgrammInfo1";
-    b.text = QStringLiteral("Programm-&Info");
+    // "&Inhalt" in the same menu has the I
+    b.text = QStringLiteral("&Programm-Info");
     b.menues = {Menueplatz::HilfeInfo};
     b.ausfuehren = [&kontext] {
         fensterOeffnen<TFInfo>(QStringLiteral("FInfo"),

@@ -16,7 +16,7 @@ class TFInfo : public QDialog {
     explicit TFInfo(QWidget* parent = nullptr);
 };
 
-// The command "Programm-&Info" (menu "&Hilfe").
+// The command "&Programm-Info" (menu "&Hilfe").
 Befehl infoBefehl(Programmkontext& kontext);
 
 }  // namespace kv::ui

@@ -39,6 +39,7 @@ TFKal::TFKal(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* hilfe = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(hilfe, &QShortcut::activated, this, [this] { hilfeZeigen(this, kHilfeKalender); });
+    mitEscapeSchliessen(this);
 
     setFixedSize(sizeHint());
 }

@@ -146,6 +146,7 @@ void TFMain::befehleAnmelden() {
     Befehl oeffnen = menuepunkt("Tippscheineoeffnen1", QStringLiteral("Tippschein(e) öffnen..."),
                                 Menueplatz::DateiOeffnen, [this] { BOpenClick(); });
     oeffnen.symbol = symbol::oeffnen();
+    oeffnen.taste = QKeySequence::Open;
     t.anmelden(std::move(oeffnen));
     t.anmelden(menuepunkt(
         "Spielsystemauswhlen1", QStringLiteral("Gesondert gespeicherte Spielstände öffnen..."),
@@ -163,6 +164,7 @@ void TFMain::befehleAnmelden() {
     beenden.leiste = Leistenplatz::Beenden;
     beenden.knopf = "BClose";
     beenden.leistentext = QStringLiteral("Beenden");
+    beenden.taste = QKeySequence(Qt::CTRL | Qt::Key_Q);
     t.anmelden(std::move(beenden));
 }
 

@@ -51,7 +51,8 @@ TFfrErg::TFfrErg(int spiel, QWidget* eltern) : QFrame(eltern), spiel_(spiel) {
     BRun_->setAutoRaise(true);
     BRun_->setFixedSize(22, 18);
     BRun_->setIconSize(QSize(14, 14));
-    BRun_->setFocusPolicy(Qt::NoFocus);
+    // reached with Tab like the goals; Space toggles it
+    BRun_->setFocusPolicy(Qt::StrongFocus);
     lo->addWidget(LNr_);
     lo->addStretch(1);
     lo->addWidget(BRun_);
@@ -105,7 +106,7 @@ TFfrErg::TFfrErg(int spiel, QWidget* eltern) : QFrame(eltern), spiel_(spiel) {
     sp.setRetainSizeWhenHidden(true);
     Pups_->setSizePolicy(sp);
     auto* lu = new QHBoxLayout(Pups_);
-    lu->setContentsMargins(4, 1, 4, 1);
+    lu->setContentsMargins(4, 0, 4, 0);
     lu->setSpacing(0);
     Up1_ = new UpDown(Pups_);
     Up1_->setObjectName(QStringLiteral("Up1"));

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QTextBlock>
 #include <QToolButton>
@@ -115,6 +116,8 @@ TFTransfer::TFTransfer(const QString& datenordner, QWidget* eltern)
     connect(BClose, &QToolButton::clicked, this, &QWidget::close);
     connect(BSchliessen, &QPushButton::clicked, this, &QWidget::close);
     connect(BHilfe, &QToolButton::clicked, this, &TFTransfer::BHilfeClick);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &TFTransfer::BHilfeClick);
 
     resize(688, 494);
     up1_->setzePosition(10);

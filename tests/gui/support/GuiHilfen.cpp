@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
@@ -14,6 +15,17 @@
 #include "main/TFfrErg.h"
 
 namespace kv::test {
+
+bool aktivieren(QWidget* fenster) {
+    // the request is answered asynchronously, and not always the first time
+    return QTest::qWaitFor(
+        [fenster] {
+            if (QApplication::activeWindow() == fenster) return true;
+            fenster->activateWindow();
+            return false;
+        },
+        5000);
+}
 
 void klicke(QAbstractButton* b) {
     if (!b) {

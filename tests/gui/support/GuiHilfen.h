@@ -24,6 +24,9 @@ void klicke(QAbstractButton* b);
 void tore(kv::ui::TFMain& w, int spiel, int heim, int gast);
 // Clicks the running/final button of match `spiel`.
 void beenden(kv::ui::TFMain& w, int spiel);
+// Makes `fenster` the active window (the one keys go to) and waits for it;
+// false when it did not become so.
+bool aktivieren(QWidget* fenster);
 // The action with this object name (menu items and tool-bar commands).
 QAction* aktion(const kv::ui::TFMain& w, const char* name);
 
