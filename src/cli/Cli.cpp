@@ -12,11 +12,14 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "Version.h"
 #include "evaluation/Auswertung.h"
@@ -25,6 +28,7 @@
 #include "model/Schein.h"
 #include "model/Spielscheindatei.h"
 #include "model/Spielstandsdatei.h"
+#include "textexport/Reihentext.h"
 #include "transfer/Reihenerkennung.h"
 
 namespace kv::cli {
@@ -233,37 +237,40 @@ int benutzung(std::ostream& err, const std::string& text) {
 }
 
 // Writes the text rows in large blocks; stops at the first failed write.
+// A row writes at most kZeile bytes at stelle() and hands back its end.
 class Puffer {
   public:
-    explicit Puffer(std::ostream& out) : out_(out) { text_.reserve(1 << 20); }
-    std::string& text() { return text_; }
-    void vielleichtLeeren() {
-        if (text_.size() >= (1 << 20) - 128) leeren();
+    static constexpr std::size_t kZeile = 128;
+    explicit Puffer(std::ostream& out) : out_(out), text_(kBlock + kZeile) {}
+    char* stelle() { return text_.data() + n_; }
+    void weiter(char* ende) {
+        n_ = static_cast<std::size_t>(ende - text_.data());
+        if (n_ >= kBlock) leeren();
     }
     void leeren() {
-        schreibe(out_, text_);
-        text_.clear();
+        schreibe(out_, std::string_view(text_.data(), n_));
+        n_ = 0;
     }
 
   private:
+    static constexpr std::size_t kBlock = 1 << 20;
     std::ostream& out_;
-    std::string text_;
+    std::vector<char> text_;
+    std::size_t n_ = 0;
 };
 
 int expand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     if (a.size() != 2) return benutzung(err, "expand erwartet genau eine Spielschein-Datei.");
     Schein schein;
     if (auto f = lies(a[1], schein)) return melde(err, *f);
+    // a match without a cross shows the character of column 0
+    const Reihenzeichen zeichen(',', zeichenVonSpalte(0));
     Puffer p(out);
     schein.fuerJedeReihe([&](Reihe r) {
-        const auto sp = spaltenDerReihe(r);
-        std::string& t = p.text();
-        for (int m = 0; m < kSpiele; ++m) {
-            if (m) t += ',';
-            t += zeichenVonSpalte(sp[m]);
-        }
-        t += "\r\n";
-        p.vielleichtLeeren();
+        char* q = zeichen.schreibe(r, p.stelle());
+        *q++ = '\r';
+        *q++ = '\n';
+        p.weiter(q);
     });
     p.leeren();
     return kOk;
@@ -285,20 +292,33 @@ int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
 void zeilenAusgeben(const Schein& schein, const Auswertung& aw, std::ostream& out) {
     const Reihe W = aw.lage().gewinnmenge(), F = aw.lage().beendetMenge();
     const int nF = aw.lage().beendetAnzahl();
+    const Reihenzeichen ziffern(0, '?');  // as reiheZiffern()
+    Zeilennummer nummer;
     Puffer p(out);
-    std::uint64_t zeile = 0;
+    auto zahl = [](char* q, int n) {  // 0..13
+        if (n >= 10) {
+            *q++ = '1';
+            n -= 10;
+        }
+        *q++ = static_cast<char>('0' + n);
+        return q;
+    };
     schein.fuerJedeReihe([&](Reihe r) {
-        std::string& t = p.text();
-        t += std::to_string(++zeile);
-        t += '\t';
-        t += reiheZiffern(r);
-        t += '\t';
-        t += std::to_string(treffer(r, W));
-        t += '\t';
+        char* q = nummer.naechste(p.stelle());
+        *q++ = '\t';
+        q = ziffern.schreibe(r, q);
+        *q++ = '\t';
+        q = zahl(q, treffer(r, W));
+        *q++ = '\t';
         const int x = nF - treffer(r, F);
-        t += x <= 3 ? std::to_string(kSpiele - x) : "---";
-        t += '\n';
-        p.vielleichtLeeren();
+        if (x <= 3) {
+            q = zahl(q, kSpiele - x);
+        } else {
+            std::memcpy(q, "---", 3);
+            q += 3;
+        }
+        *q++ = '\n';
+        p.weiter(q);
     });
     p.leeren();
 }

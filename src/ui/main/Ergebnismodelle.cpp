@@ -21,11 +21,6 @@ void ReihenQuelle::setzeSchrift(const QFont& f) {
     fm_ = QFontMetrics(f);
 }
 
-Reihentabelle ReihenQuelle::tabelle() const {
-    const Scheinslot& s = slot();
-    return Reihentabelle(s.schein, s.auswertung ? &*s.auswertung : nullptr);
-}
-
 Reihe ReihenQuelle::reihe(std::uint64_t zeile) const {
     if (zeile != letzteZeile_) {
         letzteReihe_ = slot().schein.reihe(zeile);

@@ -20,8 +20,6 @@ class ReihenQuelle : public Zeilenquelle {
 
     // The font the cells are measured in (for the padding of numbers).
     void setzeSchrift(const QFont& f);
-    // The cells as the text export reads them (header in row 0).
-    Reihentabelle tabelle() const;
 
   private:
     const Scheinslot& slot() const { return zustand_->slot(static_cast<int>(slot_)); }

@@ -21,7 +21,7 @@
 #include "common/Sanduhr.h"
 #include "io/Datei.h"
 #include "main/Ergebnismodelle.h"
-#include "textexport/TextExport.h"
+#include "textexport/Reihentext.h"
 
 namespace kv::ui {
 
@@ -306,7 +306,7 @@ void TFfrGrid::alsTextDateiSpeichern() {
     if (datei.isEmpty()) return;
     try {
         const Sanduhr sanduhr;
-        TabelleAlsText(reihen_->tabelle(), datei.toStdString(), kSpiele);
+        ReihenAlsText(zustand_->slot(static_cast<int>(slot_)).schein, datei.toStdString());
     } catch (const std::exception& e) {
         dialoge().fehler(window(), QString::fromStdString(e.what()));
     }
