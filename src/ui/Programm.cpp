@@ -9,6 +9,7 @@
 
 #include "common/Rechner.h"
 #include "entry/TFEingabeSys.h"
+#include "entry/TFQuotenFilter.h"
 #include "help/Hilfe.h"
 #include "main/TFGZEingabe.h"
 #include "main/TFInfo.h"
@@ -67,6 +68,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
     befehle.anmelden(hilfeSuchenBefehl(&haupt));
     befehle.anmelden(infoBefehl(k));
     befehle.anmelden(updateBefehl(k));
+    quotenFilterErzeugen(k);  // shown only by the normal slip window
 
     // The end of the program leaves the event loop at once: the other windows
     // are not closed, so none of them runs its closing handler.

@@ -64,6 +64,10 @@ inline constexpr Zahl kGZEingabeLeft{kFenster, "GZEingabe-Left",
 inline constexpr Zahl kGZEingabeTop{kFenster, "GZEingabe-Top", 0};  // 0: aligned with the main window
 inline constexpr Zahl kGZEingabeWidth{kFenster, "GZEingabe-Width", 0};
 inline constexpr Zahl kGZEingabeHeight{kFenster, "GZEingabe-Height", 0};
+inline constexpr Zahl kQuotenFilterLeft{kFenster, "QuotenFilter-Left", -1000};  // odds filter; -1000 centres it
+inline constexpr Zahl kQuotenFilterTop{kFenster, "QuotenFilter-Top", -1000};
+inline constexpr Zahl kQuotenFilterWidth{kFenster, "QuotenFilter-Width", 0};
+inline constexpr Zahl kQuotenFilterHeight{kFenster, "QuotenFilter-Height", 0};
 
 // [Splitter]: width of the right panel (378 open, 46 collapsed).
 inline constexpr const char* kSplitter = "Splitter";

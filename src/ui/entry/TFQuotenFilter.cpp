@@ -1,0 +1,328 @@
+#include "entry/TFQuotenFilter.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/Bauteile.h"
+#include "common/Einzelfeldrahmen.h"
+#include "common/Farben.h"
+#include "common/Fenster.h"
+#include "common/Gitter.h"
+#include "common/Programmkontext.h"
+#include "common/Sanduhr.h"
+#include "common/Symbole.h"
+#include "settings/Einstellungen.h"
+
+namespace kv::ui {
+
+namespace {
+
+const Fensterposition kPosition(einst::kQuotenFilterLeft, einst::kQuotenFilterTop, einst::kQuotenFilterWidth,
+                                einst::kQuotenFilterHeight);
+
+constexpr int kNummerBreite = 70;
+constexpr int kTippBreiteG1 = 24;
+constexpr int kQuoteBreite = 30;
+constexpr int kTippBreiteG0 = 20;
+constexpr int kFaktorBreite = 70;
+constexpr int kSummeBreite = 60;
+
+QStringList spieleKopf(const QString& erste) {
+    QStringList k{erste};
+    for (int m = 1; m <= kSpiele; ++m) k << QString::number(m);
+    return k;
+}
+
+std::vector<int> breiten(int erste, int tipp, std::initializer_list<int> rest) {
+    std::vector<int> b{erste};
+    b.insert(b.end(), kSpiele, tipp);
+    b.insert(b.end(), rest);
+    return b;
+}
+
+}  // namespace
+
+// `g1`: the listed rows of the filter, drawn from its row list when a cell is
+// shown; nothing per row is kept here.
+class QuotenReihenModell : public KopfModell {
+  public:
+    QuotenReihenModell(const Quotenfilter& filter, QObject* eltern) : KopfModell(eltern), filter_(filter) {}
+    int rowCount(const QModelIndex& p = {}) const override {
+        return p.isValid() ? 0 : static_cast<int>(filter_.reihen().size());
+    }
+    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : kSpiele + 2; }
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (!i.isValid()) return {};
+        if (role != Qt::DisplayRole) return weisseZelle(role);
+        const auto zeile = static_cast<std::uint64_t>(i.row());
+        if (i.column() == 0) return QString::number(zeile + 1);
+        if (i.column() == kSpiele + 1) return QString::number(filter_.quote(zeile));
+        const Reihe r = filter_.reihen()[static_cast<std::size_t>(zeile)];
+        for (int c = 1; c <= 3; ++c)
+            if (r & kreuzBit(kreuzIndex(i.column(), c))) return QString(QLatin1Char(zeichenVonSpalte(c)));
+        return QString();
+    }
+    void neu() {
+        beginResetModel();
+        endResetModel();
+    }
+
+  private:
+    const Quotenfilter& filter_;
+};
+
+// `G0`: the captions "Min-Quote" and "Max-Quote" and, once the overview
+// button was pressed, the largest and smallest value of every match with
+// their product and sum.
+class QuotenUebersichtModell : public KopfModell {
+  public:
+    QuotenUebersichtModell(const Quotenfilter& filter, QObject* eltern)
+        : KopfModell(eltern), filter_(filter) {}
+    int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : 2; }
+    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : kSpiele + 3; }
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (!i.isValid()) return {};
+        const bool gross = i.row() == 0;
+        if (i.column() == 0) {
+            if (role == Qt::DisplayRole) return QString::fromLatin1(gross ? kMinQuote : kMaxQuote);
+            if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
+            if (role == Qt::BackgroundRole) return farbe::tipps;
+            return {};
+        }
+        if (role != Qt::DisplayRole) return weisseZelle(role);
+        const auto& u = filter_.uebersicht();
+        if (!u) return QString();
+        const int c = i.column();
+        if (c <= kSpiele)
+            return QString::number((gross ? u->groesste : u->kleinste)[static_cast<std::size_t>(c - 1)]);
+        if (c == kSpiele + 1) return QString::number(gross ? u->faktorGroesste : u->faktorKleinste);
+        return QString::number(gross ? u->summeGroesste : u->summeKleinste);
+    }
+    void neu() { Q_EMIT dataChanged(index(0, 0), index(1, kSpiele + 2)); }
+
+  private:
+    const Quotenfilter& filter_;
+};
+
+TFQuotenFilter::TFQuotenFilter(Programmkontext& kontext, QWidget* eltern)
+    : QWidget(eltern, Qt::Window), kontext_(kontext) {
+    setObjectName(QStringLiteral("FQuotenFilter"));
+    setWindowTitle(QStringLiteral("FQuotenFilter"));
+
+    auto* haupt = new QVBoxLayout(this);
+    haupt->setContentsMargins(0, 0, 0, 0);
+    haupt->setSpacing(0);
+
+    auto* oben = new QLabel(
+        QStringLiteral("  Quote einer Tippreihe: die Summe der Tendenzpunkte ihrer 13 Tipps. Gelistet werden "
+                       "die Reihen des Feldes, deren Quote zwischen den beiden Grenzen liegt."),
+        this);
+    oben->setObjectName(QStringLiteral("POben"));
+    oben->setFixedHeight(26);
+    oben->setFont(schrift(this, 11, false));
+    faerben(oben, farbe::tipps, Qt::black);
+    haupt->addWidget(oben);
+
+    auto* mitte = new QHBoxLayout;
+    mitte->setContentsMargins(0, 0, 8, 4);
+    mitte->setSpacing(10);
+    auto* PFeld = new QWidget(this);
+    PFeld->setObjectName(QStringLiteral("PFeld"));
+    PFeld->setFixedSize(Einzelfeldrahmen::kBreite + 14, Einzelfeldrahmen::kHoehe + 10);
+    Feld_ = new TFfrFeld3(filter_.feld(), PFeld);
+    Feld_->move(10, 5);
+    mitte->addWidget(PFeld, 0, Qt::AlignTop);
+
+    auto* rechts = new QVBoxLayout;
+    rechts->setContentsMargins(0, 6, 0, 0);
+    rechts->setSpacing(6);
+    rechts->addWidget(grenzenBauen());
+
+    auto* zeileG0 = new QHBoxLayout;
+    auto* bsSkinSpeedButton3 =
+        bildknopf(symbol::rechner(), QStringLiteral("Höchste und niedrigste Quote berechnen"),
+                  "bsSkinSpeedButton3", this);
+    connect(bsSkinSpeedButton3, &QToolButton::clicked, this, &TFQuotenFilter::UebersichtClick);
+    zeileG0->addWidget(bsSkinSpeedButton3, 0, Qt::AlignTop);
+    G0_ = new Gitter(this);
+    G0_->setObjectName(QStringLiteral("G0"));
+    uebersicht_ = new QuotenUebersichtModell(filter_, G0_);
+    G0_->setModel(uebersicht_);
+    const auto w0 = breiten(kNummerBreite, kTippBreiteG0, {kFaktorBreite, kSummeBreite});
+    G0_->spaltenSetzen(w0);
+    G0_->kopfSetzen(uebersicht_,
+                    spieleKopf(QString()) << QString::fromLatin1(kFaktor) << QString::fromLatin1(kSumme), w0);
+    G0_->festeGroesse(2);
+    zeileG0->addWidget(G0_, 0, Qt::AlignTop);
+    zeileG0->addStretch(1);
+    rechts->addLayout(zeileG0);
+
+    auto* zeileListe = new QHBoxLayout;
+    auto* bsSkinSpeedButton2 = knopf(QStringLiteral("Tipps listen"), "bsSkinSpeedButton2", this);
+    connect(bsSkinSpeedButton2, &QPushButton::clicked, this, &TFQuotenFilter::TippsListenClick);
+    zeileListe->addWidget(bsSkinSpeedButton2);
+    LAnzahl_ = new QLabel(this);
+    LAnzahl_->setObjectName(QStringLiteral("LAnzahl"));
+    LAnzahl_->setFont(schrift(this, 11, true));
+    zeileListe->addWidget(LAnzahl_);
+    zeileListe->addStretch(1);
+    rechts->addLayout(zeileListe);
+
+    g1_ = new Gitter(this);
+    g1_->setObjectName(QStringLiteral("g1"));
+    reihen_ = new QuotenReihenModell(filter_, g1_);
+    g1_->setModel(reihen_);
+    const auto w1 = breiten(kNummerBreite, kTippBreiteG1, {kQuoteBreite});
+    g1_->spaltenSetzen(w1);
+    g1_->kopfSetzen(reihen_, spieleKopf(QString()) << QString(), w1);
+    g1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    g1_->setFixedWidth(g1_->groesseFuer(0).width() + g1_->verticalScrollBar()->sizeHint().width());
+    g1_->setMinimumHeight(g1_->groesseFuer(5).height());
+    rechts->addWidget(g1_, 1, Qt::AlignLeft);
+    mitte->addLayout(rechts, 1);
+    haupt->addLayout(mitte, 1);
+    haupt->addWidget(untenBauen());
+
+    mitEscapeSchliessen(this);
+    resize(941, 600);
+    LAnzahl_->setText(QString());
+}
+
+TFQuotenFilter::~TFQuotenFilter() {
+    // the frame shows the field of filter_, which goes before the child widgets
+    delete Feld_;
+}
+
+QWidget* TFQuotenFilter::grenzenBauen() {
+    auto* p = new QWidget(this);
+    p->setObjectName(QStringLiteral("PGrenzen"));
+    auto* l = new QHBoxLayout(p);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(16);
+    const auto grenze = [this, p, l](const QString& text, const char* name, const char* labelName,
+                                     const Bereich& b, QScrollBar*& scr, QLabel*& wert) {
+        auto* spalte = new QVBoxLayout;
+        spalte->setSpacing(2);
+        auto* titel = new QLabel(text, p);
+        titel->setFont(schrift(this, 11, false));
+        spalte->addWidget(titel);
+        auto* zeile = new QHBoxLayout;
+        scr = new QScrollBar(Qt::Horizontal, p);
+        scr->setObjectName(QString::fromLatin1(name));
+        scr->setRange(b.minimum, b.maximum);
+        scr->setValue(b.start);
+        scr->setSingleStep(1);
+        scr->setPageStep(10);
+        scr->setFixedWidth(180);
+        scr->setFocusPolicy(Qt::StrongFocus);
+        titel->setBuddy(scr);
+        wert = new QLabel(QString::number(b.start), p);
+        wert->setObjectName(QString::fromLatin1(labelName));
+        wert->setFont(schrift(this, 12, true));
+        wert->setMinimumWidth(30);
+        zeile->addWidget(scr);
+        zeile->addWidget(wert);
+        spalte->addLayout(zeile);
+        l->addLayout(spalte);
+    };
+    grenze(QStringLiteral("&Größer als..."), "scrMin", "LMin", kUntereGrenze, scrMin_, LMin_);
+    grenze(QStringLiteral("&Kleiner als..."), "scrMax", "LMax", kObereGrenze, scrMax_, LMax_);
+    l->addStretch(1);
+    connect(scrMin_, &QScrollBar::valueChanged, this, &TFQuotenFilter::scrMinChange);
+    connect(scrMax_, &QScrollBar::valueChanged, this, &TFQuotenFilter::scrMaxChange);
+    return p;
+}
+
+QWidget* TFQuotenFilter::untenBauen() {
+    QWidget* unten = leiste("PUnten", this);
+    auto* l = qobject_cast<QHBoxLayout*>(unten->layout());
+    auto* schliessen = knopf(QStringLiteral("Sch&ließen"), "bsSkinSpeedButton1", unten);
+    schliessen->setIcon(symbol::beenden());
+    connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
+    l->addWidget(schliessen);
+    auto* BAnzeige =
+        bildknopf(symbol::loeschen(), QStringLiteral("Alle Kreuze des Feldes entfernen"), "BAnzeige", unten);
+    connect(BAnzeige, &QToolButton::clicked, this, &TFQuotenFilter::BAnzeigeClick);
+    l->addWidget(BAnzeige);
+    l->addStretch(1);
+    return unten;
+}
+
+void TFQuotenFilter::scrMinChange(int wert) {
+    filter_.setzeUntereGrenze(wert);
+    LMin_->setText(QString::fromStdString(filter_.LMinText()));
+}
+
+void TFQuotenFilter::scrMaxChange(int wert) {
+    filter_.setzeObereGrenze(wert);
+    LMax_->setText(QString::fromStdString(filter_.LMaxText()));
+}
+
+void TFQuotenFilter::TippsListenClick() {
+    const Sanduhr sanduhr;
+    const std::uint64_t n = filter_.TippsListen(kontext_.zustand().tendenzWerte());
+    reihen_->neu();
+    g1_->scrollToTop();
+    LAnzahl_->setText(n == 1 ? QStringLiteral("1 Tippreihe")
+                             : QStringLiteral("%1 Tippreihen")
+                                   .arg(QLocale(QLocale::German).toString(static_cast<qulonglong>(n))));
+}
+
+void TFQuotenFilter::UebersichtClick() {
+    filter_.uebersichtFuellen(kontext_.zustand().tendenzWerte());
+    uebersicht_->neu();
+}
+
+void TFQuotenFilter::BAnzeigeClick() {
+    filter_.BAnzeigeClick();
+    Feld_->anzeigen();
+}
+
+void TFQuotenFilter::kopiereVorschlag(const TScheinOffen& vorschlag) {
+    filter_.feld().kreuzeUebernehmen(vorschlag);
+    Feld_->anzeigen();
+}
+
+void TFQuotenFilter::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (e->spontaneous()) return;
+    QPoint ort(einst::kQuotenFilterLeft.vorgabe, einst::kQuotenFilterTop.vorgabe);
+    QSize groesse;
+    try {
+        const Einstellungen s(kontext_.einstellungsdatei().toStdString());
+        ort = kPosition.lesen(s);
+        groesse = kPosition.groesse(s);
+    } catch (const std::exception&) {
+        // an unreadable settings file leaves the window centred at its laid-out size
+    }
+    if (ort.x() == einst::kQuotenFilterLeft.vorgabe || ort.y() == einst::kQuotenFilterTop.vorgabe)
+        ort = Fensterposition::mitte(frameGeometry().size());
+    Fensterposition::platzieren(this, ort, groesse);
+}
+
+void TFQuotenFilter::closeEvent(QCloseEvent* e) {
+    kPosition.schreiben(kontext_.einstellungsdatei(), this);
+    e->accept();
+}
+
+void quotenFilterErzeugen(Programmkontext& kontext) {
+    auto* w = new TFQuotenFilter(kontext, kontext.hauptfenster());
+    w->hide();
+}
+
+TFQuotenFilter* quotenFilterOeffnen(Programmkontext& kontext, const TScheinOffen& vorschlag) {
+    auto* w = qobject_cast<TFQuotenFilter*>(fensterSuchen(QStringLiteral("FQuotenFilter")));
+    if (!w) w = new TFQuotenFilter(kontext, kontext.hauptfenster());
+    w->kopiereVorschlag(vorschlag);
+    zeigenUndHeben(w);
+    return w;
+}
+
+}  // namespace kv::ui
