@@ -12,6 +12,7 @@
 #include "entry/TFQuotenFilter.h"
 #include "help/Hilfe.h"
 #include "main/TFGZEingabe.h"
+#include "main/TFGarantie.h"
 #include "main/TFInfo.h"
 #include "main/TFKal.h"
 #include "main/TFMain.h"
@@ -64,6 +65,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
     befehle.anmelden(transferToolBefehl(k));
     befehle.anmelden(rechnerBefehl());
     befehle.anmelden(kalenderBefehl(k));
+    befehle.anmelden(garantieBefehl(k));
     befehle.anmelden(hilfeInhaltBefehl(&haupt));
     befehle.anmelden(hilfeSuchenBefehl(&haupt));
     befehle.anmelden(infoBefehl(k));

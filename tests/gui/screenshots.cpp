@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
@@ -28,9 +29,11 @@
 #include "common/Uebersetzung.h"
 #include "common/UpDown.h"
 #include "entry/TFEingabeSys.h"
+#include "entry/TFQuotenFilter.h"
 #include "help/Hilfe.h"
 #include "main/TFFrScheineS.h"
 #include "main/TFGZEingabe.h"
+#include "main/TFGarantie.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
 #include "main/TFfrGrid.h"
@@ -124,6 +127,38 @@ void updateFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     neu->close();
     QTest::qWait(50);
     qunsetenv(update::kServerVariable);
+}
+
+// The odds filter with a listed "4-3" field and its overview, and the
+// guarantee analysis of a tab's slip and of the mixed slip on the left.
+void quotenUndGarantie(ui::TFMain& w, const QString& ziel) {
+    TendenzWerte t{};
+    const int punkte[13][3] = {{6, 3, 1}, {2, 3, 5}, {4, 4, 2}, {7, 2, 1}, {3, 4, 3}, {5, 3, 2}, {1, 3, 6},
+                               {4, 3, 3}, {6, 2, 2}, {2, 5, 3}, {5, 4, 1}, {3, 3, 4}, {8, 1, 1}};
+    for (int m = 0; m < 13; ++m) {
+        t[static_cast<std::size_t>(m)].Heim = static_cast<std::uint8_t>(punkte[m][0]);
+        t[static_cast<std::size_t>(m)].Remis = static_cast<std::uint8_t>(punkte[m][1]);
+        t[static_cast<std::size_t>(m)].Gast = static_cast<std::uint8_t>(punkte[m][2]);
+    }
+    w.kontext().zustand().tendenzWerteSetzen(t);
+    ui::TFQuotenFilter* q = ui::quotenFilterOeffnen(
+        w.kontext(), system({"10", "02", "12", "10", "102", "102", "102", "1", "0", "2", "1", "1", "0"}));
+    q->scrMin()->setValue(45);
+    q->scrMax()->setValue(60);
+    q->TippsListenClick();
+    q->UebersichtClick();
+    speichern(q, ziel, QStringLiteral("quotenfilter"));
+    q->close();
+
+    w.kontext().befehle().ausfuehren(QStringLiteral("GarantieAnalyse1"));
+    auto* g = qobject_cast<ui::TFGarantie*>(fenster(QStringLiteral("FGarantie")));
+    speichern(g, ziel, QStringLiteral("garantie-analyse"));
+    if (g) {
+        g->scheinWaehlen(w.kontext().zustand().linkerSchein());
+        g->zeileZeigen(4);
+        speichern(g, ziel, QStringLiteral("garantie-analyse-gemischt"));
+        g->close();
+    }
 }
 
 // The system slip entry window: empty and narrow, a slip with single rows,
@@ -309,6 +344,7 @@ int main(int argc, char* argv[]) {
     updateFenster(w, welt, ziel);
     systemschein(w, welt, links, ziel);
     druckFenster(w, welt, ziel);
+    quotenUndGarantie(w, ziel);
 
     // a new user: no slip, no settings
     TestUmgebung neu;

@@ -68,6 +68,10 @@ inline constexpr Zahl kQuotenFilterLeft{kFenster, "QuotenFilter-Left", -1000};  
 inline constexpr Zahl kQuotenFilterTop{kFenster, "QuotenFilter-Top", -1000};
 inline constexpr Zahl kQuotenFilterWidth{kFenster, "QuotenFilter-Width", 0};
 inline constexpr Zahl kQuotenFilterHeight{kFenster, "QuotenFilter-Height", 0};
+inline constexpr Zahl kGarantieLeft{kFenster, "Garantie-Left", -1000};  // guarantee analysis; -1000 centres it
+inline constexpr Zahl kGarantieTop{kFenster, "Garantie-Top", -1000};
+inline constexpr Zahl kGarantieWidth{kFenster, "Garantie-Width", 0};
+inline constexpr Zahl kGarantieHeight{kFenster, "Garantie-Height", 0};
 
 // [Splitter]: width of the right panel (378 open, 46 collapsed).
 inline constexpr const char* kSplitter = "Splitter";

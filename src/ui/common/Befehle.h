@@ -41,6 +41,7 @@ enum class Menueplatz {
     ExtrasKalender,
     ExtrasRechner,
     ExtrasTransfer,
+    ExtrasGarantie,
     ExtrasTrenner,
     ExtrasUpdate,
     HilfeInhalt,

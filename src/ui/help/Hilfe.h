@@ -22,6 +22,8 @@ inline constexpr int kHilfeProgrammInfo = 1130;
 inline constexpr int kHilfeDruck = 1130;
 // The A-values: the small help button of the print window and the detail window.
 inline constexpr int kHilfeAWerte = 1140;
+// The guarantee analysis window and the guaranteed reduction of the normal slip window.
+inline constexpr int kHilfeGarantie = 1150;
 
 // Shows the help window (one for the whole program, reused) at the page of
 // `kontext` for the window that asks (`eltern`, may be null); an unknown

@@ -25,7 +25,7 @@ constexpr const char* kPfad = "/hilfe/seiten/";
 // The order of the contents list.
 constexpr const char* kSeiten[] = {
     "inhalt.html",       "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html",
-    "gewinnzahlen.html", "systemschein.html", "transfer.html", "druck.html", "awerte.html",
+    "gewinnzahlen.html", "systemschein.html", "transfer.html", "druck.html", "awerte.html", "garantie.html",
     "update.html",       "kalender.html",     "programminfo.html",
 };
 
@@ -45,6 +45,7 @@ constexpr Kontext kKontexte[] = {
     {kHilfeTransfer, "transfer.html"},
     {kHilfeDruck, "druck.html", "FDruck"},
     {kHilfeAWerte, "awerte.html"},
+    {kHilfeGarantie, "garantie.html"},
     {kHilfeProgrammInfo, "programminfo.html"},
 };
 

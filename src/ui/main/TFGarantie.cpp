@@ -1,0 +1,359 @@
+#include "main/TFGarantie.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/Bauteile.h"
+#include "common/Dialoge.h"
+#include "common/Farben.h"
+#include "common/Fenster.h"
+#include "common/Gitter.h"
+#include "common/Programmkontext.h"
+#include "common/Sanduhr.h"
+#include "common/Symbole.h"
+#include "garantie/Garantietexte.h"
+#include "help/Hilfe.h"
+#include "io/Datei.h"
+#include "main/Verteilungsbild.h"
+#include "settings/Einstellungen.h"
+
+namespace kv::ui {
+
+namespace {
+
+const Fensterposition kPosition(einst::kGarantieLeft, einst::kGarantieTop, einst::kGarantieWidth,
+                                einst::kGarantieHeight);
+
+enum Spalte { kBereich, kAusgaenge, kKlasse13, kGarantie = kKlasse13 + 5, kBild, kSpalten };
+const std::vector<int> kBreiten = {100, 80, 70, 70, 70, 70, 80, 60, 90};
+
+// A small bar chart as the window's icon and the menu item's.
+QIcon garantieSymbol() {
+    QPixmap pm(20, 20);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    const int h[5] = {4, 8, 13, 17, 10};
+    for (int k = 0; k < 5; ++k)
+        p.fillRect(QRect(1 + 4 * k, 19 - h[k], 3, h[k]), QColor(40 + 30 * k, 150, 60));
+    return QIcon(pm);
+}
+
+}  // namespace
+
+// The table: "Alle Ausgänge", then one row per field of the slip, each with
+// its counts, its guarantee and a small chart, all read from the report.
+class VerteilungsModell : public KopfModell {
+  public:
+    using KopfModell::KopfModell;
+    void setzeBericht(const std::optional<Garantiebericht>* b) {
+        beginResetModel();
+        bericht_ = b;
+        endResetModel();
+    }
+    const Trefferverteilung* verteilung(int zeile) const {
+        if (!bericht_ || !*bericht_ || zeile < 0) return nullptr;
+        const Garantiebericht& b = **bericht_;
+        if (zeile == 0) return &b.alle;
+        return static_cast<std::size_t>(zeile) <= b.felder.size()
+                   ? &b.felder[static_cast<std::size_t>(zeile - 1)]
+                   : nullptr;
+    }
+    int rowCount(const QModelIndex& p = {}) const override {
+        return p.isValid() || !bericht_ || !*bericht_ ? 0 : static_cast<int>((*bericht_)->felder.size()) + 1;
+    }
+    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : kSpalten; }
+    QVariant data(const QModelIndex& i, int role) const override {
+        const Trefferverteilung* v = verteilung(i.row());
+        if (!v) return {};
+        if (role == Qt::TextAlignmentRole && i.column() == kBereich)
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole) return weisseZelle(role);
+        const int c = i.column();
+        if (c == kBereich) return QString::fromStdString(bereichsName(static_cast<std::size_t>(i.row())));
+        if (c == kAusgaenge) return QString::fromStdString(tausender(v->ausgaenge()));
+        if (c >= kKlasse13 && c < kGarantie)
+            return QString::fromStdString(tausender(v->beste[static_cast<std::size_t>(c - kKlasse13)]));
+        if (c == kGarantie)
+            return v->garantie == kKeineGarantie ? QStringLiteral("–") : QString::number(v->garantie);
+        return QString();
+    }
+
+  private:
+    const std::optional<Garantiebericht>* bericht_ = nullptr;
+};
+
+namespace {
+
+// Draws the small chart of a row into its last column; the other cells as the grids do.
+class BildDelegate : public ZellenDelegate {
+  public:
+    BildDelegate(const VerteilungsModell* m, QObject* eltern) : ZellenDelegate(eltern), modell_(m) {}
+    void paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+        const bool gewaehlt = (o.state & QStyle::State_Selected) != 0;
+        if (i.column() != kBild) {
+            ZellenDelegate::paint(p, o, i);
+        } else {
+            p->fillRect(o.rect, Qt::white);
+            if (const Trefferverteilung* v = modell_->verteilung(i.row()))
+                Verteilungsbild::malenKlein(*p, o.rect, *v);
+        }
+        if (gewaehlt) {
+            p->save();
+            p->setPen(QPen(o.palette.color(QPalette::Highlight), 2));
+            p->drawLine(o.rect.bottomLeft(), o.rect.bottomRight());
+            p->drawLine(o.rect.topLeft(), o.rect.topRight());
+            p->restore();
+        }
+    }
+
+  private:
+    const VerteilungsModell* modell_;
+};
+
+}  // namespace
+
+TFGarantie::TFGarantie(Programmkontext& kontext, QWidget* eltern)
+    : QWidget(eltern, Qt::Window), kontext_(kontext) {
+    setObjectName(QStringLiteral("FGarantie"));
+    setWindowTitle(QStringLiteral("Garantie-Analyse"));
+    setWindowIcon(garantieSymbol());
+
+    auto* haupt = new QVBoxLayout(this);
+    haupt->setContentsMargins(0, 0, 0, 0);
+    haupt->setSpacing(0);
+
+    auto* inhalt = new QWidget(this);
+    auto* l = new QVBoxLayout(inhalt);
+    l->setContentsMargins(10, 8, 10, 8);
+    l->setSpacing(8);
+
+    auto* zeile = new QHBoxLayout;
+    auto* titel = label(QStringLiteral("&Spielschein:"), "", inhalt);
+    zeile->addWidget(titel);
+    CBSchein_ = new QComboBox(inhalt);
+    CBSchein_->setObjectName(QStringLiteral("CBSchein"));
+    CBSchein_->setMinimumContentsLength(30);
+    CBSchein_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    titel->setBuddy(CBSchein_);
+    zeile->addWidget(CBSchein_);
+    zeile->addStretch(1);
+    l->addLayout(zeile);
+
+    LGarantie_ = label(QString(), "LGarantie", inhalt, true);
+    LGarantie_->setFont(schrift(this, 14, true));
+    LGarantie_->setTextFormat(Qt::PlainText);
+    LGarantie_->setMinimumHeight(40);
+    l->addWidget(LGarantie_);
+    auto* erklaerung = label(
+        QStringLiteral(
+            "Ein Ausgang ist eine mögliche Gewinnreihe der 13 Spiele. Für jeden Ausgang zählt die Reihe "
+            "des Spielscheins mit den meisten Treffern; die Tabelle zeigt, wie viele Ausgänge so 13, 12, "
+            "11, 10 oder höchstens 9 Richtige bringen. Die Garantie ist das Wenigste davon."),
+        "LErklaerung", inhalt, true);
+    erklaerung->setFont(schrift(this, 11, false));
+    l->addWidget(erklaerung);
+
+    auto* mitte = new QHBoxLayout;
+    mitte->setSpacing(10);
+    GVerteilung_ = new Gitter(inhalt);
+    GVerteilung_->setObjectName(QStringLiteral("GVerteilung"));
+    modell_ = new VerteilungsModell(GVerteilung_);
+    modell_->setzeBericht(&bericht_);
+    GVerteilung_->setModel(modell_);
+    GVerteilung_->setItemDelegate(new BildDelegate(modell_, GVerteilung_));
+    GVerteilung_->spaltenSetzen(kBreiten);
+    QStringList kopf{QStringLiteral("Bereich"), QStringLiteral("Ausgänge")};
+    for (int k = 0; k < 5; ++k) kopf << klassenText(k);
+    kopf << QStringLiteral("Garantie") << QStringLiteral("Verteilung");
+    GVerteilung_->kopfSetzen(modell_, kopf, kBreiten);
+    GVerteilung_->verticalHeader()->setDefaultSectionSize(24);
+    GVerteilung_->setSelectionMode(QAbstractItemView::SingleSelection);
+    GVerteilung_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GVerteilung_->setFocusPolicy(Qt::StrongFocus);
+    GVerteilung_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    GVerteilung_->setMinimumWidth(GVerteilung_->groesseFuer(0).width() + 20);
+    mitte->addWidget(GVerteilung_, 1);
+    Bild_ = new Verteilungsbild(inhalt);
+    mitte->addWidget(Bild_, 0, Qt::AlignTop);
+    l->addLayout(mitte, 1);
+    haupt->addWidget(inhalt, 1);
+
+    QWidget* unten = leiste("PUnten", this);
+    auto* lu = qobject_cast<QHBoxLayout*>(unten->layout());
+    auto* schliessen = knopf(QStringLiteral("Sch&ließen"), "BClose", unten);
+    schliessen->setIcon(symbol::beenden());
+    connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
+    lu->addWidget(schliessen);
+    lu->addStretch(1);
+    auto* hilfe = bildknopf(symbol::hilfe(), QStringLiteral("Hilfe (F1)"), "BHilfe", unten);
+    connect(hilfe, &QToolButton::clicked, this, [this] { kontext_.hilfe(this, kHilfeGarantie); });
+    lu->addWidget(hilfe);
+    haupt->addWidget(unten);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { kontext_.hilfe(this, kHilfeGarantie); });
+    mitEscapeSchliessen(this);
+
+    connect(CBSchein_, &QComboBox::currentIndexChanged, this, [this](int) { analysieren(); });
+    connect(GVerteilung_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& i) { zeileZeigen(i.row()); });
+    connect(&kontext_.melder(), &Zustandsmelder::scheinGeaendert, this, &TFGarantie::scheineGeaendert);
+    connect(&kontext_.melder(), &Zustandsmelder::linkerScheinGeaendert, this,
+            [this] { scheineGeaendert(-1); });
+    scheineAuflisten();
+    resize(960, 560);
+}
+
+void TFGarantie::scheineAuflisten() {
+    const Programmzustand& z = kontext_.zustand();
+    const int bisher = slot();
+    CBSchein_->blockSignals(true);
+    CBSchein_->clear();
+    for (int s = 0; s < z.scheinAnzahl(); ++s) {
+        const Scheinslot& sl = z.slot(s);
+        // an emptied slot (the left slip before it was replaced) is no slip
+        if (sl.datei.empty() || sl.schein.feldAnzahl() == 0 || (!sl.rechts && s != z.linkerSchein()))
+            continue;
+        QString text = QString::fromStdString(dateiNameOhneEndung(sl.datei));
+        if (!sl.rechts) text += QStringLiteral(" (links)");
+        CBSchein_->addItem(text, s);
+    }
+    const int i = CBSchein_->findData(bisher);
+    CBSchein_->setCurrentIndex(i >= 0 ? i : 0);
+    CBSchein_->blockSignals(false);
+}
+
+int TFGarantie::slot() const {
+    return CBSchein_->currentIndex() < 0 ? -1 : CBSchein_->currentData().toInt();
+}
+
+void TFGarantie::scheinWaehlen(int s) {
+    scheineAuflisten();
+    const int i = CBSchein_->findData(s);
+    CBSchein_->blockSignals(true);
+    if (i >= 0) CBSchein_->setCurrentIndex(i);
+    CBSchein_->blockSignals(false);
+    analysieren();
+}
+
+void TFGarantie::scheineGeaendert(int geaendert) {
+    scheineAuflisten();
+    // the slip shown was emptied (the left one replaced) or changed: analysed anew
+    if (slot() == gezeigt_ && geaendert != gezeigt_) return;
+    if (isVisible())
+        analysieren(false);
+    else
+        veraltet_ = true;
+}
+
+void TFGarantie::analysieren(bool melden) {
+    veraltet_ = false;
+    const int s = slot();
+    gezeigt_ = s;
+    std::optional<Garantiebericht> neu;
+    QString fehler;
+    if (s < 0) {
+        fehler = QStringLiteral("Es ist kein Spielschein geöffnet.");
+    } else {
+        const Sanduhr sanduhr;
+        try {
+            neu = garantieBericht(kontext_.zustand().slot(s).schein);
+        } catch (const KeineReihen& e) {
+            fehler = QString::fromUtf8(e.what());
+        } catch (const std::bad_alloc&) {
+            fehler = QStringLiteral("Für die Analyse reicht der Arbeitsspeicher nicht.");
+        }
+    }
+    bericht_ = std::move(neu);
+    modell_->setzeBericht(&bericht_);
+    if (!fehler.isEmpty()) {
+        LGarantie_->setText(fehler);
+        Bild_->setzeVerteilung(std::nullopt);
+        if (s >= 0 && melden) dialoge().information(this, fehler);
+        return;
+    }
+    GVerteilung_->setCurrentIndex(modell_->index(0, 0));
+    zeileZeigen(0);
+}
+
+void TFGarantie::zeileZeigen(int zeile) {
+    const Trefferverteilung* v = modell_->verteilung(zeile);
+    if (!v) return;
+    LGarantie_->setText(QString::fromStdString(garantieZeile(*v, static_cast<std::size_t>(zeile))));
+    Bild_->setzeVerteilung(*v);
+}
+
+void TFGarantie::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (e->spontaneous()) return;
+    QPoint ort(einst::kGarantieLeft.vorgabe, einst::kGarantieTop.vorgabe);
+    QSize groesse;
+    try {
+        const Einstellungen s(kontext_.einstellungsdatei().toStdString());
+        ort = kPosition.lesen(s);
+        groesse = kPosition.groesse(s);
+    } catch (const std::exception&) {
+        // an unreadable settings file leaves the window centred at its laid-out size
+    }
+    if (ort.x() == einst::kGarantieLeft.vorgabe || ort.y() == einst::kGarantieTop.vorgabe)
+        ort = Fensterposition::mitte(frameGeometry().size());
+    Fensterposition::platzieren(this, ort, groesse);
+    if (veraltet_) analysieren(false);
+}
+
+void TFGarantie::closeEvent(QCloseEvent* e) {
+    kPosition.schreiben(kontext_.einstellungsdatei(), this);
+    e->accept();
+}
+
+namespace {
+
+// The slot of the active result tab (its page carries the slot number + 1 as
+// "tag"); -1 when no tab is open.
+int aktiverTab(const Programmkontext& kontext) {
+    const QWidget* haupt = kontext.hauptfenster();
+    const auto* pc = haupt ? haupt->findChild<QTabWidget*>(QStringLiteral("PC1")) : nullptr;
+    const QWidget* seite = pc ? pc->currentWidget() : nullptr;
+    return seite ? seite->property("tag").toInt() - 1 : -1;
+}
+
+}  // namespace
+
+Befehl garantieBefehl(Programmkontext& kontext) {
+    Befehl b;
+    b.name = "GarantieAnalyse1";
+    b.text = QStringLiteral("&Garantie-Analyse...");
+    b.symbol = garantieSymbol();
+    b.menues = {Menueplatz::ExtrasGarantie};
+    b.hinweis = QStringLiteral("Garantie-Analyse des Spielscheins der aktiven Registerkarte");
+    b.ausfuehren = [&kontext] {
+        const Programmzustand& z = kontext.zustand();
+        bool offen = false;
+        for (int s = 0; s < z.scheinAnzahl() && !offen; ++s) offen = !z.slot(s).datei.empty();
+        if (!offen) {
+            dialoge().information(
+                kontext.hauptfenster(),
+                QStringLiteral("Es ist kein Spielschein geöffnet. Öffnen Sie zuerst einen "
+                               "Spielschein, dann zeigt die Garantie-Analyse, was er garantiert."));
+            return;
+        }
+        auto* w = fensterOeffnen<TFGarantie>(QStringLiteral("FGarantie"), [&kontext] {
+            return new TFGarantie(kontext, kontext.hauptfenster());
+        });
+        w->scheinWaehlen(aktiverTab(kontext));
+    };
+    return b;
+}
+
+}  // namespace kv::ui

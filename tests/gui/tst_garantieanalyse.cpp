@@ -1,0 +1,181 @@
+// The guarantee analysis window as the player opens it from the main window:
+// the slip of the active tab, the choice of another opened slip, the table
+// and the charts of slips whose distributions are known by counting (a full
+// system, a single row: 2^k * C(13, k) outcomes with 13 - k hits), the
+// refusal of a slip without rows, and a left slip replaced while shown.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "GuiHilfen.h"
+#include "Hauptfenstertest.h"
+#include "TestUmgebung.h"
+#include "common/Fenster.h"
+#include "common/Gitter.h"
+#include "common/Programmkontext.h"
+#include "main/TFGarantie.h"
+#include "main/TFMain.h"
+#include "main/Verteilungsbild.h"
+
+using namespace kv;
+using namespace kv::test;
+using kv::ui::TFGarantie;
+
+namespace {
+
+// Row `zeile` of the table as shown: "Bereich | Ausgänge | 13 12 11 10 ≤9 | Garantie".
+QString tabellenzeile(const TFGarantie* w, int zeile) {
+    const auto* g = w->GVerteilung();
+    QStringList klassen;
+    for (int c = 2; c <= 6; ++c) klassen << zelle(g, zeile, c);
+    return zelle(g, zeile, 0) + QStringLiteral(" | ") + zelle(g, zeile, 1) + QStringLiteral(" | ") +
+           klassen.join(QLatin1Char(' ')) + QStringLiteral(" | ") + zelle(g, zeile, 7);
+}
+
+}  // namespace
+
+class TstGarantieanalyse : public Hauptfenstertest {
+    Q_OBJECT
+
+  private:
+    ui::TFMain* haupt_ = nullptr;
+
+    TFGarantie* analyse() {
+        haupt_->kontext().befehle().ausfuehren(QStringLiteral("GarantieAnalyse1"));
+        return qobject_cast<TFGarantie*>(ui::fensterSuchen(QStringLiteral("FGarantie")));
+    }
+
+  private Q_SLOTS:
+    void init() {
+        Hauptfenstertest::init();
+        haupt_ = &starten();
+    }
+
+    void ohneSpielscheinEineMeldung();
+    void aktiverTabUndAuswahl();
+    void feldzeileGewaehlt();
+    void scheinOhneReihenAbgelehnt();
+    void ersetzterLinkerScheinNeuAnalysiert();
+    void hilfeSeite();
+};
+
+void TstGarantieanalyse::ohneSpielscheinEineMeldung() {
+    QVERIFY(haupt_->findChild<QAction*>(QStringLiteral("GarantieAnalyse1")));
+    QVERIFY(!analyse());
+    QVERIFY(dialoge()
+                .nimmMeldung(TestDialoge::Art::Information)
+                .startsWith(QStringLiteral("Es ist kein Spielschein")));
+}
+
+void TstGarantieanalyse::aktiverTabUndAuswahl() {
+    haupt_->DateienEinlesen(welt().schein(QStringLiteral("Voll.kv13"), {vollsystem()}));
+    haupt_->DateienEinlesen(welt().schein(QStringLiteral("Einzel.kv13"), {reihe("1021021021021")}));
+    haupt_->PC1()->setCurrentIndex(1);
+    TFGarantie* w = analyse();
+    QVERIFY(w && w->isVisible());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Garantie-Analyse"));
+    QCOMPARE(w->CBSchein()->currentText(), QStringLiteral("Einzel"));
+    QCOMPARE(w->CBSchein()->count(), 2);
+    // one row against all outcomes: 1, 26, 312, 2288 with 13 .. 10 hits
+    QCOMPARE(w->GVerteilung()->model()->rowCount(), 2);
+    QCOMPARE(tabellenzeile(w, 0), QStringLiteral("Alle Ausgänge | 1.594.323 | 1 26 312 2.288 1.591.696 | 0"));
+    QCOMPARE(tabellenzeile(w, 1), QStringLiteral("Feld 1 | 1 | 1 0 0 0 0 | 13"));
+    QCOMPARE(
+        w->LGarantie()->text(),
+        QStringLiteral(
+            "Keine Garantie: bei manchen der 1.594.323 Ausgänge trifft keine Reihe ein einziges Spiel."));
+    QVERIFY(w->Bild()->verteilung().has_value());
+    QCOMPARE(w->Bild()->verteilung()->beste[3], 2288u);
+
+    // the other slip, chosen in the window: every outcome is one of its rows
+    w->CBSchein()->setCurrentIndex(w->CBSchein()->findText(QStringLiteral("Voll")));
+    QCOMPARE(tabellenzeile(w, 0), QStringLiteral("Alle Ausgänge | 1.594.323 | 1.594.323 0 0 0 0 | 13"));
+    QCOMPARE(w->LGarantie()->text(),
+             QStringLiteral("Garantie: 13 Richtige bei jedem der 1.594.323 Ausgänge."));
+
+    // the command again, with the first tab active, shows that tab's slip
+    w->close();
+    haupt_->PC1()->setCurrentIndex(1);
+    QCOMPARE(analyse(), w);
+    QCOMPARE(w->CBSchein()->currentText(), QStringLiteral("Einzel"));
+    QCOMPARE(zelle(w->GVerteilung(), 0, 7), QStringLiteral("0"));
+}
+
+void TstGarantieanalyse::feldzeileGewaehlt() {
+    // field 1 a VEW "4-3" (48 rows of 432 outcomes): 12 hits guaranteed
+    // within its tips; field 2 a 2-way system, 13 on its own 2 outcomes
+    haupt_->DateienEinlesen(
+        welt().schein(QStringLiteral("VEW.kv13"),
+                      {vew(7), system({"10", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"})}));
+    TFGarantie* w = analyse();
+    QVERIFY(w);
+    QCOMPARE(w->GVerteilung()->model()->rowCount(), 3);
+    QCOMPARE(zelle(w->GVerteilung(), 1, 1), QStringLiteral("432"));
+    QCOMPARE(zelle(w->GVerteilung(), 1, 2), QStringLiteral("48"));
+    QCOMPARE(zelle(w->GVerteilung(), 1, 3), QStringLiteral("384"));
+    QCOMPARE(zelle(w->GVerteilung(), 1, 7), QStringLiteral("12"));
+    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(1, 0));
+    QCOMPARE(
+        w->LGarantie()->text(),
+        QStringLiteral("Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 1 liegen "
+                       "(432 Ausgänge)."));
+    QCOMPARE(w->Bild()->verteilung()->beste[1], 384u);
+    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(2, 0));
+    QCOMPARE(
+        w->LGarantie()->text(),
+        QStringLiteral("Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 2 liegen "
+                       "(2 Ausgänge)."));
+    // the chart of a cell and the large one are drawn without fault
+    QVERIFY(!w->grab().isNull());
+}
+
+void TstGarantieanalyse::scheinOhneReihenAbgelehnt() {
+    // a field without a tip on match 13 stands for no row at all
+    TScheinOffen leer = reihe("1111111111111");
+    leer.setzeKreuz(13, 1, false);
+    haupt_->DateienEinlesen(welt().schein(QStringLiteral("Ohne.kv13"), {leer}));
+    TFGarantie* w = analyse();
+    QVERIFY(w);
+    const QString meldung = dialoge().nimmMeldung(TestDialoge::Art::Information);
+    QVERIFY2(meldung.contains(QStringLiteral("keine Tippreihe")), qPrintable(meldung));
+    QCOMPARE(w->LGarantie()->text(), meldung);
+    QCOMPARE(w->GVerteilung()->model()->rowCount(), 0);
+    QVERIFY(!w->Bild()->verteilung().has_value());
+}
+
+void TstGarantieanalyse::ersetzterLinkerScheinNeuAnalysiert() {
+    QVERIFY(haupt_->DateiEinlesen(welt().schein(QStringLiteral("Erster.kv13"), {vollsystem()})));
+    TFGarantie* w = analyse();
+    QVERIFY(w);
+    QCOMPARE(w->CBSchein()->currentText(), QStringLiteral("Erster (links)"));
+    QCOMPARE(zelle(w->GVerteilung(), 0, 7), QStringLiteral("13"));
+    // another slip into the left panel while the window shows the first
+    QVERIFY(haupt_->DateiEinlesen(welt().schein(QStringLiteral("Zweiter.kv13"), {reihe("2222222222222")})));
+    QCOMPARE(w->CBSchein()->count(), 1);
+    QCOMPARE(w->CBSchein()->currentText(), QStringLiteral("Zweiter (links)"));
+    QCOMPARE(tabellenzeile(w, 0), QStringLiteral("Alle Ausgänge | 1.594.323 | 1 26 312 2.288 1.591.696 | 0"));
+    // and once more while it is hidden: shown again, it shows the new slip
+    w->close();
+    QVERIFY(haupt_->DateiEinlesen(welt().schein(QStringLiteral("Dritter.kv13"), {vollsystem()})));
+    ui::zeigen(w);
+    QCOMPARE(zelle(w->GVerteilung(), 0, 7), QStringLiteral("13"));
+}
+
+void TstGarantieanalyse::hilfeSeite() {
+    haupt_->DateienEinlesen(welt().schein(QStringLiteral("Voll.kv13"), {vollsystem()}));
+    TFGarantie* w = analyse();
+    QVERIFY(w);
+    QApplication::setActiveWindow(w);
+    QTest::keyClick(w, Qt::Key_F1);
+    QWidget* hilfe = ui::fensterSuchen(QStringLiteral("FHilfe"));
+    QVERIFY(hilfe);
+    auto* browser = hilfe->findChild<QTextBrowser*>(QStringLiteral("hilfeBrowser"));
+    QVERIFY(browser);
+    QCOMPARE(browser->documentTitle(), QStringLiteral("Garantie-Analyse und Garantie-Reduzierung"));
+}
+
+KV_GUI_TEST_MAIN(TstGarantieanalyse)
+#include "tst_garantieanalyse.moc"
