@@ -20,11 +20,11 @@ TEST(Garantietexte, TausenderTrennzeichen) {
 }
 
 TEST(Garantietexte, ZeilenDerBereiche) {
-    // field 1: a 3-way on match 1 (3 outcomes, every one a row: 13 hits);
+    // field 1: a 2-way "1"/"2" on match 1 (2 outcomes, each a row: 13 hits);
     // field 2: a single row; field 3: incomplete (no tip on match 13)
     TScheinOffen unvollstaendig =
         test::feldAus({"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", ""});
-    const Schein schein({test::feldAus({"102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}),
+    const Schein schein({test::feldAus({"12", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"}),
                          test::feldAus({"2", "2", "2", "2", "2", "2", "2", "2", "2", "2", "2", "2", "2"}),
                          unvollstaendig});
     const Garantiebericht b = garantieBericht(schein);
@@ -35,11 +35,11 @@ TEST(Garantietexte, ZeilenDerBereiche) {
         std::string name, zeile;
     };
     const std::vector<Fall> faelle = {
-        // the rows "1…1", "0 1…1", "2 1…1", "2…2": the outcome "0 0 … 0" hits none of them
+        // the rows "1…1", "2 1…1", "2…2": the outcome "0 0 … 0" hits none of them
         {b.alle, 0, "Alle Ausgänge",
          "Keine Garantie: bei manchen der 1.594.323 Ausgänge trifft keine Reihe ein einziges Spiel."},
         {b.felder[0], 1, "Feld 1",
-         "Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 1 liegen (3 Ausgänge)."},
+         "Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 1 liegen (2 Ausgänge)."},
         {b.felder[1], 2, "Feld 2",
          "Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 2 liegen (1 Ausgang)."},
         {b.felder[2], 3, "Feld 3", "Feld 3 ist unvollständig: kein Ausgang liegt innerhalb seiner Tipps."},

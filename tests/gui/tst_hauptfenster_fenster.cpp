@@ -83,8 +83,8 @@ void TestFenster::menuesUndWerkzeugleiste() {
                  "Tippschein(e) öffnen...", "Tippschein(e) drucken...", "Neuen Systemschein eingeben...", "-",
                  "Gesondert gespeicherte Spielstände öffnen...", "Spielstände gesondert speichern...",
                  "Automatisch gespeicherte Spielstände einlesen ", "-", "&Beenden"}));
-    QCOMPARE(texte(w.menueExtras()),
-             (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "-", "&Update-Prüfung"}));
+    QCOMPARE(texte(w.menueExtras()), (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool",
+                                                  "&Garantie-Analyse...", "-", "&Update-Prüfung"}));
     QCOMPARE(texte(w.menueHilfe()),
              (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "&Programm-Info"}));
     QCOMPARE(knoepfe(w.PTool()), (QStringList{"BClose", "BSys", "BDruck", "BGZdirekt1", "bsSkinSpeedButton1",
@@ -119,8 +119,8 @@ void TestFenster::befehleSpaeterFenster() {
     QCOMPARE(texte(w.menueDatei()).mid(0, 5),
              (QStringList{"Tippschein(e) öffnen...", "Tippschein(e) drucken...",
                           "Neuen Normalschein eingeben...", "Neuen Systemschein eingeben...", "-"}));
-    QCOMPARE(texte(w.menueExtras()),
-             (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "-", "&Update-Prüfung"}));
+    QCOMPARE(texte(w.menueExtras()), (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool",
+                                                  "&Garantie-Analyse...", "-", "&Update-Prüfung"}));
     QCOMPARE(texte(w.menueHilfe()),
              (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "&Programm-Info"}));
     QCOMPARE(knoepfe(w.PTool()),
