@@ -10,6 +10,8 @@
 #include "Hilfen.h"
 #include "Schreibpruefung.h"
 #include "eingabe/Normalscheineingabe.h"
+#include "garantie/Garantieanalyse.h"
+#include "model/Schein.h"
 #include "model/Spielscheindatei.h"
 #include "textexport/TextExport.h"
 
@@ -295,6 +297,74 @@ TEST(Reihenliste, TextUndTextdatei) {
 
     test::pruefeFehlschlagAendertNichts([&](const std::string& p) { n.liste().alsTextDatei(p); }, "alt");
     test::pruefeFehlschlagAendertNichts([&](const std::string& p) { n.liste().alsSpielschein(p); }, "alt");
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(Reihenliste, ErsetzenNimmtNurGanzeReihen) {
+    Reihenliste liste;
+    liste.ersetzen({reihe("1021021021021"), reihe("2222222222222")});
+    EXPECT_EQ(liste.text(), "1 0 2 1 0 2 1 0 2 1 0 2 1\r\n2 2 2 2 2 2 2 2 2 2 2 2 2\r\n");
+    // no tip on match 13; two tips on match 1 (and none on 13); an empty row
+    const Reihe ohne13 = reihe("1111111111111") & ~kreuzBit(kreuzIndex(13, 1));
+    const Reihe doppelt = ohne13 | kreuzBit(kreuzIndex(1, 2));
+    for (Reihe falsch : {ohne13, doppelt, Reihe{0}}) {
+        EXPECT_THROW(liste.ersetzen({reihe("1111111111111"), falsch}), std::invalid_argument);
+        EXPECT_EQ(liste.anzahl(), 2u);
+        EXPECT_EQ(liste.reihe(1), reihe("2222222222222"));
+    }
+    liste.ersetzen({});
+    EXPECT_TRUE(liste.leer());
+}
+
+TEST(Normalscheineingabe, GarantieReduzierungErsetztDieListe) {
+    test::TempOrdner tmp;
+    Normalscheineingabe n;
+    // four 2-ways and three 3-ways: the shape of VEW "4-3" (48 rows of 432)
+    const TScheinOffen feld =
+        feldAus({"10", "02", "12", "10", "102", "102", "102", "1", "0", "2", "1", "1", "0"});
+    n.vorschlagsfeld().kreuzeSetzen(feld);
+    Reihenfilter aus;
+    aus.an = false;
+    n.BFilterClick(aus);
+    ASSERT_EQ(n.liste().anzahl(), 432u);
+    Reihe kreuze = 0;
+    for (int i = 1; i <= kKreuzIndizes; ++i)
+        if (feld.ja[static_cast<std::size_t>(i - 1)]) kreuze |= kreuzBit(i);
+
+    struct Fall {
+        int radius;
+        std::uint64_t hoechstens;  // the VEW table's rows for radius 1
+        int garantie;
+    };
+    for (const Fall& f : {Fall{1, 48, 12}, Fall{2, 48, 11}}) {
+        ReduktionsOptionen o;
+        o.radius = f.radius;
+        o.zeitLimit = std::nullopt;
+        const std::string text = n.garantieReduzieren(o);
+        const std::uint64_t anzahl = n.liste().anzahl();
+        EXPECT_LE(anzahl, f.hoechstens) << f.radius;
+        EXPECT_EQ(text, garantieText(anzahl, f.radius));
+        for (Reihe r : n.liste().reihen()) EXPECT_EQ(r & ~kreuze, 0u) << "Reihe außerhalb des Feldes";
+        // what is saved keeps the guarantee over the field's outcomes
+        n.liste().alsSpielschein(tmp.datei("g.kv13"));
+        const Garantieanalyse analyse(Schein(leseSpielschein(tmp.datei("g.kv13"))));
+        const Trefferverteilung v = analyse.verteilung(Ausgangsbereich::ausFeld(feld));
+        EXPECT_EQ(v.ausgaenge(), 432u);
+        EXPECT_GE(v.garantie, f.garantie) << f.radius;
+    }
+
+    // a match without a tip: refused, the list stays
+    const std::vector<Reihe> vorher = n.liste().reihen();
+    n.vorschlagsfeld().alleKreuzeEntfernen();
+    n.vorschlagsfeld().kreuzeSetzen(
+        feldAus({"10", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", ""}));
+    EXPECT_THROW(n.garantieReduzieren(ReduktionsOptionen{}), ReduktionsFehler);
+    EXPECT_EQ(n.liste().reihen(), vorher);
 }
 
 }  // namespace

@@ -11,4 +11,11 @@ void Normalscheineingabe::BAktualClick(const TendenzWerte& tendenzen, const Vors
     feld_.kreuzeSetzen(tippVorschlag(tendenzen, e));
 }
 
+std::string Normalscheineingabe::garantieReduzieren(const ReduktionsOptionen& optionen) {
+    std::vector<Reihe> reihen = garantieReduktion(feld_.daten(), optionen);
+    const std::size_t n = reihen.size();
+    liste_.ersetzen(std::move(reihen));
+    return garantieText(n, optionen.radius);
+}
+
 }  // namespace kv

@@ -7,6 +7,7 @@
 #include "eingabe/Tippfeld.h"
 #include "eingabe/Tippvorschlag.h"
 #include "expansion/Feld.h"
+#include "garantie/Garantiereduktion.h"
 
 namespace kv {
 
@@ -34,6 +35,14 @@ class Normalscheineingabe {
     // `BFilterClick`: lists the field's present rows into the list,
     // filtered when the filter is on.
     void BFilterClick(const Reihenfilter& filter) { liste_.auflisten(reihen_, filter); }
+
+    // "Garantie-Reduzierung": the list becomes a guaranteed reduction of the
+    // suggestion field (12 hits for radius 1, 11 for radius 2 when every
+    // result lies within the field's tips); returns what it guarantees, e.g.
+    // "72 Tippreihen. Garantie: 12 Richtige, wenn alle Tipps des Feldes
+    // stimmen.". Throws ReduktionsFehler (German) for a field that cannot be
+    // reduced; the list then stays.
+    std::string garantieReduzieren(const ReduktionsOptionen& optionen);
 
     Reihenliste& liste() { return liste_; }
     const Reihenliste& liste() const { return liste_; }

@@ -1,6 +1,7 @@
 #include "eingabe/Reihenliste.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <unordered_map>
 
 #include "eingabe/Reihensumme.h"
@@ -119,6 +120,16 @@ std::vector<std::uint64_t> Reihenliste::reduzieren(int N, Zufallsgenerator& zufa
     for (std::uint64_t e : auswahl) neu.push_back(reihen_[static_cast<std::size_t>(e)]);
     reihen_ = std::move(neu);
     return auswahl;
+}
+
+void Reihenliste::ersetzen(std::vector<Reihe> reihen) {
+    for (Reihe r : reihen) {
+        const auto spalten = spaltenDerReihe(r);
+        if (mitglieder(r) != kSpiele || std::find(spalten.begin(), spalten.end(), 0) != spalten.end())
+            throw std::invalid_argument(
+                "Eine Tippreihe muss für jedes der 13 Spiele genau einen Tipp haben.");
+    }
+    reihen_ = std::move(reihen);
 }
 
 void Reihenliste::alsSpielschein(const std::string& pfad) const {

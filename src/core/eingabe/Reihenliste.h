@@ -73,6 +73,11 @@ class Reihenliste {
     // can keep the same lines.
     std::vector<std::uint64_t> reduzieren(int N, Zufallsgenerator& zufall);
 
+    // The list becomes exactly these rows (a guaranteed reduction of the
+    // field). Throws std::invalid_argument, and keeps the list as it was,
+    // when a row does not hold exactly one tip for every match.
+    void ersetzen(std::vector<Reihe> reihen);
+
     // "Als Spiel- schein": one single-row field per row, in list order
     // (sys 0, exactly its 13 crosses), written atomically. Throws DateiFehler.
     void alsSpielschein(const std::string& pfad) const;
