@@ -14,6 +14,7 @@
 #include "common/Einzelfeldrahmen.h"
 #include "common/Farben.h"
 #include "common/Fenster.h"
+#include "common/Fenstergitter.h"
 #include "common/Gitter.h"
 #include "common/Programmkontext.h"
 #include "common/Sanduhr.h"
@@ -49,29 +50,21 @@ std::vector<int> breiten(int erste, int tipp, std::initializer_list<int> rest) {
 
 }  // namespace
 
-// `g1`: the listed rows of the filter, drawn from its row list when a cell is
-// shown; nothing per row is kept here.
-class QuotenReihenModell : public KopfModell {
+// `g1`: the listed rows of the filter, read from its row list when a row is
+// drawn; neither this source nor the grid keeps anything per row.
+class QuotenReihenQuelle : public Zeilenquelle {
   public:
-    QuotenReihenModell(const Quotenfilter& filter, QObject* eltern) : KopfModell(eltern), filter_(filter) {}
-    int rowCount(const QModelIndex& p = {}) const override {
-        return p.isValid() ? 0 : static_cast<int>(filter_.reihen().size());
-    }
-    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : kSpiele + 2; }
-    QVariant data(const QModelIndex& i, int role) const override {
-        if (!i.isValid()) return {};
-        if (role != Qt::DisplayRole) return weisseZelle(role);
-        const auto zeile = static_cast<std::uint64_t>(i.row());
-        if (i.column() == 0) return QString::number(zeile + 1);
-        if (i.column() == kSpiele + 1) return QString::number(filter_.quote(zeile));
+    explicit QuotenReihenQuelle(const Quotenfilter& filter) : filter_(filter) {}
+    std::uint64_t zeilenAnzahl() const override { return filter_.reihen().size(); }
+    QVariant daten(std::uint64_t zeile, int spalte, int rolle) const override {
+        if (rolle == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+        if (rolle != Qt::DisplayRole) return {};
+        if (spalte == 0) return QString::number(zeile + 1);
+        if (spalte == kSpiele + 1) return QString::number(filter_.quote(zeile));
         const Reihe r = filter_.reihen()[static_cast<std::size_t>(zeile)];
         for (int c = 1; c <= 3; ++c)
-            if (r & kreuzBit(kreuzIndex(i.column(), c))) return QString(QLatin1Char(zeichenVonSpalte(c)));
+            if (r & kreuzBit(kreuzIndex(spalte, c))) return QString(QLatin1Char(zeichenVonSpalte(c)));
         return QString();
-    }
-    void neu() {
-        beginResetModel();
-        endResetModel();
     }
 
   private:
@@ -175,15 +168,15 @@ TFQuotenFilter::TFQuotenFilter(Programmkontext& kontext, QWidget* eltern)
     zeileListe->addStretch(1);
     rechts->addLayout(zeileListe);
 
-    g1_ = new Gitter(this);
+    quelle_ = std::make_unique<QuotenReihenQuelle>(filter_);
+    g1_ = new Fenstergitter(this);
     g1_->setObjectName(QStringLiteral("g1"));
-    reihen_ = new QuotenReihenModell(filter_, g1_);
-    g1_->setModel(reihen_);
+    g1_->setzeQuelle(quelle_.get(), kSpiele + 2);
     const auto w1 = breiten(kNummerBreite, kTippBreiteG1, {kQuoteBreite});
     g1_->spaltenSetzen(w1);
-    g1_->kopfSetzen(reihen_, spieleKopf(QString()) << QString(), w1);
-    g1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    g1_->setFixedWidth(g1_->groesseFuer(0).width() + g1_->verticalScrollBar()->sizeHint().width());
+    g1_->kopfSetzen(spieleKopf(QString()) << QString(), w1);
+    g1_->gitter()->setFocusPolicy(Qt::WheelFocus);
+    g1_->setFixedWidth(g1_->groesseFuer(0).width());
     g1_->setMinimumHeight(g1_->groesseFuer(5).height());
     rechts->addWidget(g1_, 1, Qt::AlignLeft);
     mitte->addLayout(rechts, 1);
@@ -196,8 +189,10 @@ TFQuotenFilter::TFQuotenFilter(Programmkontext& kontext, QWidget* eltern)
 }
 
 TFQuotenFilter::~TFQuotenFilter() {
-    // the frame shows the field of filter_, which goes before the child widgets
+    // the frame shows the field of filter_ and g1 the rows of quelle_, which
+    // go before the child widgets
     delete Feld_;
+    delete g1_;
 }
 
 QWidget* TFQuotenFilter::grenzenBauen() {
@@ -268,8 +263,9 @@ void TFQuotenFilter::scrMaxChange(int wert) {
 void TFQuotenFilter::TippsListenClick() {
     const Sanduhr sanduhr;
     const std::uint64_t n = filter_.TippsListen(kontext_.zustand().tendenzWerte());
-    reihen_->neu();
-    g1_->scrollToTop();
+    g1_->zeilenGeaendert();
+    g1_->setzeOben(0);
+    g1_->datenGeaendert();
     LAnzahl_->setText(n == 1 ? QStringLiteral("1 Tippreihe")
                              : QStringLiteral("%1 Tippreihen")
                                    .arg(QLocale(QLocale::German).toString(static_cast<qulonglong>(n))));

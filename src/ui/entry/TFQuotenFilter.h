@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 #include "eingabe/Quotenfilter.h"
 
 class QLabel;
@@ -21,7 +23,8 @@ namespace kv::ui {
 class Einzelfeldrahmen;
 class Gitter;
 class Programmkontext;
-class QuotenReihenModell;
+class Fenstergitter;
+class QuotenReihenQuelle;
 class QuotenUebersichtModell;
 
 class TFQuotenFilter : public QWidget {
@@ -37,7 +40,7 @@ class TFQuotenFilter : public QWidget {
     QLabel* LMin() const { return LMin_; }
     QLabel* LMax() const { return LMax_; }
     Gitter* G0() const { return G0_; }
-    Gitter* g1() const { return g1_; }
+    Fenstergitter* g1() const { return g1_; }
     QLabel* LAnzahl() const { return LAnzahl_; }
 
     // --- the commands -----------------------------------------------------
@@ -67,9 +70,9 @@ class TFQuotenFilter : public QWidget {
     QLabel* LMax_ = nullptr;
     QLabel* LAnzahl_ = nullptr;
     Gitter* G0_ = nullptr;
-    Gitter* g1_ = nullptr;
+    Fenstergitter* g1_ = nullptr;
     QuotenUebersichtModell* uebersicht_ = nullptr;
-    QuotenReihenModell* reihen_ = nullptr;
+    std::unique_ptr<QuotenReihenQuelle> quelle_;  // what g1_ shows
 };
 
 // Creates the odds filter window hidden, as a window of its own above the
