@@ -7,6 +7,7 @@
 
 #include "Hilfen.h"
 #include "garantie/Garantieanalyse.h"
+#include "garantie/Garantiereduktion.h"
 #include "garantie/Garantietexte.h"
 #include "model/Schein.h"
 
@@ -56,6 +57,33 @@ TEST(Garantietexte, GarantieUeberAlleAusgaenge) {
         {"102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102", "102"})});
     EXPECT_EQ(garantieZeile(garantieBericht(voll).alle, 0),
               "Garantie: 13 Richtige bei jedem der 1.594.323 Ausgänge.");
+}
+
+TEST(Garantietexte, ReduzierteEinzelreihenUeberDenTippsDesScheins) {
+    // a guaranteed reduction saved as single rows: its fields span one
+    // outcome each, the tips of the whole slip span the reduced field
+    const TScheinOffen feld =
+        test::feldAus({"10", "02", "12", "10", "102", "102", "102", "1", "0", "2", "1", "1", "0"});
+    ReduktionsOptionen o;
+    o.zeitLimit = std::nullopt;
+#ifdef KALVENDO_SANITIZED
+    o.schritte /= 100;
+#endif
+    std::vector<TScheinOffen> einzeln;
+    for (Reihe r : garantieReduktion(feld, o)) {
+        TScheinOffen f;
+        for (int i = 1; i <= kKreuzIndizes; ++i)
+            f.ja[static_cast<std::size_t>(i - 1)] = (r & kreuzBit(i)) ? 1 : 0;
+        einzeln.push_back(f);
+    }
+    const Garantiebericht b = garantieBericht(Schein(einzeln));
+    EXPECT_EQ(b.tipps.ausgaenge(), 432u);
+    EXPECT_EQ(b.tipps.garantie, 12);
+    EXPECT_EQ(b.felder[0].ausgaenge(), 1u);
+    EXPECT_EQ(bereichsName(kScheintipps), "Tipps des Spielscheins");
+    EXPECT_EQ(garantieZeile(b.tipps, kScheintipps),
+              "Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps des Spielscheins liegen (432 "
+              "Ausgänge).");
 }
 
 }  // namespace

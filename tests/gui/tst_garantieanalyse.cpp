@@ -112,22 +112,30 @@ void TstGarantieanalyse::feldzeileGewaehlt() {
                       {vew(7), system({"10", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"})}));
     TFGarantie* w = analyse();
     QVERIFY(w);
-    QCOMPARE(w->GVerteilung()->model()->rowCount(), 3);
-    QCOMPARE(zelle(w->GVerteilung(), 1, 1), QStringLiteral("432"));
-    QCOMPARE(zelle(w->GVerteilung(), 1, 2), QStringLiteral("48"));
-    QCOMPARE(zelle(w->GVerteilung(), 1, 3), QStringLiteral("384"));
-    QCOMPARE(zelle(w->GVerteilung(), 1, 7), QStringLiteral("12"));
-    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(1, 0));
+    // all outcomes, the tips of the slip (field 1's, as field 2 lies within
+    // them), then the two fields
+    QCOMPARE(w->GVerteilung()->model()->rowCount(), 4);
+    QCOMPARE(tabellenzeile(w, 1), QStringLiteral("Tipps des Spielscheins | 432 | 48 384 0 0 0 | 12"));
+    QCOMPARE(zelle(w->GVerteilung(), 2, 1), QStringLiteral("432"));
+    QCOMPARE(zelle(w->GVerteilung(), 2, 2), QStringLiteral("48"));
+    QCOMPARE(zelle(w->GVerteilung(), 2, 3), QStringLiteral("384"));
+    QCOMPARE(zelle(w->GVerteilung(), 2, 7), QStringLiteral("12"));
+    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(2, 0));
     QCOMPARE(
         w->LGarantie()->text(),
         QStringLiteral("Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 1 liegen "
                        "(432 Ausgänge)."));
     QCOMPARE(w->Bild()->verteilung()->beste[1], 384u);
-    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(2, 0));
+    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(3, 0));
     QCOMPARE(
         w->LGarantie()->text(),
         QStringLiteral("Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 2 liegen "
                        "(2 Ausgänge)."));
+    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(1, 0));
+    QCOMPARE(
+        w->LGarantie()->text(),
+        QStringLiteral("Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps des Spielscheins "
+                       "liegen (432 Ausgänge)."));
     // the chart of a cell and the large one are drawn without fault
     QVERIFY(!w->grab().isNull());
 }

@@ -158,8 +158,14 @@ Garantiebericht garantieBericht(const Schein& schein) {
     Garantiebericht b;
     b.alle = analyse.verteilung(Ausgangsbereich::alle());
     b.felder.reserve(schein.feldAnzahl());
-    schein.fuerJedesFeld(
-        [&](const Feld& f) { b.felder.push_back(analyse.verteilung(Ausgangsbereich::ausFeld(f.daten()))); });
+    Ausgangsbereich tipps;
+    schein.fuerJedesFeld([&](const Feld& f) {
+        const Ausgangsbereich feld = Ausgangsbereich::ausFeld(f.daten());
+        for (std::size_t m = 0; m < tipps.spalten.size(); ++m)
+            tipps.spalten[m] = static_cast<std::uint8_t>(tipps.spalten[m] | feld.spalten[m]);
+        b.felder.push_back(analyse.verteilung(feld));
+    });
+    b.tipps = analyse.verteilung(tipps);
     return b;
 }
 

@@ -71,6 +71,10 @@ class Garantieanalyse {
 struct Garantiebericht {
     Trefferverteilung alle;
     std::vector<Trefferverteilung> felder;
+    // The outcomes whose results all lie within the tips of the slip (per
+    // match the tips of any field): the span a slip of reduced single rows
+    // was made for.
+    Trefferverteilung tipps;
 };
 // Throws KeineReihen (German message) for a slip without rows.
 Garantiebericht garantieBericht(const Schein& schein);

@@ -14,7 +14,9 @@ namespace kv {
 std::string tausender(std::uint64_t n);
 
 // The span of a table row: 0 = all outcomes ("Alle Ausgänge"), n = the
-// outcomes within the tips of field n ("Feld n").
+// outcomes within the tips of field n ("Feld n"), kScheintipps = those within
+// the tips of the whole slip ("Tipps des Spielscheins").
+inline constexpr std::size_t kScheintipps = static_cast<std::size_t>(-1);
 std::string bereichsName(std::size_t feld);
 
 // The guarantee line of a span, e.g. "Garantie: 12 Richtige, wenn alle

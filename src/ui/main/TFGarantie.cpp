@@ -61,16 +61,27 @@ class VerteilungsModell : public KopfModell {
         bericht_ = b;
         endResetModel();
     }
+    // A slip of several fields has the row "Tipps des Spielscheins" after
+    // "Alle Ausgänge"; the fields follow.
+    int versatz() const { return bericht_ && *bericht_ && (*bericht_)->felder.size() > 1 ? 2 : 1; }
+    // The span of a row as bereichsName() takes it.
+    std::size_t bereich(int zeile) const {
+        if (zeile <= 0) return 0;
+        if (zeile == 1 && versatz() == 2) return kScheintipps;
+        return static_cast<std::size_t>(zeile - versatz() + 1);
+    }
     const Trefferverteilung* verteilung(int zeile) const {
         if (!bericht_ || !*bericht_ || zeile < 0) return nullptr;
         const Garantiebericht& b = **bericht_;
-        if (zeile == 0) return &b.alle;
-        return static_cast<std::size_t>(zeile) <= b.felder.size()
-                   ? &b.felder[static_cast<std::size_t>(zeile - 1)]
-                   : nullptr;
+        const std::size_t n = bereich(zeile);
+        if (n == 0) return &b.alle;
+        if (n == kScheintipps) return &b.tipps;
+        return n <= b.felder.size() ? &b.felder[n - 1] : nullptr;
     }
     int rowCount(const QModelIndex& p = {}) const override {
-        return p.isValid() || !bericht_ || !*bericht_ ? 0 : static_cast<int>((*bericht_)->felder.size()) + 1;
+        return p.isValid() || !bericht_ || !*bericht_
+                   ? 0
+                   : static_cast<int>((*bericht_)->felder.size()) + versatz();
     }
     int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : kSpalten; }
     QVariant data(const QModelIndex& i, int role) const override {
@@ -80,7 +91,7 @@ class VerteilungsModell : public KopfModell {
             return int(Qt::AlignLeft | Qt::AlignVCenter);
         if (role != Qt::DisplayRole) return weisseZelle(role);
         const int c = i.column();
-        if (c == kBereich) return QString::fromStdString(bereichsName(static_cast<std::size_t>(i.row())));
+        if (c == kBereich) return QString::fromStdString(bereichsName(bereich(i.row())));
         if (c == kAusgaenge) return QString::fromStdString(tausender(v->ausgaenge()));
         if (c >= kKlasse13 && c < kGarantie)
             return QString::fromStdString(tausender(v->beste[static_cast<std::size_t>(c - kKlasse13)]));
@@ -290,7 +301,7 @@ void TFGarantie::analysieren(bool melden) {
 void TFGarantie::zeileZeigen(int zeile) {
     const Trefferverteilung* v = modell_->verteilung(zeile);
     if (!v) return;
-    LGarantie_->setText(QString::fromStdString(garantieZeile(*v, static_cast<std::size_t>(zeile))));
+    LGarantie_->setText(QString::fromStdString(garantieZeile(*v, modell_->bereich(zeile))));
     Bild_->setzeVerteilung(*v);
 }
 

@@ -38,8 +38,9 @@ class TFGarantie : public QWidget {
     // The slot shown; -1 for none.
     int slot() const;
     const std::optional<Garantiebericht>& bericht() const { return bericht_; }
-    // Shows row `zeile` of the table (0 = all outcomes, n = field n) in the
-    // guarantee line and the large chart.
+    // Shows row `zeile` of the table (0 = all outcomes, then for a slip of
+    // several fields the tips of the slip, then the fields) in the guarantee
+    // line and the large chart.
     void zeileZeigen(int zeile);
 
   protected:
