@@ -148,6 +148,24 @@ TEST(Programmzustand, GewinnmengeFolgtDerLetztenAuswertung) {
 }
 
 // Every operation tells the listener what it changed, and only that.
+TEST(Programmzustand, GeschlossenerTabZaehltNichtMehr) {
+    Programmzustand z;
+    z.scheinOeffnen("a.kv13", {test::reiheAus("1111111111111")}, true);
+    z.scheinOeffnen("b.kv13", {test::reiheAus("0000000000000"), test::reiheAus("0000000000002")}, true);
+    z.gewinnauswertung();
+    ASSERT_EQ(z.slot(1).auswertung->C()[13], 1u);
+    z.rechtsSchliessen(1);
+    z.rechtsSchliessen(1);  // twice: nothing more happens
+    z.rechtsSchliessen(7);
+    z.gewinnauswertung();
+    EXPECT_TRUE(z.slot(1).geschlossen);
+    EXPECT_EQ(z.slot(1).schein.zeilen(), 0u);
+    EXPECT_EQ(z.slot(1).auswertung->C()[13] + z.slot(1).auswertung->C()[12], 0u);
+    EXPECT_FALSE(z.slot(0).geschlossen);
+    EXPECT_EQ(z.slot(0).auswertung->C()[0], 1u);  // all draws: no hit for "1111111111111"
+    EXPECT_EQ(z.scheinAnzahl(), 2);
+}
+
 TEST(Programmzustand, JedeAenderungWirdGemeldet) {
     struct Fall {
         const char* name;
@@ -185,6 +203,14 @@ TEST(Programmzustand, JedeAenderungWirdGemeldet) {
          links,
          [](Programmzustand& z) { z.linkenScheinLeeren(); },
          {"schein 0", "links"}},
+        {"Tab schließen",
+         [](Programmzustand& z) { z.scheinOeffnen("t.kv13", Schein(), true); },
+         [](Programmzustand& z) { z.rechtsSchliessen(0); },
+         {"schein 0"}},
+        {"linken Schein nicht als Tab schließen",
+         links,
+         [](Programmzustand& z) { z.rechtsSchliessen(0); },
+         {}},
         {"Auswertung", nichts, [](Programmzustand& z) { z.gewinnauswertung(); }, {"ausgewertet"}},
         {"Spielplan",
          nichts,

@@ -1,12 +1,16 @@
 // Start and end of the main window: the first start of a new user, the
 // restart with remembered files and "Ende", missing remembered files, the
 // window position from the settings, and a score file that cannot be written.
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +42,7 @@ class TestStart : public Hauptfenstertest {
     void gemerkteEintraege_data();
     void gemerkteEintraege();
     void tabListeNurMitHaekchenGemerkt();
+    void reiterSchliessen();
     void fensterposition_data();
     void fensterposition();
     void aufDemBildschirm_data();
@@ -259,14 +264,78 @@ void TestStart::tabListeNurMitHaekchenGemerkt() {
     QCOMPARE(w.PC1()->count(), 2);
     QCOMPARE(w.PC1()->tabText(0), QStringLiteral("A"));
     QCOMPARE(w.PC1()->tabText(1), QStringLiteral("B"));
-    // ticked again: the whole section is replaced, no name of the old list is left
+    // ticked again: the section holds every tab open now, the new one last
     w.cbMerken2()->setChecked(true);
     dialoge().oeffnenAntwort({c});
     klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
     const IniDatei ini(welt().einstellungsdatei().toStdString());
-    QCOMPARE(ini.leseZahl("Spielscheine", "Dateienanzahl", 0), 1);
-    QCOMPARE(QString::fromStdString(ini.leseText("Spielscheine", "Datei1", "")), c);
-    QCOMPARE(ini.leseText("Spielscheine", "Datei2", "fehlt"), std::string("fehlt"));
+    QCOMPARE(ini.leseZahl("Spielscheine", "Dateienanzahl", 0), 3);
+    QCOMPARE(QString::fromStdString(ini.leseText("Spielscheine", "Datei1", "")), a);
+    QCOMPARE(QString::fromStdString(ini.leseText("Spielscheine", "Datei3", "")), c);
+    QCOMPARE(ini.leseText("Spielscheine", "Datei4", "fehlt"), std::string("fehlt"));
+}
+
+// A tab's context menu closes it: its rows leave the evaluation and its file
+// the remembered list; every tab still open comes back at the next start. A
+// file open already comes to the front instead of a copy, unless it changed.
+void TestStart::reiterSchliessen() {
+    const QString a = welt().schein(QStringLiteral("A.kv13"), {reihe("1111111111111")});
+    const QString b = welt().schein(QStringLiteral("B.kv13"), {reihe("0000000000000")});
+    const QString c = welt().schein(QStringLiteral("C.kv13"), {reihe("2222222222222")});
+    const auto gemerkt = [&] {
+        const IniDatei ini(welt().einstellungsdatei().toStdString());
+        QStringList l;
+        const int n = ini.leseZahl("Spielscheine", "Dateienanzahl", 0);
+        for (int i = 1; i <= n; ++i)
+            l << QFileInfo(
+                     QString::fromStdString(ini.leseText("Spielscheine", "Datei" + std::to_string(i), "")))
+                     .baseName();
+        return l;
+    };
+    {
+        TFMain& w = starten();
+        QVERIFY(w.cbMerken2()->isChecked());
+        dialoge().oeffnenAntwort({a, b});
+        klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+        dialoge().oeffnenAntwort({c, a});
+        klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+        QCOMPARE(w.PC1()->count(), 3);
+        QCOMPARE(w.PC1()->currentIndex(), 0);  // "A" came to the front
+        QCOMPARE(gemerkt(), (QStringList{"A", "B", "C"}));
+        QCOMPARE(w.zustand().scheinAnzahl(), 3);
+
+        // the context menu of "B"
+        QTabBar* leiste = w.PC1()->tabBar();
+        Q_EMIT leiste->customContextMenuRequested(leiste->tabRect(1).center());
+        auto* menue = w.findChild<QMenu*>(QStringLiteral("ReiterMenue"));
+        QVERIFY(menue);
+        auto* schliessen = menue->findChild<QAction*>(QStringLiteral("ReiterSchliessen"));
+        QVERIFY(schliessen);
+        QCOMPARE(schliessen->text(), QStringLiteral("Reiter schließen"));
+        schliessen->trigger();
+        menue->close();
+        QStringList offen;
+        for (int i = 0; i < w.PC1()->count(); ++i) offen << w.PC1()->tabText(i);
+        QCOMPARE(offen, (QStringList{"A", "C"}));
+        QVERIFY(w.zustand().slot(1).geschlossen);
+        QCOMPARE(w.zustand().slot(1).schein.zeilen(), 0u);
+        QCOMPARE(gemerkt(), (QStringList{"A", "C"}));
+        QVERIFY(!w.fr(1));
+
+        // "B" opened again is a new tab; "C" changed on disk replaces its old tab
+        welt().schein(QStringLiteral("C.kv13"), {reihe("2222222222222"), reihe("1111111111111")});
+        dialoge().oeffnenAntwort({b, c});
+        klicke(w.findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+        offen.clear();
+        for (int i = 0; i < w.PC1()->count(); ++i) offen << w.PC1()->tabText(i);
+        QCOMPARE(offen, (QStringList{"A", "B", "C"}));
+        QCOMPARE(w.fr(w.zustand().scheinAnzahl() - 1)->LReihen()->text(), QStringLiteral("2"));
+        QCOMPARE(gemerkt(), (QStringList{"A", "B", "C"}));
+    }
+    TFMain& w = starten();
+    QStringList offen;
+    for (int i = 0; i < w.PC1()->count(); ++i) offen << w.PC1()->tabText(i);
+    QCOMPARE(offen, (QStringList{"A", "B", "C"}));
 }
 
 void TestStart::fensterposition_data() {

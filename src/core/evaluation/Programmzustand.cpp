@@ -88,6 +88,16 @@ void Programmzustand::linkenScheinLeeren() {
     if (beobachter_) beobachter_->linkerScheinGeaendert();
 }
 
+void Programmzustand::rechtsSchliessen(int s) {
+    if (s < 0 || s >= scheinAnzahl()) return;
+    Scheinslot& slot = *slots_[static_cast<std::size_t>(s)];
+    if (!slot.rechts || slot.geschlossen) return;
+    slot.geschlossen = true;
+    slot.auswertung.reset();
+    slot.schein.leeren();
+    schein(s);
+}
+
 void Programmzustand::toreSpeichern(int spiel, bool heim, int tore) {
     TSpielstand& s = spielstaende_[spiel - 1];
     (heim ? s.Heim : s.Gast) = static_cast<std::uint8_t>(tore);

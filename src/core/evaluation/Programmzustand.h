@@ -26,6 +26,8 @@ struct Scheinslot {
     std::string datei;  // full file name
     Schein schein;
     bool rechts = false;  // ScheinRechts
+    // Its tab was closed: the slot stays, empty, and counts no rows.
+    bool geschlossen = false;
     std::optional<Auswertung> auswertung;
     // Counts the evaluations of this slot: a view whose numbers came from an
     // earlier count redraws, any other has nothing new to show.
@@ -131,6 +133,10 @@ class Programmzustand {
     }
     // Empties the left panel's slip; the slot stays as an empty slip.
     void linkenScheinLeeren();
+    // Closes the tab of slot s (a slip on the right): it leaves the
+    // evaluation; the slot stays, empty and marked closed. Anything else
+    // (the left slip, a slot closed before, no such slot) is left alone.
+    void rechtsSchliessen(int s);
 
     // --- scores (each leaves it to the caller to run the evaluation) ---------
     // One goal count as the score control shows it, nothing derived from it

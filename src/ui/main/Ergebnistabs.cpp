@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -46,6 +48,8 @@ Ergebnistabs::Ergebnistabs(Programmkontext& kontext, QWidget* eltern)
     PC1_->setElideMode(Qt::ElideNone);
     lp->addWidget(PC1_, 1);
 
+    PC1_->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(PC1_->tabBar(), &QTabBar::customContextMenuRequested, this, &Ergebnistabs::reiterMenue);
     connect(BOpen2, &QPushButton::clicked, this, &Ergebnistabs::scheineOeffnen);
     connect(&kontext.melder(), &Zustandsmelder::scheinGeaendert, this, &Ergebnistabs::scheinZeichnen);
     connect(&kontext.melder(), &Zustandsmelder::ausgewertet, this, &Ergebnistabs::auswertungZeichnen);
@@ -62,9 +66,30 @@ QWidget* Ergebnistabs::tab(int slot) const {
     return g ? g->parentWidget() : nullptr;
 }
 
+void Ergebnistabs::reiterMenue(const QPoint& pos) {
+    const int index = PC1_->tabBar()->tabAt(pos);
+    if (index < 0) return;
+    const int slot = PC1_->widget(index)->property("tag").toInt() - 1;
+    auto* menue = new QMenu(this);
+    menue->setObjectName(QStringLiteral("ReiterMenue"));
+    menue->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* schliessen = menue->addAction(QStringLiteral("Reiter schließen"));
+    schliessen->setObjectName(QStringLiteral("ReiterSchliessen"));
+    connect(schliessen, &QAction::triggered, this, [this, slot] { Q_EMIT reiterSchliessen(slot); });
+    menue->popup(PC1_->tabBar()->mapToGlobal(pos));
+}
+
 void Ergebnistabs::scheinZeichnen(int slot) {
-    // only a newly opened slip of the right-hand table makes a tab
-    if (slot < static_cast<int>(grids_.size())) return;
+    if (slot < static_cast<int>(grids_.size())) {
+        // a closed slot gives up its tab; other changes of a slot make none
+        QWidget* seite = tab(slot);
+        if (seite && kontext_.zustand().slot(slot).geschlossen) {
+            grids_[static_cast<std::size_t>(slot)] = nullptr;
+            PC1_->removeTab(PC1_->indexOf(seite));
+            seite->deleteLater();
+        }
+        return;
+    }
     grids_.resize(static_cast<std::size_t>(slot) + 1, nullptr);
     const Programmzustand& z = kontext_.zustand();
     const Scheinslot& s = z.slot(slot);

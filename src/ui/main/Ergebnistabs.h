@@ -1,7 +1,8 @@
 // "PPC", the right panel with the result tabs: "Spielschein(e) öffnen...", its
 // tick box, and the page control "PC1" with one tab per slip opened on the
-// right. A tab appears when such a slip is opened in the program state, and
-// its tables follow every evaluation.
+// right. A tab appears when such a slip is opened in the program state and
+// goes when its slot is closed; its tables follow every evaluation. Tabs have
+// no close button: their context menu closes them.
 #pragma once
 
 #include <vector>
@@ -28,8 +29,14 @@ class Ergebnistabs : public Rechtsfeld {
     // The tab of slot s, or null.
     QWidget* tab(int slot) const;
 
+    // The context menu of the tab at `pos` (in the tab bar): "Reiter
+    // schließen". It is shown without waiting ("ReiterMenue").
+    void reiterMenue(const QPoint& pos);
+
   Q_SIGNALS:
     void scheineOeffnen();  // BOpen2
+    // "Reiter schließen" on the tab of slot `slot`.
+    void reiterSchliessen(int slot);
 
   private:
     void scheinZeichnen(int slot);

@@ -93,6 +93,7 @@ void TFMain::FormCreate() {
     connect(leiste_, &Scheinleiste::scheinOeffnen, this, &TFMain::BOpenClick);
     connect(leiste_, &Scheinleiste::gewinnzahlen, this, &TFMain::BGZdirektClick);
     connect(PPC_, &Ergebnistabs::scheineOeffnen, this, &TFMain::BOpen2Click);
+    connect(PPC_, &Ergebnistabs::reiterSchliessen, this, &TFMain::tabSchliessen);
     connect(splitt1_, &QSplitter::splitterMoved, this, &TFMain::splitt1Moved);
     connect(PPC_->Image1(), &QToolButton::clicked, this, &TFMain::Image1Click);
 

@@ -148,8 +148,17 @@ class TFMain : public QMainWindow {
     // Each remember box writes its key as soon as it is ticked or cleared.
     void haekchenSofortMerken();
 
-    // Opens the fields already read from `fn` as a new tab.
+    // Opens the fields already read from `fn` as a new tab, or shows the tab
+    // of that file when it is open and unchanged.
     QWidget* tabOeffnen(const QString& fn, Schein schein);
+    // The slot of the open tab of the file `fn` (the same file under any
+    // name), or -1.
+    int offenerTab(const QString& fn) const;
+    // "Reiter schließen": the slot leaves the evaluation and, with
+    // "Datei-Auswahl merken" ticked, the remembered list.
+    void tabSchliessen(int slot);
+    // Remembers every slip open on the right as [Spielscheine].
+    void rechteScheineMerken();
     // A goal count changed at an up-down of match `spiel`.
     void torGeaendert(int spiel, bool heim);
     void Farbe(int spiel, int heim, int gast);

@@ -1,5 +1,6 @@
 // Opening slips (left panel and tabs), fixture lists and score files.
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -98,9 +99,65 @@ QWidget* TFMain::DateienEinlesen(const QString& fn) {
     return tabOeffnen(fn, std::move(schein));
 }
 
+namespace {
+// What a file is on disk now: its place, last change and size. A tab of the
+// same file opened before shows what is there only while this is the same.
+QString dateistand(const QString& fn) {
+    const QFileInfo i(fn);
+    return QStringLiteral("%1|%2|%3")
+        .arg(i.canonicalFilePath())
+        .arg(i.lastModified().toMSecsSinceEpoch())
+        .arg(i.size());
+}
+}  // namespace
+
+int TFMain::offenerTab(const QString& fn) const {
+    const QString gesucht = QFileInfo(fn).canonicalFilePath();
+    if (gesucht.isEmpty()) return -1;
+    for (int s = 0; s < zustand_.scheinAnzahl(); ++s) {
+        const Scheinslot& slot = zustand_.slot(s);
+        if (slot.rechts && !slot.geschlossen && PPC_->tab(s) &&
+            QFileInfo(QString::fromStdString(slot.datei)).canonicalFilePath() == gesucht)
+            return s;
+    }
+    return -1;
+}
+
+void TFMain::tabSchliessen(int slot) {
+    befehl([&] {
+        zustand_.rechtsSchliessen(slot);
+        Gewinnauswertung();
+        if (cbMerken2()->isChecked()) rechteScheineMerken();
+    });
+}
+
+void TFMain::rechteScheineMerken() {
+    // what is open on the right, in the order of the tabs
+    std::vector<std::string> dateien;
+    for (int s = 0; s < zustand_.scheinAnzahl(); ++s) {
+        const Scheinslot& slot = zustand_.slot(s);
+        if (slot.rechts && !slot.geschlossen) dateien.push_back(slot.datei);
+    }
+    Einstellungen e(pfad(einstellungsdatei()));
+    scheineMerken(e, dateien);
+    e.speichern();
+}
+
 QWidget* TFMain::tabOeffnen(const QString& fn, Schein schein) {
+    // A file open as a tab already: that tab comes to the front instead of a
+    // copy; when the file has changed since, the old tab gives way to the new.
+    const int offen = offenerTab(fn);
+    if (offen >= 0) {
+        QWidget* alt = PPC_->tab(offen);
+        if (alt->property("dateistand").toString() == dateistand(fn)) {
+            PC1()->setCurrentWidget(alt);
+            return alt;
+        }
+        zustand_.rechtsSchliessen(offen);
+    }
     // the result tabs make the tab of the new slot
     const int slot = zustand_.scheinOeffnen(pfad(fn), std::move(schein), true);
+    if (QWidget* neu = PPC_->tab(slot)) neu->setProperty("dateistand", dateistand(fn));
     Gewinnauswertung();
     if (ppcBreite() < kPpcOffen) setzePpcBreite(kPpcOffen);
     return PPC_->tab(slot);
@@ -131,14 +188,6 @@ void TFMain::BOpen2Click() {
             QWidget* w;
             ~Zeigen() { w->show(); }
         } zeigen{PC1()};
-        if (cbMerken2()->isChecked()) {
-            // one read and one write of the settings file for the whole list
-            Einstellungen e(pfad(einstellungsdatei()));
-            std::vector<std::string> dateien;
-            for (const QString& fn : wahl) dateien.push_back(pfad(fn));
-            scheineMerken(e, dateien);
-            e.speichern();
-        }
         QWidget* letzter = nullptr;
         for (const QString& fn : wahl) {
             // one file that cannot be read does not keep the others from opening
@@ -150,6 +199,8 @@ void TFMain::BOpen2Click() {
         }
         // the tab of the last file becomes the active page
         if (letzter) PC1()->setCurrentWidget(letzter);
+        // remembered: every tab open on the right now, the earlier ones too
+        if (cbMerken2()->isChecked()) rechteScheineMerken();
     });
 }
 
