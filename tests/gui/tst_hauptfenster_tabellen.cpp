@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "GuiHilfen.h"
 #include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
+#include "common/Bauteile.h"
 #include "common/Farben.h"
 #include "common/Fenstergitter.h"
 #include "common/Gitter.h"
@@ -80,6 +82,9 @@ class TestTabellen : public Hauptfenstertest {
     void alsTextDatei();
     void spielplan();
     void kopfZentriert();
+    void umbrochen_data();
+    void umbrochen();
+    void umbrocheneKnoepfe();
 };
 
 void TestTabellen::zweiSystemfelderMitChancen() {
@@ -554,6 +559,50 @@ void TestTabellen::kopfZentriert() {
     QCOMPARE(g->GReihen()->gitter()->columnWidth(0), 36);
     QCOMPARE(g->GReihen()->gitter()->columnWidth(14), 24);
     QCOMPARE(g->Gtreffer()->columnWidth(4), 37);
+}
+
+// A blank after a hyphen inside a word is where a caption wraps.
+void TestTabellen::umbrochen_data() {
+    QTest::addColumn<QString>("beschriftung");
+    QTest::addColumn<QString>("gezeigt");
+    QTest::newRow("Knopf") << "Als Text- Datei"
+                           << "Als Text-\nDatei";
+    QTest::newRow("am Anfang") << "Excel- Export"
+                               << "Excel-\nExport";
+    QTest::newRow("mitten im Satz") << "Spielstände wer- den automatisch gespeichert"
+                                    << "Spielstände wer-\nden automatisch gespeichert";
+    QTest::newRow("Umlaut danach") << "Gewinn- übersicht"
+                                   << "Gewinn-\nübersicht";
+    QTest::newRow("Bindestrich ohne Blank bleibt") << "Text-Datei"
+                                                   << "Text-Datei";
+    QTest::newRow("Gedankenstrich bleibt") << "Schein - Feld"
+                                           << "Schein - Feld";
+    QTest::newRow("am Ende bleibt") << "Tipp- "
+                                    << "Tipp- ";
+    QTest::newRow("vor einer Zahl bleibt") << "Feld- 3"
+                                           << "Feld- 3";
+}
+
+void TestTabellen::umbrochen() {
+    QFETCH(QString, beschriftung);
+    QFETCH(QString, gezeigt);
+    QCOMPARE(ui::umbrochen(beschriftung), gezeigt);
+}
+
+// The captions of that kind in the main window show on two lines.
+void TestTabellen::umbrocheneKnoepfe() {
+    TFMain& w = starten();
+    QVERIFY(w.DateienEinlesen(welt().schein(QStringLiteral("Eins.kv13"), {reihe("1111111111111")})));
+    auto* alsText = letzterTab(w)->findChild<QPushButton*>(QStringLiteral("bsSkinSpeedButton2"));
+    QVERIFY(alsText);
+    QCOMPARE(alsText->text(), QStringLiteral("Als Text-\nDatei"));
+    const QFontMetrics fm(alsText->font());
+    QVERIFY(alsText->sizeHint().height() >= 2 * fm.lineSpacing());
+    for (const char* name : {"LAutomatisch"}) {
+        auto* l = w.findChild<QLabel*>(QLatin1String(name));
+        QVERIFY2(l, name);
+        QVERIFY2(l->text().startsWith(QStringLiteral("Spielstände wer-\nden")), qPrintable(l->text()));
+    }
 }
 
 KV_GUI_TEST_MAIN(TestTabellen)

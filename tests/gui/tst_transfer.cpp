@@ -169,8 +169,8 @@ class TstTransfer : public Hauptfenstertest {
                                      "Als Spielschein s&peichern...",
                                      "Reihen löschen",
                                      "Textfeld löschen",
-                                     "Als Text- Datei speichern...",
-                                     "Excel- Export",
+                                     "Als Text-\nDatei speichern...",
+                                     "Excel-\nExport",
                                      "Schließen"};
         for (const QString& k : knoepfe) {
             bool gefunden = false;

@@ -4,19 +4,38 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QToolButton>
 
 namespace kv::ui {
 
+QString umbrochen(const QString& beschriftung) {
+    // "B- und C-Abstände", "Horizontal- bzw. Vertikalwerte": a hyphen standing
+    // for the rest of a word before "und", "oder", ... is no place to wrap
+    static const QStringList bindewoerter = {QStringLiteral("und"), QStringLiteral("oder"),
+                                             QStringLiteral("bzw"), QStringLiteral("sowie"),
+                                             QStringLiteral("bis"), QStringLiteral("als")};
+    QString s = beschriftung;
+    for (qsizetype i = 1; i + 2 < s.size(); ++i) {
+        if (s[i] != QLatin1Char('-') || s[i + 1] != QLatin1Char(' ') || !s[i - 1].isLetter() ||
+            !s[i + 2].isLetter())
+            continue;
+        qsizetype ende = i + 2;
+        while (ende < s.size() && s[ende].isLetter()) ++ende;
+        if (!bindewoerter.contains(s.mid(i + 2, ende - i - 2))) s[i + 1] = QLatin1Char('\n');
+    }
+    return s;
+}
+
 QPushButton* knopf(const QString& text, const char* name, QWidget* eltern) {
-    auto* b = new QPushButton(text, eltern);
+    auto* b = new QPushButton(umbrochen(text), eltern);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
     return b;
 }
 
 QLabel* label(const QString& text, const char* name, QWidget* eltern, bool umbrechen) {
-    auto* l = new QLabel(text, eltern);
+    auto* l = new QLabel(umbrochen(text), eltern);
     if (*name) l->setObjectName(QLatin1String(name));
     l->setWordWrap(umbrechen);
     return l;

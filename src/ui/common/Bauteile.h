@@ -13,9 +13,16 @@ class QWidget;
 
 namespace kv::ui {
 
-// A push button that never becomes the window's default button.
+// A caption as it is shown: a blank after a hyphen inside a word ("Als Text-
+// Datei") is where the caption wraps, so it becomes a line break ("Als
+// Text-" / "Datei"); a hyphen between words (" - ") stays as it is.
+QString umbrochen(const QString& beschriftung);
+
+// A push button that never becomes the window's default button; its caption
+// wraps as umbrochen() says.
 QPushButton* knopf(const QString& text, const char* name, QWidget* eltern);
-// A label; `umbrechen` lets a long text wrap. An empty name leaves it unnamed.
+// A label, its text wrapped as umbrochen() says; `umbrechen` lets a long text
+// wrap anywhere besides. An empty name leaves it unnamed.
 QLabel* label(const QString& text, const char* name, QWidget* eltern, bool umbrechen = false);
 // A bar across the window, a shade darker than the window, holding a
 // horizontal layout.

@@ -5,12 +5,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "common/Bauteile.h"
 #include "common/Farben.h"
 
 namespace kv::ui {
 
 QLabel* hinweis(const QString& text, QWidget* eltern, int pixel, bool fett) {
-    auto* l = new QLabel(text, eltern);
+    auto* l = new QLabel(umbrochen(text), eltern);
     l->setFont(schrift(eltern, pixel, fett));
     return l;
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "common/Bauteile.h"
 #include "common/Dialoge.h"
 #include "common/Farben.h"
 #include "common/Fenstergitter.h"
@@ -231,7 +232,7 @@ TFfrGrid::TFfrGrid(const Programmzustand& zustand, std::size_t slot, const QStri
     auto* ll = new QHBoxLayout(leiste);
     ll->setContentsMargins(2, 2, 2, 2);
     ll->setSpacing(6);
-    alsText_ = new QPushButton(QStringLiteral("Als Text- Datei"), leiste);
+    alsText_ = new QPushButton(umbrochen(QStringLiteral("Als Text- Datei")), leiste);
     alsText_->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
     alsText_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     ll->addWidget(alsText_);
