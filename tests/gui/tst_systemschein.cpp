@@ -608,6 +608,13 @@ void TstSystemschein::hilfeSeite1060() {
     QVERIFY(text);
     QCOMPARE(ui::hilfeDateiAusUrl(text->source()), QStringLiteral("systemschein.html"));
     QVERIFY(text->toPlainText().contains(QStringLiteral("vollständig")));
+    // F1 in the window opens the same page
+    hilfe->close();
+    text->setSource(QUrl());
+    QVERIFY(aktivieren(w));
+    QTest::keyClick(w, Qt::Key_F1);
+    QTRY_VERIFY(hilfe->isVisible());
+    QCOMPARE(ui::hilfeDateiAusUrl(text->source()), QStringLiteral("systemschein.html"));
     // the search finds it
     const QList<ui::HilfeSeite>& seiten = ui::hilfeSeiten();
     for (const char* wort : {"Systemschein", "Dreierweg", "VEW-System speichern"}) {

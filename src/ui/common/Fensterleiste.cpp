@@ -1,7 +1,9 @@
 #include "common/Fensterleiste.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QToolButton>
 
 #include "common/Befehle.h"
@@ -65,6 +67,10 @@ QToolButton* Fensterleiste::hilfeUndHinweis(std::function<void()> f) {
     connect(hilfe, &QToolButton::clicked, this, [f = std::move(f)] {
         if (f) f();
     });
+    // F1 anywhere in the bar's window does what the button does
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, hilfe, &QToolButton::click);
     auto* hinweis = new QLabel(QStringLiteral("Fensterposition wird automatisch gespeichert"), this);
     hinweis->setObjectName(QStringLiteral("Label10"));
     hinweis->setFont(schrift(this, 10, false));

@@ -29,7 +29,8 @@ class Fensterleiste : public QWidget {
     // menu item in the main window would.
     QToolButton* befehlsknopf(const char* name, const QIcon& symbol, const QString& text,
                               const Befehlstabelle& befehle, const char* befehl);
-    // The help button "bsSkinSpeedButton6" and the position note at the right end.
+    // The help button "bsSkinSpeedButton6" and the position note at the right end;
+    // F1 in the window presses the button.
     QToolButton* hilfeUndHinweis(std::function<void()> f);
 
   private:

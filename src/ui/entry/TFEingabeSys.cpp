@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -121,9 +120,6 @@ TFEingabeSys::TFEingabeSys(Programmkontext& kontext, QWidget* eltern)
     Box1_->horizontalScrollBar()->setSingleStep(TFfrFeld::kBreite + kFeldAbstand);
     haupt->addWidget(Box1_, 1);
     haupt->addWidget(untenBauen());
-
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { kontext_.hilfe(this, kHilfeSystemschein); });
 
     // client size: the left of frame 6 + a frame + 10 wide, a frame and the
     // three bars + 25 high; cbAlleClick sets the narrow or wide size on showing
