@@ -155,7 +155,7 @@ void quotenUndGarantie(ui::TFMain& w, const QString& ziel) {
     speichern(g, ziel, QStringLiteral("garantie-analyse"));
     if (g) {
         g->scheinWaehlen(w.kontext().zustand().linkerSchein());
-        g->zeileZeigen(4);
+        g->zeileZeigen(5);  // field 4, a VEW system
         speichern(g, ziel, QStringLiteral("garantie-analyse-gemischt"));
         g->close();
     }

@@ -36,7 +36,7 @@ const Fensterposition kPosition(einst::kGarantieLeft, einst::kGarantieTop, einst
                                 einst::kGarantieHeight);
 
 enum Spalte { kBereich, kAusgaenge, kKlasse13, kGarantie = kKlasse13 + 5, kBild, kSpalten };
-const std::vector<int> kBreiten = {100, 80, 70, 70, 70, 70, 80, 60, 90};
+const std::vector<int> kBreiten = {140, 80, 70, 70, 70, 70, 80, 60, 90};
 
 // A small bar chart as the window's icon and the menu item's.
 QIcon garantieSymbol() {
@@ -294,13 +294,13 @@ void TFGarantie::analysieren(bool melden) {
         if (s >= 0 && melden) dialoge().information(this, fehler);
         return;
     }
-    GVerteilung_->setCurrentIndex(modell_->index(0, 0));
     zeileZeigen(0);
 }
 
 void TFGarantie::zeileZeigen(int zeile) {
     const Trefferverteilung* v = modell_->verteilung(zeile);
     if (!v) return;
+    if (GVerteilung_->currentIndex().row() != zeile) GVerteilung_->setCurrentIndex(modell_->index(zeile, 0));
     LGarantie_->setText(QString::fromStdString(garantieZeile(*v, modell_->bereich(zeile))));
     Bild_->setzeVerteilung(*v);
 }
