@@ -6,19 +6,9 @@
 # medians of N runs and the ratio (goal: at most 1.5).
 # Usage: bench/textausgabe.sh [BUILD_FOLDER] [RUNS]
 # (KALVENDO_CLI=PATH measures another kalvendo-cli, e.g. an older build.)
-set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${1:-build-release}
-runs=${2:-7}
-
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVENDO_BUILD_GUI=OFF >/dev/null
-fi
-cmake --build "$build" --target kalvendo-cli >/dev/null
-cli=${KALVENDO_CLI:-$build/src/cli/kalvendo-cli}
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+standardLaeufe=7
+# shellcheck source=bench/cli_messung.sh
+source "$(dirname "$0")/cli_messung.sh"
 gcc -O2 -o "$work/textschleife" bench/textschleife.c
 printf '\x00' >"$work/voll13.kv13"
 for _ in $(seq 39); do printf '\x01' >>"$work/voll13.kv13"; done
@@ -31,7 +21,6 @@ sekunden() {
   t1=$(date +%s%N)
   awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.4f\n", (b - a) / 1e9 }'
 }
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 vergleiche() {
   local name=$1 schleife=$2

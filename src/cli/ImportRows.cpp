@@ -4,8 +4,10 @@
 
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "io/Datei.h"
+#include "model/Spielscheindatei.h"
 #include "transfer/Transfertabelle.h"
 
 namespace kv::cli {
@@ -53,36 +55,46 @@ int importRows(const std::vector<std::string>& args, std::ostream& out, std::ost
         std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // byte-order mark
 
-        // The rows go into a table as the transfer tool fills it; the table
-        // then holds exactly the rows found.
-        Transfertabelle tabelle;
-        std::vector<std::uint64_t> textzeile;  // line of the text file of each table row
-        Zeilenleser leser(text);
-        std::uint64_t nr = 0;
-        for (std::string_view zeile; leser.naechste(zeile);) {
-            ++nr;
-            if (const auto reihe = ReihenErkennen(zeile)) {
-                textzeile.push_back(nr);
-                tabelle.setzeReihe(textzeile.size(), *reihe);
+        // The rows become fields as "Als Spielschein speichern" makes them,
+        // each kept as its set of crosses (8 bytes); a tip that is no number
+        // refuses the file before anything is written. Then the fields go one
+        // by one into the file's atomic write.
+        std::vector<Reihe> felder;
+        {
+            Zeilenleser leser(text);
+            std::uint64_t nr = 0;
+            TScheinOffen feld;
+            for (std::string_view zeile; leser.naechste(zeile);) {
+                ++nr;
+                const auto reihe = ReihenErkennen(zeile);
+                if (!reihe) continue;
+                if (const auto m = tippsAlsFeld(*reihe, feld)) {
+                    err << textdatei << ", Zeile " << nr << ": Der Tipp für Spiel " << *m
+                        << " ist keine Zahl (\"" << (*reihe)[static_cast<std::size_t>(*m - 1)].text()
+                        << "\"). Es wurde nichts geschrieben.\n";
+                    return kEingabeFehler;
+                }
+                Reihe r = 0;
+                for (int k = 1; k <= kKreuzIndizes; ++k)
+                    r |= Reihe{feld.ja[static_cast<std::size_t>(k - 1)]} << k;  // the flags are 0 or 1
+                felder.push_back(r);
             }
         }
-        if (textzeile.empty()) {
+        const std::uint64_t reihen = felder.size();
+        if (reihen == 0) {
             err << "Die Textdatei " << textdatei
                 << " enthält keine Tippreihe. Es wurde nichts geschrieben.\n";
             return kEingabeFehler;
         }
-        tabelle.setzeZeilenAnzahl(textzeile.size() + 1);
-        try {
-            TabelleAlsSchein(tabelle, ausgabe);
-        } catch (const TabellenFehler& f) {
-            err << textdatei << ", Zeile " << textzeile[f.zeile() - 1] << ": Der Tipp für Spiel " << f.spiel()
-                << " ist keine Zahl (\""
-                << tabelle.reihe(f.zeile())[static_cast<std::size_t>(f.spiel() - 1)].text()
-                << "\"). Es wurde nichts geschrieben.\n";
-            return kEingabeFehler;
+        Spielscheinschreiber schreiber(ausgabe);
+        for (const Reihe r : felder) {
+            TScheinOffen feld;
+            for (int k = 1; k <= kKreuzIndizes; ++k)
+                feld.ja[static_cast<std::size_t>(k - 1)] = static_cast<std::uint8_t>((r >> k) & 1);
+            schreiber.feld(feld);
         }
-        out << textzeile.size() << (textzeile.size() == 1 ? " Reihe" : " Reihen") << " nach " << ausgabe
-            << " geschrieben.\n";
+        schreiber.abschliessen();
+        out << reihen << (reihen == 1 ? " Reihe" : " Reihen") << " nach " << ausgabe << " geschrieben.\n";
         return kOk;
     } catch (const DateiFehler& f) {
         err << f.what() << "\n";

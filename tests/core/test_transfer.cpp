@@ -81,6 +81,18 @@ INSTANTIATE_TEST_SUITE_P(
         Erkennungsfall{"SemikolonBleibtWennKommasReichen", "1,0,1,0,0,2,2,0,2,1,1,1;",
                        zellen({"1", "0", "1", "0", "0", "2", "2", "0", "2", "1", "1", "1", ";"})},
         Erkennungsfall{"SemikolonNachDenKommas", "1,0,1,0,0,2,2,0,2,1,1,1;0", kBeispiel},
+        // 25 characters that look like 13 tips with blanks between them, but
+        // a separator stands where a tip would: the rule above still decides.
+        Erkennungsfall{"BlankStattTipp", "  0 1 0 0 2 2 0 2 1 1 1 0",
+                       zellen({"0", "1", "0", "0", "2", "2", "0", "2", "1", "1", "1", " ", "0"})},
+        Erkennungsfall{"KommaStattTipp", "1 0 1 0 0 2 2 0 2 1 1 , 0",
+                       zellen({"1", "0", "1", "0", "0", "2", "2", "0", "2", "1", "1", ",", "0"})},
+        Erkennungsfall{"KommaStattBlank", "1,0 1 0 0 2 2 0 2 1 1 1 0", kBeispiel},
+        // 13 bytes, but 12 characters: no row
+        Erkennungsfall{"UmlautInDreizehnBytes",
+                       "\xC3\xA4"
+                       "01002202111",
+                       ""},
         Erkennungsfall{"ZuVieleTrotzTrennern", "1,0,1,0,0,2,2,0,2,1,1,1,0,1", ""},
         // Characters, not bytes: an umlaut is one tip.
         Erkennungsfall{"Umlaute",

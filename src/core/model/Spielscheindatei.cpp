@@ -96,14 +96,44 @@ Schein leseSchein(const std::string& pfad) {
     return schein;
 }
 
+namespace {
+
+// The record of a field, flags written as 1 and 0.
+void feldAnhaengen(const TScheinOffen& f, std::vector<std::uint8_t>& out) {
+    const std::size_t n = out.size();
+    out.resize(n + kFeldBytes);
+    std::uint8_t* p = out.data() + n;
+    *p++ = f.sys;
+    for (auto b : f.ja) *p++ = b != 0 ? 1 : 0;
+}
+
+constexpr std::size_t kSchreibblock = std::size_t{1} << 20;
+
+}  // namespace
+
 std::vector<std::uint8_t> spielscheinBytes(const std::vector<TScheinOffen>& felder) {
     std::vector<std::uint8_t> out;
     out.reserve(felder.size() * kFeldBytes);
-    for (const auto& f : felder) {
-        out.push_back(f.sys);
-        for (auto b : f.ja) out.push_back(b != 0 ? 1 : 0);
-    }
+    for (const auto& f : felder) feldAnhaengen(f, out);
     return out;
+}
+
+Spielscheinschreiber::Spielscheinschreiber(const std::string& pfad) : datei_(pfad) {
+    block_.reserve(kSchreibblock + kFeldBytes);
+}
+
+void Spielscheinschreiber::feld(const TScheinOffen& f) {
+    feldAnhaengen(f, block_);
+    if (block_.size() >= kSchreibblock) {
+        datei_.schreibe(std::string_view(reinterpret_cast<const char*>(block_.data()), block_.size()));
+        block_.clear();
+    }
+}
+
+void Spielscheinschreiber::abschliessen() {
+    datei_.schreibe(std::string_view(reinterpret_cast<const char*>(block_.data()), block_.size()));
+    block_.clear();
+    datei_.abschliessen();
 }
 
 void schreibeSpielschein(const std::string& pfad, const std::vector<TScheinOffen>& felder) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "io/Datei.h"
 #include "model/Records.h"
 #include "model/Schein.h"
 
@@ -34,6 +35,20 @@ std::vector<std::uint8_t> spielscheinBytes(const std::vector<TScheinOffen>& feld
 
 // Writes the fields as a slip file (atomically; throws DateiFehler).
 void schreibeSpielschein(const std::string& pfad, const std::vector<TScheinOffen>& felder);
+
+// The same one field after the other, block by block into the file's atomic
+// write, for slips that are not gathered first: nothing is in place of the
+// file before abschliessen(). Throws DateiFehler.
+class Spielscheinschreiber {
+  public:
+    explicit Spielscheinschreiber(const std::string& pfad);
+    void feld(const TScheinOffen& f);
+    void abschliessen();
+
+  private:
+    AtomaresSchreiben datei_;
+    std::vector<std::uint8_t> block_;
+};
 
 // Writer 1, the system slip: the complete fields of a paper slip (every match
 // crossed at least once), in field order, with their VEW choice.

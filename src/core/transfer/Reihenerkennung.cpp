@@ -40,15 +40,56 @@ std::size_t zeichenLaenge(std::string_view text, std::size_t pos) {
     return 1;
 }
 
+namespace {
+
+// The position of a byte in Trennzeichen, or -1.
+constexpr std::array<std::int8_t, 256> kTrennerNummer = [] {
+    std::array<std::int8_t, 256> n{};
+    n.fill(-1);
+    for (std::size_t t = 0; t < Trennzeichen.size(); ++t)
+        n[static_cast<unsigned char>(Trennzeichen[t])] = static_cast<std::int8_t>(t);
+    return n;
+}();
+
+int trennerNummer(char c) {
+    return kTrennerNummer[static_cast<unsigned char>(c)];
+}
+
+// The usual lines take a short way: 13 ASCII tips, alone or each but the
+// last followed by one blank, none of them a separator. They give what the
+// general rule gives them (no separator but those 12 blanks to take out).
+std::optional<Tippreihe> kurzerWeg(std::string_view zeile) {
+    const std::size_t schritt = zeile.size() == kSpiele ? 1 : zeile.size() == 2 * kSpiele - 1 ? 2 : 0;
+    if (schritt == 0) return std::nullopt;
+    Tippreihe reihe;
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        const char c = zeile[i];
+        if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+        if (i % schritt == 1) {
+            if (c != ' ') return std::nullopt;
+        } else {
+            if (trennerNummer(c) >= 0) return std::nullopt;
+            reihe[i / schritt] = Tippzelle(zeile.substr(i, 1));
+        }
+    }
+    return reihe;
+}
+
+}  // namespace
+
 std::optional<Tippreihe> ReihenErkennen(std::string_view zeile) {
+    if (auto reihe = kurzerWeg(zeile)) return reihe;
     // Count the characters and the separators. Separators are ASCII, and an
     // ASCII byte is always a character of its own, so counting bytes is enough.
     std::size_t zeichen = 0;
     std::array<std::size_t, Trennzeichen.size()> vorkommen{};
-    for (std::size_t i = 0; i < zeile.size(); i += zeichenLaenge(zeile, i)) {
+    // (an ASCII byte is one character: the common case needs no decoding)
+    const auto laengeBei = [&zeile](std::size_t i) {
+        return static_cast<unsigned char>(zeile[i]) < 0x80 ? std::size_t{1} : zeichenLaenge(zeile, i);
+    };
+    for (std::size_t i = 0; i < zeile.size(); i += laengeBei(i)) {
         ++zeichen;
-        for (std::size_t t = 0; t < Trennzeichen.size(); ++t)
-            if (zeile[i] == Trennzeichen[t]) ++vorkommen[t];
+        if (const int t = trennerNummer(zeile[i]); t >= 0) ++vorkommen[static_cast<std::size_t>(t)];
     }
     if (zeichen < static_cast<std::size_t>(kSpiele)) return std::nullopt;
 
@@ -64,16 +105,12 @@ std::optional<Tippreihe> ReihenErkennen(std::string_view zeile) {
     Tippreihe reihe;
     std::size_t n = 0;
     for (std::size_t i = 0; i < zeile.size();) {
-        const std::size_t laenge = zeichenLaenge(zeile, i);
-        bool weg = false;
-        for (std::size_t t = 0; t < Trennzeichen.size(); ++t) {
-            if (zeile[i] == Trennzeichen[t] && entfernen[t] > 0) {
-                --entfernen[t];
-                weg = true;
-                break;
-            }
-        }
-        if (!weg) reihe[n++] = Tippzelle(zeile.substr(i, laenge));
+        const std::size_t laenge = laengeBei(i);
+        const int t = trennerNummer(zeile[i]);
+        if (t >= 0 && entfernen[static_cast<std::size_t>(t)] > 0)
+            --entfernen[static_cast<std::size_t>(t)];
+        else
+            reihe[n++] = Tippzelle(zeile.substr(i, laenge));
         i += laenge;
     }
     return reihe;
@@ -81,8 +118,9 @@ std::optional<Tippreihe> ReihenErkennen(std::string_view zeile) {
 
 bool Zeilenleser::naechste(std::string_view& zeile) {
     if (rest_.empty()) return false;
-    const std::size_t ende = rest_.find_first_of("\r\n");
-    if (ende == std::string_view::npos) {
+    std::size_t ende = 0;  // the first CR or LF (a plain scan: lines are short)
+    while (ende < rest_.size() && rest_[ende] != '\r' && rest_[ende] != '\n') ++ende;
+    if (ende == rest_.size()) {
         zeile = rest_;
         rest_ = {};
         return true;

@@ -69,31 +69,55 @@ std::optional<int> ganzzahl(std::string_view text) {
     return wert;
 }
 
-std::vector<TScheinOffen> TabelleAlsFelder(const Transfertabelle& tabelle) {
-    std::vector<std::array<int, kSpiele>> zeilen;
-    zeilen.reserve(tabelle.zeilenAnzahl() - 1);
-    for (std::uint64_t r = 1; r < tabelle.zeilenAnzahl(); ++r) {
-        const Tippreihe& tipps = tabelle.reihe(r);
-        std::array<int, kSpiele> werte{};
-        for (int m = 1; m <= kSpiele; ++m) {
-            const Tippzelle& z = tipps[static_cast<std::size_t>(m - 1)];
-            const auto wert = ganzzahl(z.text());
-            if (!wert) {
-                const std::string ort = "In Zeile " + std::to_string(r) + " der Tabelle ";
-                const std::string was = z.leer() ? ort + "fehlt der Tipp für Spiel " + std::to_string(m) + "."
-                                                 : ort + "steht für Spiel " + std::to_string(m) + " \"" +
-                                                       std::string(z.text()) + "\", das ist keine Zahl.";
-                throw TabellenFehler(was + kAbsatz + "Der Spielschein wird daher nicht gespeichert.", r, m);
-            }
-            werte[static_cast<std::size_t>(m - 1)] = *wert;
-        }
-        zeilen.push_back(werte);
+std::optional<int> tippsAlsFeld(const Tippreihe& tipps, TScheinOffen& feld) {
+    feld = TScheinOffen{};
+    for (int m = 1; m <= kSpiele; ++m) {
+        const std::string_view text = tipps[static_cast<std::size_t>(m - 1)].text();
+        // a single digit, the usual cell, needs no conversion
+        const auto wert = text.size() == 1 && text[0] >= '0' && text[0] <= '9'
+                              ? std::optional<int>(text[0] - '0')
+                              : ganzzahl(text);
+        if (!wert) return m;
+        for (int c = 1; c <= kSpalten; ++c) feld.setzeKreuz(m, c, *wert == TippZiffer[c]);
     }
-    return transfertabelle(zeilen);
+    return std::nullopt;
+}
+
+namespace {
+
+// The field of table row r; throws TabellenFehler for a cell without a number.
+TScheinOffen feldDerZeile(const Transfertabelle& tabelle, std::uint64_t r) {
+    const Tippreihe& tipps = tabelle.reihe(r);
+    TScheinOffen f;
+    if (const auto m = tippsAlsFeld(tipps, f)) {
+        const Tippzelle& z = tipps[static_cast<std::size_t>(*m - 1)];
+        const std::string ort = "In Zeile " + std::to_string(r) + " der Tabelle ";
+        const std::string was = z.leer() ? ort + "fehlt der Tipp für Spiel " + std::to_string(*m) + "."
+                                         : ort + "steht für Spiel " + std::to_string(*m) + " \"" +
+                                               std::string(z.text()) + "\", das ist keine Zahl.";
+        throw TabellenFehler(was + kAbsatz + "Der Spielschein wird daher nicht gespeichert.", r, *m);
+    }
+    return f;
+}
+
+}  // namespace
+
+std::vector<TScheinOffen> TabelleAlsFelder(const Transfertabelle& tabelle) {
+    std::vector<TScheinOffen> felder;
+    felder.reserve(tabelle.zeilenAnzahl() - 1);
+    for (std::uint64_t r = 1; r < tabelle.zeilenAnzahl(); ++r) felder.push_back(feldDerZeile(tabelle, r));
+    return felder;
+}
+
+void pruefeTabelle(const Transfertabelle& tabelle) {
+    for (std::uint64_t r = 1; r < tabelle.zeilenAnzahl(); ++r) feldDerZeile(tabelle, r);
 }
 
 void TabelleAlsSchein(const Transfertabelle& tabelle, const std::string& pfad) {
-    schreibeSpielschein(pfad, TabelleAlsFelder(tabelle));
+    pruefeTabelle(tabelle);
+    Spielscheinschreiber schreiber(pfad);
+    for (std::uint64_t r = 1; r < tabelle.zeilenAnzahl(); ++r) schreiber.feld(feldDerZeile(tabelle, r));
+    schreiber.abschliessen();
 }
 
 }  // namespace kv

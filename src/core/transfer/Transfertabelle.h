@@ -90,14 +90,25 @@ class TabellenFehler : public std::runtime_error {
 // The whole number a cell holds (optional sign, decimal digits), if any.
 std::optional<int> ganzzahl(std::string_view text);
 
-// Every table row 1 .. zeilenAnzahl() - 1 as one single-row field (sys = 0;
-// the cross of a match is set where the cell's number is 1, 0 or 2, none for
-// another number). Throws TabellenFehler at the first cell that holds no number.
+// The tips of one row as a single-row field (sys = 0; the cross of a match is
+// set where the cell's number is 1, 0 or 2, none for another number). Returns
+// the first match whose cell holds no number, if any (the field is then
+// incomplete).
+std::optional<int> tippsAlsFeld(const Tippreihe& tipps, TScheinOffen& feld);
+
+// Every table row 1 .. zeilenAnzahl() - 1 as one single-row field, as
+// tippsAlsFeld() makes it. Throws TabellenFehler at the first cell that holds
+// no number.
 std::vector<TScheinOffen> TabelleAlsFelder(const Transfertabelle& tabelle);
 
-// "Als Spielschein speichern": converts the whole table first, then writes the
-// file in one go. Throws TabellenFehler before anything is written, and
-// DateiFehler when the file cannot be written; an existing file is then untouched.
+// Throws the TabellenFehler TabelleAlsFelder() would throw, without keeping
+// any field.
+void pruefeTabelle(const Transfertabelle& tabelle);
+
+// "Als Spielschein speichern": checks the whole table first, then writes the
+// fields one by one into the file's atomic write. Throws TabellenFehler before
+// anything is written, and DateiFehler when the file cannot be written; an
+// existing file is then untouched.
 void TabelleAlsSchein(const Transfertabelle& tabelle, const std::string& pfad);
 
 }  // namespace kv

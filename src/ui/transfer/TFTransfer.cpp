@@ -308,11 +308,10 @@ void TFTransfer::BReihenInTabelleClick() {
 }
 
 void TFTransfer::BAlsScheinClick() {
-    // Convert first: a cell that is no number refuses the save before a
+    // Check first: a cell that is no number refuses the save before a
     // file name is asked for, and nothing is written.
-    std::vector<TScheinOffen> felder;
     try {
-        felder = TabelleAlsFelder(modell_->tabelle());
+        pruefeTabelle(modell_->tabelle());
     } catch (const TabellenFehler& e) {
         dialoge().fehler(this, QString::fromStdString(e.what()));
         return;
@@ -322,8 +321,9 @@ void TFTransfer::BAlsScheinClick() {
                                         QStringLiteral("Spielschein-Datei|*.kv13"), QStringLiteral("kv13")});
     if (fn.isEmpty()) return;
     try {
-        schreibeSpielschein(fn.toStdString(), felder);
-    } catch (const DateiFehler& e) {
+        const Sanduhr sanduhr;
+        TabelleAlsSchein(modell_->tabelle(), fn.toStdString());
+    } catch (const std::runtime_error& e) {  // DateiFehler; the table was checked above
         dialoge().fehler(this, QString::fromStdString(e.what()));
         return;
     }
