@@ -336,10 +336,12 @@ TEST(Spielplanraster, BegegnungenZeigenUndSpeichern) {
                                                11));
     EXPECT_EQ(bytes[11], 30);
     EXPECT_EQ(bytes.substr(42, 8), "\x07Gast \x80?");
-    // Read back, the file holds exactly what was returned.
+    // Read back, the file holds exactly what was returned, and what the
+    // import hands to the program state without a file.
     Begegnungen zurueck;
     EXPECT_EQ(leseBegegnungen(pfad, zurueck), 13);
     EXPECT_EQ(zurueck, gespeichert);
+    EXPECT_EQ(gekuerzteBegegnungen(raster), gespeichert);
     test::pruefeFehlschlagAendertNichts([&](const std::string& p) { BegegnungenSpeichern(raster, p); },
                                         "alter Spielplan");
 }

@@ -3,7 +3,11 @@
 namespace kv {
 
 Normalscheineingabe::Normalscheineingabe() : feld_(Feldvariante::Vorschlag, 1), reihen_(TScheinOffen{}) {
-    feld_.setzeNachVerwertung([this] { reihen_ = TippTransfer2(feld_.daten()); });
+    feld_.setzeNachVerwertung([this] { TippTransfer(); });
+}
+
+void Normalscheineingabe::TippTransfer() {
+    reihen_ = TippTransfer2(feld_.daten());
 }
 
 void Normalscheineingabe::BAktualClick(const TendenzWerte& tendenzen, const Vorschlagseinstellungen& e) {

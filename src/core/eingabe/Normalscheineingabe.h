@@ -23,6 +23,10 @@ class Normalscheineingabe {
     // (`TippTransfer`); the list is not touched.
     Tippfeld& vorschlagsfeld() { return feld_; }
     const Tippfeld& vorschlagsfeld() const { return feld_; }
+    // `TippTransfer`: expands the field's rows anew. The field's hook runs it
+    // after every `TrefferVerwerten`; an editor frame that takes that hook
+    // for itself calls it from its own.
+    void TippTransfer();
     // The rows of the suggestion field in expansion order (`TrTippM`); none
     // while a match has no cross. Row k is computed from k: nothing is stored.
     const Feld& reihen() const { return reihen_; }

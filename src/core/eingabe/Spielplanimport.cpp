@@ -259,13 +259,18 @@ int BegegnungenTendenzen(const Begegnungen& b, Spielplanraster& raster, TendenzW
     return gelesen;
 }
 
-Begegnungen BegegnungenSpeichern(const Spielplanraster& raster, const std::string& pfad) {
+Begegnungen gekuerzteBegegnungen(const Spielplanraster& raster) {
     Begegnungen b = raster.begegnungen();
     for (TBegegnung& e : b) {
         e.Heim = gekuerzt(e.Heim, kNamenLaenge);
         e.Gast = gekuerzt(e.Gast, kNamenLaenge);
         e.Tendenz = gekuerzt(e.Tendenz, kTendenzLaenge);
     }
+    return b;
+}
+
+Begegnungen BegegnungenSpeichern(const Spielplanraster& raster, const std::string& pfad) {
+    const Begegnungen b = gekuerzteBegegnungen(raster);
     schreibeBegegnungen(pfad, b);
     return b;
 }

@@ -126,8 +126,11 @@ class Spielplanraster {
 // non-digit texts included, keep their value). Returns the number read.
 int BegegnungenTendenzen(const Begegnungen& b, Spielplanraster& raster, TendenzWerte& tendenzen);
 
-// "Begegnungen speichern...": the grid's 13 fixtures with Heim and Gast cut to
-// 30 and Tendenz to 10 characters in Windows-1252, written atomically as a
+// The grid's 13 fixtures as a fixture list holds them: Heim and Gast cut to 30
+// and Tendenz to 10 characters in Windows-1252 (characters it lacks become "?").
+Begegnungen gekuerzteBegegnungen(const Spielplanraster& raster);
+
+// "Begegnungen speichern...": gekuerzteBegegnungen(), written atomically as a
 // fixture list. Returns what was saved (the program's current fixture list
 // afterwards). Throws DateiFehler (the old file stays).
 Begegnungen BegegnungenSpeichern(const Spielplanraster& raster, const std::string& pfad);

@@ -32,6 +32,7 @@ inline constexpr std::array<Bereich, 3> kFiltergrenzen = {{{1, 13, 8}, {1, 13, 5
 struct Vorschlagseinstellungen {
     std::array<int, 3> schwelle = {kSchwellen[0].start, kSchwellen[1].start, kSchwellen[2].start};
     std::array<bool, 3> nur{};  // the "nur" boxes cb1, cb2, cb3
+    friend bool operator==(const Vorschlagseinstellungen&, const Vorschlagseinstellungen&) = default;
 };
 
 // Group "Filter für Tippreihenreduzierung   ".
@@ -39,6 +40,7 @@ struct Reihenfilter {
     std::array<int, 3> hoechstens = {kFiltergrenzen[0].start, kFiltergrenzen[1].start,
                                      kFiltergrenzen[2].start};
     bool an = true;  // "Filter anwenden"
+    friend bool operator==(const Reihenfilter&, const Reihenfilter&) = default;
 };
 
 // The crosses of the suggestion (`BAktualClick`). For each match, with the

@@ -1,0 +1,72 @@
+// The text of the row list `M2` as the user sees and edits it. Lines the
+// user has not touched are the listed rows themselves, made into text only
+// when they are shown or saved; only edited lines are kept as text. So a
+// listing of 1.6 million rows costs no memory beyond the rows, and an edit
+// costs only the lines it touched.
+//
+// Every edit is one replacement of a run of lines by other lines: typing in
+// a line, splitting it (Enter), joining two (Backspace, Delete), pasting,
+// deleting lines.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kv {
+
+class Reihenliste;
+
+class Zeilentext {
+  public:
+    // An empty text (no lines).
+    Zeilentext() = default;
+    // The text of `liste` (which must outlive it, or until the next call):
+    // one line per row, nothing edited.
+    void zeigeListe(const Reihenliste* liste);
+
+    std::uint64_t anzahl() const { return anzahl_; }
+    // Line i (0-based, < anzahl()), without its line end.
+    std::string zeile(std::uint64_t i) const;
+    // Whether some line was edited, added or removed since the listing.
+    bool bearbeitet() const;
+
+    // Replaces `weg` lines from line `ab` on by `neu` (ab + weg <= anzahl()).
+    void ersetzen(std::uint64_t ab, std::uint64_t weg, const std::vector<std::string>& neu);
+    // Text pasted at column `spalte` (a byte offset) of line `ab`: it may hold
+    // several lines (LF or CR LF). Returns the line and column after it.
+    std::pair<std::uint64_t, std::size_t> einfuegen(std::uint64_t ab, std::size_t spalte,
+                                                    std::string_view text);
+
+    // The whole text, every line ended by CR LF (an empty text: nothing).
+    std::string text() const;
+
+    // After a random reduction of the list (Reihenliste::reduzieren returned
+    // the old positions `alt` of the kept rows, in their new order): line j
+    // becomes the old line alt[j]; an untouched line stays the row it shows.
+    // `vorher` is the list before the reduction (only read for edited texts;
+    // may be the reduced list itself while nothing was edited).
+    void neuOrdnen(const std::vector<std::uint64_t>& alt, const Reihenliste& vorher);
+
+  private:
+    // A run of lines: rows von..bis - 1 of the list, or lines of text.
+    struct Stueck {
+        bool reihen = true;
+        std::uint64_t von = 0, bis = 0;
+        std::vector<std::string> zeilen;
+        std::uint64_t groesse() const { return reihen ? bis - von : zeilen.size(); }
+    };
+    // The piece holding line i and the line's offset in it.
+    std::pair<std::size_t, std::uint64_t> finde(std::uint64_t i) const;
+    // Splits the pieces so that a piece starts at line i; returns its index.
+    std::size_t teile(std::uint64_t i);
+    void zaehlen();
+
+    const Reihenliste* liste_ = nullptr;
+    std::vector<Stueck> stuecke_;
+    std::vector<std::uint64_t> anfang_;  // first line of every piece
+    std::uint64_t anzahl_ = 0;
+};
+
+}  // namespace kv

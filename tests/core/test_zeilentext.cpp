@@ -1,0 +1,177 @@
+// The text of the row list as the user edits it: untouched lines are the
+// rows, edits replace runs of lines, the text file takes what the user sees,
+// and a reduction keeps edited lines with their rows.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Hilfen.h"
+#include "eingabe/Reihenliste.h"
+#include "eingabe/Zeilentext.h"
+
+namespace kv {
+namespace {
+
+using test::feldAus;
+
+// The rows of "1|0|2" on matches 1 and 2, single tips elsewhere: nine rows.
+Reihenliste neunReihen() {
+    Reihenliste l;
+    l.auflisten(Feld(feldAus({"102", "102", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"})),
+                Reihenfilter{{13, 13, 13}, false});
+    return l;
+}
+
+std::vector<std::string> zeilen(const Zeilentext& t) {
+    std::vector<std::string> z;
+    for (std::uint64_t i = 0; i < t.anzahl(); ++i) z.push_back(t.zeile(i));
+    return z;
+}
+
+const std::string kRest = " 1 1 1 1 1 1 1 1 1 1 1";
+
+TEST(Zeilentext, UnberuehrteZeilenSindDieReihen) {
+    const Reihenliste l = neunReihen();
+    Zeilentext t;
+    EXPECT_EQ(t.anzahl(), 0u);
+    EXPECT_EQ(t.text(), "");
+    t.zeigeListe(&l);
+    EXPECT_EQ(t.anzahl(), 9u);
+    EXPECT_FALSE(t.bearbeitet());
+    EXPECT_EQ(t.zeile(0), "1 1" + kRest);
+    EXPECT_EQ(t.zeile(5), "0 2" + kRest);
+    EXPECT_EQ(t.text(), l.text());
+    EXPECT_THROW(t.zeile(9), std::out_of_range);
+}
+
+TEST(Zeilentext, BearbeitungenErsetzenZeilen) {
+    const Reihenliste l = neunReihen();
+    struct Fall {
+        const char* name;
+        std::uint64_t ab, weg;
+        std::vector<std::string> neu;
+        std::vector<std::string> erwartet;  // the first lines, then the count
+        std::uint64_t anzahl;
+    };
+    const std::string r0 = "1 1" + kRest, r1 = "1 0" + kRest, r2 = "1 2" + kRest;
+    const Fall faelle[] = {
+        {"eine Zeile geändert", 1, 1, {"x"}, {r0, "x", r2}, 9},
+        {"Zeile geteilt", 0, 1, {"1 1", kRest}, {"1 1", kRest, r1}, 10},
+        {"Zeilen verbunden", 0, 2, {r0 + r1}, {r0 + r1, r2}, 8},
+        {"Zeilen gelöscht", 0, 3, {}, {"0 1" + kRest}, 6},
+        {"vorn eingefügt", 0, 0, {"a", "b"}, {"a", "b", r0}, 11},
+        {"alles gelöscht", 0, 9, {}, {}, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Zeilentext t;
+        t.zeigeListe(&l);
+        t.ersetzen(f.ab, f.weg, f.neu);
+        EXPECT_EQ(t.anzahl(), f.anzahl);
+        EXPECT_TRUE(t.bearbeitet());
+        const std::vector<std::string> z = zeilen(t);
+        for (std::size_t i = 0; i < f.erwartet.size(); ++i) EXPECT_EQ(z[i], f.erwartet[i]) << i;
+        // the last line is still the last row unless it was removed
+        if (f.anzahl > 0) {
+            EXPECT_EQ(z.back(), "2 2" + kRest);
+        }
+        // the text is the lines, each ended by CR LF
+        std::string text;
+        for (const std::string& s : z) text += s + "\r\n";
+        EXPECT_EQ(t.text(), text);
+    }
+    EXPECT_THROW(Zeilentext().ersetzen(0, 1, {}), std::out_of_range);
+}
+
+TEST(Zeilentext, VieleBearbeitungenNacheinander) {
+    // A list of 100 rows edited at many places stays in step with a plain
+    // vector of lines edited the same way.
+    Reihenliste l;
+    l.auflisten(Feld(feldAus({"102", "102", "1", "10", "1", "10", "1", "1", "1", "1", "1", "102", "1"})),
+                Reihenfilter{{13, 13, 13}, false});
+    ASSERT_EQ(l.anzahl(), 108u);
+    Zeilentext t;
+    t.zeigeListe(&l);
+    std::vector<std::string> soll = zeilen(t);
+    std::uint64_t x = 7;
+    for (int schritt = 0; schritt < 300; ++schritt) {
+        x = x * 6364136223846793005ull + 1442695040888963407ull;
+        const std::uint64_t ab = (x >> 20) % (soll.size() + 1);
+        const std::uint64_t weg = std::min<std::uint64_t>((x >> 40) % 3, soll.size() - ab);
+        std::vector<std::string> neu;
+        for (std::uint64_t k = 0; k < (x >> 50) % 3; ++k)
+            neu.push_back("s" + std::to_string(schritt) + "." + std::to_string(k));
+        t.ersetzen(ab, weg, neu);
+        soll.erase(soll.begin() + static_cast<std::ptrdiff_t>(ab),
+                   soll.begin() + static_cast<std::ptrdiff_t>(ab + weg));
+        soll.insert(soll.begin() + static_cast<std::ptrdiff_t>(ab), neu.begin(), neu.end());
+        ASSERT_EQ(zeilen(t), soll) << "Schritt " << schritt;
+    }
+}
+
+TEST(Zeilentext, Einfuegen) {
+    const Reihenliste l = neunReihen();
+    struct Fall {
+        const char* name;
+        std::uint64_t zeile;
+        std::size_t spalte;
+        std::string text;
+        std::vector<std::string> erwartet;  // lines from `zeile` on
+        std::uint64_t cursorZeile;
+        std::size_t cursorSpalte;
+    };
+    const Fall faelle[] = {
+        {"in der Zeile", 1, 2, "x", {"1 x0" + kRest}, 1, 3},
+        {"zwei Zeilen mit LF", 1, 0, "a\nb", {"a", "b1 0" + kRest}, 2, 1},
+        {"CR LF", 1, 3, "a\r\nbc\r\n", {"1 0a", "bc", kRest}, 3, 0},
+        {"hinter dem Ende", 9, 0, "1 1 1", {"1 1 1"}, 9, 5},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Zeilentext t;
+        t.zeigeListe(&l);
+        const auto cursor = t.einfuegen(f.zeile, f.spalte, f.text);
+        EXPECT_EQ(cursor.first, f.cursorZeile);
+        EXPECT_EQ(cursor.second, f.cursorSpalte);
+        for (std::size_t i = 0; i < f.erwartet.size(); ++i)
+            EXPECT_EQ(t.zeile(f.zeile + i), f.erwartet[i]) << i;
+    }
+    // into an empty list
+    Zeilentext leer;
+    leer.einfuegen(0, 0, "1 0 2\n2 0 1");
+    EXPECT_EQ(leer.text(), "1 0 2\r\n2 0 1\r\n");
+    EXPECT_TRUE(leer.bearbeitet());
+}
+
+TEST(Zeilentext, ReduktionBehaeltBearbeiteteZeilen) {
+    Reihenliste l = neunReihen();
+    Zeilentext t;
+    t.zeigeListe(&l);
+    t.ersetzen(4, 1, {"von Hand"});
+    const std::vector<std::string> vorher = zeilen(t);
+    const Reihenliste alte = l;
+    Zufallsgenerator z(17);
+    const std::vector<std::uint64_t> alt = l.reduzieren(6, z);
+    t.neuOrdnen(alt, alte);
+    ASSERT_EQ(t.anzahl(), 6u);
+    for (std::size_t j = 0; j < alt.size(); ++j) {
+        EXPECT_EQ(t.zeile(j), vorher[static_cast<std::size_t>(alt[j])]) << j;
+        // untouched lines still show the row kept at that place
+        if (alt[j] != 4) {
+            EXPECT_EQ(t.zeile(j), zeilentext(l.reihe(j)));
+        }
+    }
+
+    // nothing edited: the lines are the reduced rows, and nothing counts as edited
+    Reihenliste m = neunReihen();
+    Zeilentext u;
+    u.zeigeListe(&m);
+    Zufallsgenerator z2(3);
+    u.neuOrdnen(m.reduzieren(4, z2), m);
+    EXPECT_FALSE(u.bearbeitet());
+    EXPECT_EQ(u.text(), m.text());
+}
+
+}  // namespace
+}  // namespace kv
