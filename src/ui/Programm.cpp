@@ -8,6 +8,7 @@
 #include "common/Fenster.h"
 
 #include "common/Rechner.h"
+#include "entry/TFEingabe.h"
 #include "entry/TFEingabeSys.h"
 #include "entry/TFQuotenFilter.h"
 #include "help/Hilfe.h"
@@ -58,6 +59,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
     TFMain& haupt = programm->hauptfenster();
     Befehlstabelle& befehle = k.befehle();
 
+    befehle.anmelden(normalscheinBefehl(k));
     befehle.anmelden(systemscheinBefehl(k));
     befehle.anmelden(druckBefehl(k));
     scheinformateAnmelden(k);

@@ -5,11 +5,13 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,9 +27,11 @@
 #include "TestServer.h"
 #include "TestUmgebung.h"
 #include "common/Feldbild.h"
+#include "common/Fenster.h"
 #include "common/TFfrFeld.h"
 #include "common/Uebersetzung.h"
 #include "common/UpDown.h"
+#include "entry/TFEingabe.h"
 #include "entry/TFEingabeSys.h"
 #include "entry/TFQuotenFilter.h"
 #include "help/Hilfe.h"
@@ -163,6 +167,32 @@ void quotenUndGarantie(ui::TFMain& w, const QString& ziel) {
 
 // The system slip entry window: empty and narrow, a slip with single rows,
 // full systems and VEW choices, wide, and the message of an unfitting choice.
+// The normal slip entry window: narrow at its start, with the operator's
+// table pasted and read, then wide with a suggestion and its rows listed and
+// reduced at random.
+void normalschein(ui::TFMain& w, const QString& ziel) {
+    w.kontext().befehle().ausfuehren(QStringLiteral("NeuenNormalscheineingeben1"));
+    auto* fenster = qobject_cast<ui::TFEingabe*>(ui::fensterSuchen(QStringLiteral("FEingabe")));
+    if (!fenster) return;
+    speichern(fenster, ziel, QStringLiteral("normalschein-schmal"));
+    QFile tabelle(QStringLiteral(KALVENDO_TEST_DATA "/spielplan_quotes_crlf.txt"));
+    if (tabelle.open(QIODevice::ReadOnly))
+        fenster->findChild<QPlainTextEdit*>(QStringLiteral("M1"))
+            ->setPlainText(QString::fromUtf8(tabelle.readAll()));
+    fenster->findChild<QTabWidget*>(QStringLiteral("PC1"))->setCurrentIndex(0);
+    speichern(fenster, ziel, QStringLiteral("normalschein-eingefuegt"));
+    fenster->BAuslesenClick();
+    speichern(fenster, ziel, QStringLiteral("normalschein-spielplan"));
+    // the suggestion makes it wide; the rows listed and reduced
+    fenster->BVorschlagClick();
+    fenster->findChild<QCheckBox*>(QStringLiteral("cbFilter"))->setChecked(false);
+    fenster->BFilterClick();
+    speichern(fenster, ziel, QStringLiteral("normalschein-breit"));
+    fenster->BZufallClick();
+    speichern(fenster, ziel, QStringLiteral("normalschein-reduziert"));
+    fenster->close();
+}
+
 void systemschein(ui::TFMain& w, TestUmgebung& welt, const QString& gemischt, const QString& ziel) {
     w.kontext().befehle().ausfuehren(QStringLiteral("NeuenSystemscheineingeben1"));
     auto* sys = qobject_cast<ui::TFEingabeSys*>(fenster(QStringLiteral("FEingabeSys")));
@@ -343,6 +373,7 @@ int main(int argc, char* argv[]) {
 
     updateFenster(w, welt, ziel);
     systemschein(w, welt, links, ziel);
+    normalschein(w, ziel);
     druckFenster(w, welt, ziel);
     quotenUndGarantie(w, ziel);
 

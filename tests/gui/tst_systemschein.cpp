@@ -162,9 +162,11 @@ void TstSystemschein::befehlUndKnoepfe() {
     klicke(BSys);
     QVERIFY(w->isVisible());
     QCOMPARE(w->windowTitle(), QStringLiteral("Kalvendo 1.6.2.0"));
-    // no normal slip entry window yet: no button for it, neither here nor there
-    QVERIFY(!w->findChild<QWidget*>(QStringLiteral("BEingabe")));
-    QVERIFY(!haupt_->findChild<QWidget*>(QStringLiteral("BEingabe")));
+    // its BEingabe shows the normal slip entry window
+    klicke(teil<QToolButton>(w, "BEingabe"));
+    QWidget* normal = ui::fensterSuchen(QStringLiteral("FEingabe"));
+    QVERIFY(normal && normal->isVisible());
+    normal->close();
 
     // the twelve frames at their lefts, each 154 x 525 with "Feld n"
     for (int f = 1; f <= 12; ++f) {

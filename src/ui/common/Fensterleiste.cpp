@@ -81,4 +81,8 @@ QToolButton* Fensterleiste::hilfeUndHinweis(std::function<void()> f) {
     return hilfe;
 }
 
+void Fensterleiste::rechtsEinfuegen(QWidget* w) {
+    rechts_->insertWidget(0, w);
+}
+
 }  // namespace kv::ui

@@ -32,6 +32,8 @@ class Fensterleiste : public QWidget {
     // The help button "bsSkinSpeedButton6" and the position note at the right end;
     // F1 in the window presses the button.
     QToolButton* hilfeUndHinweis(std::function<void()> f);
+    // A widget at the right end, left of the help button and the note.
+    void rechtsEinfuegen(QWidget* w);
 
   private:
     QHBoxLayout* links_;

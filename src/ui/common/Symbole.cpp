@@ -198,4 +198,85 @@ QIcon beendet() {
     });
 }
 
+QIcon normalschein() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(196, 30, 58), 1));
+        p.setBrush(QColor(255, 250, 235));
+        p.drawRect(QRectF(2.5, 1.5, 15, 21));
+        p.setBrush(Qt::white);
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(4.5 + c * 4.2, 4.5 + r * 4.5, 3, 3));
+        p.setPen(QPen(QColor(0, 0, 255), 1.6, Qt::SolidLine, Qt::RoundCap));
+        const QPointF kreuze[] = {{6, 6}, {14.4, 10.5}, {10.2, 15}, {6, 19.5}};
+        for (const QPointF& k : kreuze) {
+            p.drawLine(k + QPointF(-1.6, -1.6), k + QPointF(1.6, 1.6));
+            p.drawLine(k + QPointF(1.6, -1.6), k + QPointF(-1.6, 1.6));
+        }
+        // a pen across the right edge
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(QColor(245, 190, 40));
+        p.drawPolygon(QPolygonF{{19, 6}, {22.5, 9.5}, {14, 21}, {11, 22}, {11.5, 18.5}});
+    });
+}
+
+QIcon speichern() {
+    return gemalt(16, [](QPainter& p) {
+        p.setPen(QPen(QColor(30, 50, 110), 1));
+        p.setBrush(QColor(70, 110, 190));
+        p.drawRect(QRectF(1.5, 1.5, 13, 13));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 1.5, 7, 5));
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(QRectF(3.5, 9.5, 9, 5));
+    });
+}
+
+QIcon auslesen() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(9.5, 3.5, 13, 17));
+        for (int r = 1; r < 4; ++r) p.drawLine(QPointF(9.5, 3.5 + r * 4.25), QPointF(22.5, 3.5 + r * 4.25));
+        p.drawLine(QPointF(14, 3.5), QPointF(14, 20.5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 90, 170));
+        p.drawPolygon(QPolygonF{{1, 9}, {7, 9}, {7, 5}, {13, 12}, {7, 19}, {7, 15}, {1, 15}});
+    });
+}
+
+QIcon erfolg() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 150, 30));
+        p.drawEllipse(QRectF(1, 1, 22, 22));
+        p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF{{6.5, 12.5}, {10.5, 16.5}, {17.5, 7.5}});
+    });
+}
+
+QIcon zufall() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1.2));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(3, 3, 18, 18), 4, 4);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(190, 30, 30));
+        const QPointF augen[] = {{7.5, 7.5}, {16.5, 7.5}, {12, 12}, {7.5, 16.5}, {16.5, 16.5}};
+        for (const QPointF& a : augen) p.drawEllipse(a, 1.8, 1.8);
+    });
+}
+
+QIcon webseite() {
+    return gemalt(16, [](QPainter& p) {
+        p.setPen(QPen(QColor(30, 90, 150), 1.1));
+        p.setBrush(QColor(205, 228, 250));
+        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(5, 1.5, 6, 13));
+        p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
+        p.drawLine(QPointF(3, 4.5), QPointF(13, 4.5));
+        p.drawLine(QPointF(3, 11.5), QPointF(13, 11.5));
+    });
+}
+
 }  // namespace kv::ui::symbol

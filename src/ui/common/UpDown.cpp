@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace kv::ui {
 
 UpDown::UpDown(QWidget* eltern, int minimum, int maximum)
@@ -43,6 +45,18 @@ bool UpDown::zeigePosition(int wert) {
     if (wert < minimum_ || wert > maximum_) return false;
     position_ = wert;
     return true;
+}
+
+void UpDown::setzeBereich(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    if (position_ < minimum_) setzePosition(minimum_);
+    if (position_ > maximum_) setzePosition(maximum_);
+}
+
+void UpDown::setzeHinweise(const QString& runter, const QString& hoch) {
+    runter_->setToolTip(runter);
+    hoch_->setToolTip(hoch);
 }
 
 void UpDown::schritt(int d) {

@@ -20,6 +20,14 @@ class UpDown : public QWidget {
     explicit UpDown(QWidget* eltern = nullptr, int minimum = 0, int maximum = 12);
 
     int position() const { return position_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
+    // A new range (maximum at least minimum); a position outside it moves to
+    // its nearer end, and that move is reported.
+    void setzeBereich(int minimum, int maximum);
+    // The tool tips of the two arrow buttons (the goals' "ein Tor weniger",
+    // "ein Tor mehr" at start).
+    void setzeHinweise(const QString& runter, const QString& hoch);
     // Returns false (and changes nothing) for a value outside the range.
     bool setzePosition(int wert);
     // Shows a position without reporting it (a view drawing what is already

@@ -92,6 +92,8 @@ TFEingabeSys::TFEingabeSys(Programmkontext& kontext, QWidget* eltern)
     Tool1_ = new Fensterleiste(this);
     const Befehlstabelle& befehle = kontext_.befehle();
     Tool1_->knopf("BClose", symbol::beenden(), QStringLiteral("Schließen"), [this] { close(); });
+    Tool1_->befehlsknopf("BEingabe", symbol::normalschein(), QStringLiteral("Normalschein"), befehle,
+                         "NeuenNormalscheineingeben1");
     Tool1_->knopf("BUpdate", symbol::update(), QStringLiteral("Update"),
                   [this] { updatePruefungZeigen(kontext_); });
     Tool1_->befehlsknopf("BCalc", symbol::rechner(), QStringLiteral("Rechner"), befehle, "Taschenrechner1");

@@ -10,6 +10,12 @@ namespace kv::ui {
 
 // Context numbers the windows ask for.
 inline constexpr int kHilfeHauptfenster = 1010;
+// The normal slip entry window: fixtures and tendencies, the suggestion
+// settings, the filter, and the note on the CSV upload.
+inline constexpr int kHilfeSpielplan = 1030;
+inline constexpr int kHilfeVorschlag = 1040;
+inline constexpr int kHilfeFilter = 1050;
+inline constexpr int kHilfeCsvUpload = 1120;
 inline constexpr int kHilfeSystemschein = 1060;
 inline constexpr int kHilfeGewinnzahlen = 1080;
 inline constexpr int kHilfeKalender = 1090;

@@ -25,7 +25,8 @@ constexpr const char* kPfad = "/hilfe/seiten/";
 // The order of the contents list.
 constexpr const char* kSeiten[] = {
     "inhalt.html",       "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html",
-    "gewinnzahlen.html", "systemschein.html", "transfer.html", "druck.html", "awerte.html", "garantie.html",
+    "gewinnzahlen.html", "spielplan.html", "vorschlag.html", "filter.html", "systemschein.html",
+    "transfer.html", "csvupload.html", "druck.html", "awerte.html", "garantie.html",
     "update.html",       "kalender.html",     "programminfo.html",
 };
 
@@ -40,6 +41,10 @@ constexpr Kontext kKontexte[] = {
     {kHilfeHauptfenster, "hauptfenster.html"},
     {kHilfeGewinnzahlen, "gewinnzahlen.html"},
     {kHilfeSystemschein, "systemschein.html"},
+    {kHilfeSpielplan, "spielplan.html"},
+    {kHilfeVorschlag, "vorschlag.html"},
+    {kHilfeFilter, "filter.html"},
+    {kHilfeCsvUpload, "csvupload.html"},
     {kHilfeKalender, "kalender.html"},
     {kHilfeUpdate, "update.html", "FNeu"},
     {kHilfeTransfer, "transfer.html"},
