@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
@@ -21,8 +22,10 @@
 #include "common/TFfrFeld.h"
 #include "common/UpDown.h"
 #include "eingabe/Tippvorschlag.h"
+#include "entry/Garantiereduzierung.h"
 #include "entry/TFEingabe.h"
 #include "entry/TFEingabeSys.h"
+#include "entry/TFQuotenFilter.h"
 #include "entry/Zeilenliste.h"
 #include "main/TFMain.h"
 #include "model/Spielscheindatei.h"
@@ -119,6 +122,8 @@ class TstNormalscheinReihen : public Hauptfenstertest {
     void handarbeitInDerListe();
     void veralteteListeSpeichertWasSieZeigt();
     void uebergabeAnDenSystemschein();
+    void garantieReduzierungErsetztDieListe();
+    void quotenfilterMitDemVorschlag();
 };
 
 void TstNormalscheinReihen::vorschlagMachtDasFensterBreit() {
@@ -397,6 +402,57 @@ void TstNormalscheinReihen::uebergabeAnDenSystemschein() {
     QCOMPARE(sys->schein().feld(1).daten().ja, vorschlag.ja);
     for (int f = 2; f <= 12; ++f) QVERIFY(sys->schein().feld(f).leer());
     sys->close();
+    w->close();
+}
+
+// The guaranteed reduction beside the random one: the list then holds rows of
+// the suggestion such that every row of the field is within one (12 hits) or
+// two (11 hits) tips of one of them; a new listing clears its line.
+void TstNormalscheinReihen::garantieReduzierungErsetztDieListe() {
+    TFEingabe* w = vorgeschlagen(kFilterTendenzen);
+    klicke(teil<QCheckBox>(w, "cbFilter"));  // unfiltered: every row of the field
+    klicke(teil<QPushButton>(w, "BFilter"));
+    const QStringList alle = zeilenVon(w->M2());
+    QCOMPARE(alle.size(), 16);
+    ui::Garantiereduzierung* g = w->garantie();
+    QVERIFY(g && g->isVisibleTo(w));
+    auto abweichungen = [](const QString& a, const QString& b) {
+        int n = 0;
+        for (qsizetype i = 0; i < a.size(); ++i) n += a[i] != b[i] ? 1 : 0;
+        return n;
+    };
+    for (const int fehler : {1, 2}) {
+        (fehler == 1 ? g->RB12() : g->RB11())->click();
+        klicke(g->BGarantie());
+        const QStringList reduziert = zeilenVon(w->M2());
+        QVERIFY(!reduziert.isEmpty() && reduziert.size() < alle.size());
+        QCOMPARE(teil<QLabel>(w, "LAnz")->text(), QString::number(reduziert.size()));
+        QVERIFY2(g->LGarantie()->text().startsWith(QStringLiteral("%1 Tippreihen. Garantie: %2 Richtige")
+                                                       .arg(reduziert.size())
+                                                       .arg(13 - fehler)),
+                 qPrintable(g->LGarantie()->text()));
+        for (const QString& r : reduziert) QVERIFY(alle.contains(r));
+        for (const QString& a : alle) {
+            int beste = 99;
+            for (const QString& r : reduziert) beste = std::min(beste, abweichungen(a, r));
+            QVERIFY2(beste <= fehler, qPrintable(a));
+        }
+    }
+    // a new listing: all rows again, the guarantee line gone
+    klicke(teil<QPushButton>(w, "BFilter"));
+    QCOMPARE(w->M2()->zeilen(), 16u);
+    QVERIFY(g->LGarantie()->text().isEmpty());
+    w->close();
+}
+
+// The hidden button of the suggestion group hands the suggestion to the odds filter.
+void TstNormalscheinReihen::quotenfilterMitDemVorschlag() {
+    TFEingabe* w = vorgeschlagen();
+    teil<QToolButton>(w, "bsSkinSpeedButton5")->click();
+    auto* q = qobject_cast<ui::TFQuotenFilter*>(ui::fensterSuchen(QStringLiteral("FQuotenFilter")));
+    QVERIFY(q && q->isVisible());
+    QCOMPARE(q->filter().feld().daten(), w->eingabe().vorschlagsfeld().daten());
+    q->close();
     w->close();
 }
 

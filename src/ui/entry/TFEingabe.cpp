@@ -22,6 +22,7 @@
 #include "common/Symbole.h"
 #include "common/UpDown.h"
 #include "common/Zustandsmelder.h"
+#include "entry/Garantiereduzierung.h"
 #include "entry/Spielplanmodell.h"
 #include "entry/Zeilenliste.h"
 #include "help/Hilfe.h"
@@ -328,6 +329,7 @@ QWidget* TFEingabe::mitteBauen(QWidget* eltern) {
     QToolButton* quoten =
         bildknopf(symbol::zufall(), QStringLiteral("Quotenfilter"), "bsSkinSpeedButton5", Gr1, 16);
     quoten->hide();
+    connect(quoten, &QToolButton::clicked, this, &TFEingabe::quotenFilterClick);
     aktual->addWidget(quoten);
     aktual->addWidget(hilfeKnopf("BInfo3", Gr1, [this] { hilfe(kHilfeVorschlag); }));
     g1->addLayout(aktual, 6, 0, 1, 3);
@@ -401,6 +403,10 @@ QWidget* TFEingabe::rechtsBauen(QWidget* eltern) {
     o->addStretch(1);
     POben_->hide();
     l->addWidget(POben_);
+    // beside the random reduction: the smallest rows of the suggestion that
+    // still guarantee 12 or 11 hits
+    garantie_ = new Garantiereduzierung(eingabe_, p);
+    l->addWidget(garantie_);
 
     M2_ = new Zeilenliste(p);
     l->addWidget(M2_, 1);
@@ -420,6 +426,7 @@ QWidget* TFEingabe::rechtsBauen(QWidget* eltern) {
     for (QToolButton* pfeil : {upZ_->knopfRunter(), upZ_->knopfHoch()})
         connect(pfeil, &QToolButton::clicked, this, [this] { einstellungen_.Reduz = upZ_->position(); });
     connect(BZufall, &QToolButton::clicked, this, &TFEingabe::BZufallClick);
+    connect(garantie_, &Garantiereduzierung::reduziert, this, &TFEingabe::garantieReduziert);
     connect(M2_, &Zeilenliste::geaendert, this, &TFEingabe::M2Change);
     connect(alsSchein, &QPushButton::clicked, this, &TFEingabe::bsSkinSpeedButton1Click);
     connect(alsText, &QPushButton::clicked, this, &TFEingabe::bsSkinSpeedButton2Click);

@@ -37,6 +37,7 @@ class Programmkontext;
 class Spielplanansicht;
 class Spielplanmodell;
 class Einzelfeldrahmen;
+class Garantiereduzierung;
 using TFfrFeld2 = Einzelfeldrahmen;
 class UpDown;
 class Zeilenliste;
@@ -74,6 +75,8 @@ class TFEingabe : public QWidget {
     void cbFilterClick();    // "Filter anwenden"
     void M2Change();
     void BZufallClick();             // the random reduction
+    void garantieReduziert();        // the list holds a guaranteed reduction
+    void quotenFilterClick();        // bsSkinSpeedButton5: the odds filter with the suggestion
     void bsSkinSpeedButton1Click();  // "Als Spiel- schein"
     void bsSkinSpeedButton2Click();  // "Als Text- Datei"
     void BSave2Click();              // "Vorschlag als Spielschein"
@@ -90,6 +93,7 @@ class TFEingabe : public QWidget {
     UpDown* upDown(int n) const { return ups_[static_cast<std::size_t>(n - 1)]; }  // Up1 .. Up6
     UpDown* upZ() const { return upZ_; }
     Zeilenliste* M2() const { return M2_; }
+    Garantiereduzierung* garantie() const { return garantie_; }
     int Reduz() const { return einstellungen_.Reduz; }
 
   protected:
@@ -151,6 +155,7 @@ class TFEingabe : public QWidget {
     QWidget* POben_ = nullptr;
     UpDown* upZ_ = nullptr;
     QLabel* LReduz_ = nullptr;
+    Garantiereduzierung* garantie_ = nullptr;
     Zeilenliste* M2_ = nullptr;
 };
 

@@ -14,8 +14,10 @@
 #include "common/Sanduhr.h"
 #include "common/UpDown.h"
 #include "eingabe/Vorschlagsuebergabe.h"
+#include "entry/Garantiereduzierung.h"
 #include "entry/TFEingabe.h"
 #include "entry/TFEingabeSys.h"
+#include "entry/TFQuotenFilter.h"
 #include "entry/Zeilenliste.h"
 
 namespace kv::ui {
@@ -58,6 +60,16 @@ void TFEingabe::BFilterClick() {
     eingabe_.BFilterClick(einstellungen().filter);
     M2_->zeigeListe(&eingabe_.liste());
     LAnz_->setText(QString::number(M2_->zeilen()));
+    garantie_->zuruecksetzen();
+}
+
+void TFEingabe::garantieReduziert() {
+    M2_->zeigeListe(&eingabe_.liste());
+    LAnz_->setText(QString::number(M2_->zeilen()));
+}
+
+void TFEingabe::quotenFilterClick() {
+    quotenFilterOeffnen(kontext_, eingabe_.vorschlagsfeld().daten());
 }
 
 void TFEingabe::cbFilterClick() {
@@ -85,6 +97,7 @@ void TFEingabe::BZufallClick() {
     const std::vector<std::uint64_t> alt = liste.reduzieren(upZ_->position(), zufall);
     M2_->neuOrdnen(alt, bearbeitet ? vorher : liste);
     LAnz_->setText(QString::number(M2_->zeilen()));
+    garantie_->zuruecksetzen();  // a random choice guarantees nothing
 }
 
 void TFEingabe::bsSkinSpeedButton1Click() {
