@@ -32,11 +32,11 @@ Garantiereduzierung::Garantiereduzierung(Normalscheineingabe& eingabe, QWidget* 
         "Ersetzt die gelisteten Tippreihen durch möglichst wenige Reihen des Vorschlags mit Garantie"));
     LGarantie_ = label(QString(), "LGarantie", this, true);
     LGarantie_->setTextFormat(Qt::PlainText);
+    // one column: the group sits in the narrow panel above the row list
     l->addWidget(RB12_, 0, 0);
     l->addWidget(RB11_, 1, 0);
-    l->addWidget(BGarantie_, 0, 1, 2, 1);
-    l->addWidget(LGarantie_, 0, 2, 2, 1);
-    l->setColumnStretch(2, 1);
+    l->addWidget(BGarantie_, 2, 0, Qt::AlignLeft);
+    l->addWidget(LGarantie_, 3, 0);
     connect(BGarantie_, &QPushButton::clicked, this, &Garantiereduzierung::BGarantieClick);
 }
 
