@@ -88,6 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
         Erkennungsfall{"KommaStattTipp", "1 0 1 0 0 2 2 0 2 1 1 , 0",
                        zellen({"1", "0", "1", "0", "0", "2", "2", "0", "2", "1", "1", ",", "0"})},
         Erkennungsfall{"KommaStattBlank", "1,0 1 0 0 2 2 0 2 1 1 1 0", kBeispiel},
+        // The same with other separators between the tips.
+        Erkennungsfall{"BlankStattTippZwischenKommas", "1,0,1,0,0,2,2,0,2,1,1, ,0",
+                       zellen({"1", "0", "1", "0", "0", "2", "2", "0", "2", "1", "1", ",", "0"})},
+        Erkennungsfall{"KommaStattTippZwischenSemikolons", "1;0;1;0;0;2;2;0;2;1;1;,;0",
+                       zellen({"1", "0", "1", "0", "0", "2", "2", "0", "2", "1", "1", ";", "0"})},
+        Erkennungsfall{"SemikolonStattKomma", "1,0,1,0,0,2;2,0,2,1,1,1,0", kBeispiel},
+        Erkennungsfall{"TabStattKomma", "1,0,1,0,0,2,2,0,2,1,1,1\t0", kBeispiel},
+        Erkennungsfall{"BuchstabeStattKomma", "1,0,1,0,0,2,2,0,2,1,1,1x0", ""},
         // 13 bytes, but 12 characters: no row
         Erkennungsfall{"UmlautInDreizehnBytes",
                        "\xC3\xA4"

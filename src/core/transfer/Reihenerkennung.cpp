@@ -56,21 +56,21 @@ int trennerNummer(char c) {
 }
 
 // The usual lines take a short way: 13 ASCII tips, alone or each but the
-// last followed by one blank, none of them a separator. They give what the
-// general rule gives them (no separator but those 12 blanks to take out).
+// last followed by the same separator (blank, comma, semicolon or tab), none
+// of the tips a separator. They give what the general rule gives them: no
+// separator but those 12 to take out.
 std::optional<Tippreihe> kurzerWeg(std::string_view zeile) {
     const std::size_t schritt = zeile.size() == kSpiele ? 1 : zeile.size() == 2 * kSpiele - 1 ? 2 : 0;
     if (schritt == 0) return std::nullopt;
+    const char trenner = schritt == 2 ? zeile[1] : '\0';
+    if (schritt == 2 && trennerNummer(trenner) < 0) return std::nullopt;
     Tippreihe reihe;
-    for (std::size_t i = 0; i < zeile.size(); ++i) {
+    for (std::size_t m = 0; m < kSpiele; ++m) {
+        const std::size_t i = m * schritt;
         const char c = zeile[i];
-        if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
-        if (i % schritt == 1) {
-            if (c != ' ') return std::nullopt;
-        } else {
-            if (trennerNummer(c) >= 0) return std::nullopt;
-            reihe[i / schritt] = Tippzelle(zeile.substr(i, 1));
-        }
+        if (static_cast<unsigned char>(c) >= 0x80 || trennerNummer(c) >= 0) return std::nullopt;
+        if (schritt == 2 && m + 1 < kSpiele && zeile[i + 1] != trenner) return std::nullopt;
+        reihe[m] = Tippzelle(zeile.substr(i, 1));
     }
     return reihe;
 }
