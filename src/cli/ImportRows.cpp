@@ -66,6 +66,10 @@ int importRows(const std::vector<std::string>& args, std::ostream& out, std::ost
             TScheinOffen feld;
             for (std::string_view zeile; leser.naechste(zeile);) {
                 ++nr;
+                if (const auto schnell = ziffernzeileAlsReihe(zeile)) {
+                    felder.push_back(*schnell);
+                    continue;
+                }
                 const auto reihe = ReihenErkennen(zeile);
                 if (!reihe) continue;
                 if (const auto m = tippsAlsFeld(*reihe, feld)) {

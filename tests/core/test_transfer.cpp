@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -115,6 +116,49 @@ INSTANTIATE_TEST_SUITE_P(
                        "101002202111",
                        zellen({"\xFF", "1", "0", "1", "0", "0", "2", "2", "0", "2", "1", "1", "1"})}),
     [](const auto& p) { return std::string(p.param.name); });
+
+// The one-step way of the usual row lines gives exactly what recognition and
+// tippsAlsFeld() give, over random lines near the usual ones.
+TEST(Ziffernzeile, GibtWasDerAllgemeineWegGibt) {
+    const auto allgemein = [](std::string_view z) -> std::optional<Reihe> {
+        const auto tipps = ReihenErkennen(z);
+        if (!tipps) return std::nullopt;
+        TScheinOffen f;
+        if (tippsAlsFeld(*tipps, f)) return std::nullopt;
+        Reihe r = 0;
+        for (int k = 1; k <= kKreuzIndizes; ++k) r |= Reihe{f.ja[static_cast<std::size_t>(k - 1)]} << k;
+        return r;
+    };
+    EXPECT_EQ(ziffernzeileAlsReihe("1,0,1,0,0,2,2,0,2,1,1,1,0"), allgemein("1010022021110"));
+    EXPECT_EQ(ziffernzeileAlsReihe("1,0,1,0,0,2,2,0,2,1,1, ,0"), std::nullopt);  // a blank as tip
+    std::mt19937 zufall(13);
+    const std::string trenner = " ,;\t";
+    const std::string fremd = "x -,;\t\xC3+";
+    const auto wahl = [&zufall](const std::string& aus) {
+        return aus[std::uniform_int_distribution<std::size_t>(0, aus.size() - 1)(zufall)];
+    };
+    std::bernoulli_distribution selten(0.01);
+    int schnell = 0, abgelehnt = 0;
+    for (int n = 0; n < 100000; ++n) {
+        const bool mitTrennern = n % 2 == 1;
+        const char t = wahl(trenner);
+        std::string z;
+        for (int m = 0; m < kSpiele; ++m) {
+            if (mitTrennern && m > 0) z += selten(zufall) ? wahl(fremd) : t;
+            z += selten(zufall) ? wahl(fremd) : static_cast<char>('0' + zufall() % 10);
+        }
+        const auto s = ziffernzeileAlsReihe(z);
+        if (s) {
+            ++schnell;
+            EXPECT_EQ(s, allgemein(z)) << z;
+        } else {
+            ++abgelehnt;
+        }
+    }
+    // both ways were taken often
+    EXPECT_GT(schnell, 50000);
+    EXPECT_GT(abgelehnt, 10000);
+}
 
 TEST(Textzeilen, ZaehlenWieEinTextfeld) {
     const std::vector<std::pair<std::string, std::uint64_t>> faelle = {

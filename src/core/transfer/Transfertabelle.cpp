@@ -83,6 +83,33 @@ std::optional<int> tippsAlsFeld(const Tippreihe& tipps, TScheinOffen& feld) {
     return std::nullopt;
 }
 
+std::optional<Reihe> ziffernzeileAlsReihe(std::string_view zeile) {
+    // the crosses of a digit in match 1; a digit other than 1, 0, 2 has none
+    static constexpr std::array<Reihe, 10> kKreuz = [] {
+        std::array<Reihe, 10> k{};
+        for (int c = 1; c <= kSpalten; ++c)
+            k[static_cast<std::size_t>(TippZiffer[c])] = Reihe{1} << kreuzIndex(1, c);
+        return k;
+    }();
+    std::size_t schritt = 1;
+    if (zeile.size() == 2 * kSpiele - 1) {
+        const char t = zeile[1];
+        if (t != ' ' && t != ',' && t != ';' && t != '\t') return std::nullopt;
+        for (std::size_t i = 1; i < zeile.size(); i += 2)
+            if (zeile[i] != t) return std::nullopt;
+        schritt = 2;
+    } else if (zeile.size() != kSpiele) {
+        return std::nullopt;
+    }
+    Reihe r = 0;
+    for (std::size_t m = 0; m < kSpiele; ++m) {
+        const unsigned ziffer = static_cast<unsigned char>(zeile[m * schritt]) - unsigned{'0'};
+        if (ziffer > 9) return std::nullopt;
+        r |= kKreuz[ziffer] << (3 * m);
+    }
+    return r;
+}
+
 namespace {
 
 // The field of table row r; throws TabellenFehler for a cell without a number.

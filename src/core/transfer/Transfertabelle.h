@@ -96,6 +96,12 @@ std::optional<int> ganzzahl(std::string_view text);
 // incomplete).
 std::optional<int> tippsAlsFeld(const Tippreihe& tipps, TScheinOffen& feld);
 
+// The usual line of a row file in one step: 13 digits, alone or with the
+// same separator (blank, comma, semicolon or tab) between each two, as the
+// set of crosses (bit kreuzIndex) that ReihenErkennen() and tippsAlsFeld()
+// give it. Any other line gives nothing; it takes the general way.
+std::optional<Reihe> ziffernzeileAlsReihe(std::string_view zeile);
+
 // Every table row 1 .. zeilenAnzahl() - 1 as one single-row field, as
 // tippsAlsFeld() makes it. Throws TabellenFehler at the first cell that holds
 // no number.
