@@ -166,6 +166,34 @@ TEST(Garantieanalyse, LeererScheinWirdAbgewiesen) {
     EXPECT_EQ(b.felder[1].garantie, kKeineGarantie);
 }
 
+// Runs of single rows between other fields give, per field and for the span
+// of the slip's tips, what each field's own span gives when analysed.
+TEST(Garantieanalyse, EinzelreihenImBerichtWieJedesAndereFeld) {
+    std::mt19937 zufall(5);
+    std::vector<TScheinOffen> felder;
+    for (int f = 0; f < 40; ++f) {
+        std::string reihe;
+        for (int m = 0; m < kSpiele; ++m) reihe += "102"[zufall() % 3];
+        felder.push_back(test::reiheAus(reihe));
+        if (f % 9 == 4)  // now and then a small system between the runs
+            felder.push_back(
+                test::feldAus({"10", "1", "02", "1", "1", "102", "1", "1", "1", "1", "1", "1", "2"}));
+    }
+    const Schein schein(felder);
+    const Garantiebericht b = garantieBericht(schein);
+    const Garantieanalyse analyse(schein);
+    ASSERT_EQ(b.felder.size(), felder.size());
+    Ausgangsbereich tipps;
+    for (std::size_t f = 0; f < felder.size(); ++f) {
+        const Ausgangsbereich bereich = Ausgangsbereich::ausFeld(felder[f]);
+        for (std::size_t m = 0; m < tipps.spalten.size(); ++m)
+            tipps.spalten[m] = static_cast<std::uint8_t>(tipps.spalten[m] | bereich.spalten[m]);
+        EXPECT_EQ(b.felder[f], analyse.verteilung(bereich)) << "Feld " << f + 1;
+    }
+    EXPECT_EQ(b.tipps, analyse.verteilung(tipps));
+    EXPECT_EQ(b.alle, analyse.verteilung(Ausgangsbereich::alle()));
+}
+
 // --------------------------------------------------------------- reduction
 
 // Checks what a reduction promises: distinct rows inside the field, and the

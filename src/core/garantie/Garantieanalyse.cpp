@@ -84,8 +84,18 @@ std::uint64_t Trefferverteilung::ausgaenge() const {
 
 Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge, kFern) {
     bool reihen = false;
-    schein.fuerJedesFeld([&](const Feld& f) {
-        if (f.reihenAnzahl() == 0) return;
+    const auto& abschnitte = schein.abschnitte();
+    for (std::size_t ai = 0; ai < abschnitte.size(); ++ai) {
+        const Schein::Abschnitt& a = abschnitte[ai];
+        if (a.einzeln) {  // a run of single rows, taken as they are held
+            const Reihe* r = schein.einzelreihen() + a.index;
+            const std::size_t n = schein.abschnittFelder(ai);
+            for (std::size_t i = 0; i < n; ++i) abstand_[indexVon(spaltenDerReihe(r[i]))] = 0;
+            reihen = reihen || n > 0;
+            continue;
+        }
+        const Feld& f = schein.mehrfeld(a);
+        if (f.reihenAnzahl() == 0) continue;
         reihen = true;
         if (f.istVew()) {
             for (Reihe r : f.vewReihen()) abstand_[indexVon(spaltenDerReihe(r))] = 0;
@@ -95,7 +105,7 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
             // A full system plays every outcome within its tips.
             fuerJedenAusgang(Ausgangsbereich::ausFeld(f.daten()), [&](std::uint32_t i) { abstand_[i] = 0; });
         }
-    });
+    }
     if (!reihen)
         throw KeineReihen("Der Spielschein enthält keine Tippreihe; ohne Reihen gibt es keine Garantie.");
     abstaendeBerechnen();
@@ -159,12 +169,32 @@ Garantiebericht garantieBericht(const Schein& schein) {
     b.alle = analyse.verteilung(Ausgangsbereich::alle());
     b.felder.reserve(schein.feldAnzahl());
     Ausgangsbereich tipps;
-    schein.fuerJedesFeld([&](const Feld& f) {
-        const Ausgangsbereich feld = Ausgangsbereich::ausFeld(f.daten());
-        for (std::size_t m = 0; m < tipps.spalten.size(); ++m)
-            tipps.spalten[m] = static_cast<std::uint8_t>(tipps.spalten[m] | feld.spalten[m]);
-        b.felder.push_back(analyse.verteilung(feld));
-    });
+    // The span of a single-row field is its own row, which the slip holds:
+    // one outcome with 13 hits. Runs of them need no field made up each.
+    Trefferverteilung eigeneReihe;
+    eigeneReihe.beste[0] = 1;
+    eigeneReihe.garantie = kSpiele;
+    const auto& abschnitte = schein.abschnitte();
+    for (std::size_t ai = 0; ai < abschnitte.size(); ++ai) {
+        const Schein::Abschnitt& a = abschnitte[ai];
+        if (!a.einzeln) {
+            const Ausgangsbereich feld = Ausgangsbereich::ausFeld(schein.mehrfeld(a).daten());
+            for (std::size_t m = 0; m < tipps.spalten.size(); ++m)
+                tipps.spalten[m] = static_cast<std::uint8_t>(tipps.spalten[m] | feld.spalten[m]);
+            b.felder.push_back(analyse.verteilung(feld));
+            continue;
+        }
+        const Reihe* reihen = schein.einzelreihen() + a.index;
+        const std::size_t n = schein.abschnittFelder(ai);
+        Reihe kreuze = 0;
+        for (std::size_t i = 0; i < n; ++i) kreuze |= reihen[i];
+        b.felder.insert(b.felder.end(), n, eigeneReihe);
+        for (int m = 1; m <= kSpiele; ++m)
+            for (int c = 1; c <= kSpalten; ++c)
+                if ((kreuze >> kreuzIndex(m, c)) & 1u)
+                    tipps.spalten[static_cast<std::size_t>(m - 1)] = static_cast<std::uint8_t>(
+                        tipps.spalten[static_cast<std::size_t>(m - 1)] | (1u << (c - 1)));
+    }
     b.tipps = analyse.verteilung(tipps);
     return b;
 }
