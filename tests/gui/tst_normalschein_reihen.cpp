@@ -85,16 +85,7 @@ class TstNormalscheinReihen : public Hauptfenstertest {
     ui::TFMain* haupt_ = nullptr;
 
     TFEingabe* fenster() {
-        haupt_->kontext().befehle().ausfuehren(QStringLiteral("NeuenNormalscheineingeben1"));
-        auto* w = qobject_cast<TFEingabe*>(ui::fensterSuchen(QStringLiteral("FEingabe")));
-        if (!w || !w->isVisible()) qFatal("FEingabe wurde nicht gezeigt");
-        return w;
-    }
-    template <typename T>
-    T* teil(QWidget* w, const char* name) {
-        T* t = w->findChild<T*>(QLatin1String(name));
-        if (!t) qFatal("Teil %s fehlt", name);
-        return t;
+        return durchBefehlGezeigt<TFEingabe>(*haupt_, "NeuenNormalscheineingeben1", "FEingabe");
     }
     // Pastes the table, reads it, suggests a tip and lists its rows.
     TFEingabe* vorgeschlagen(const std::vector<std::string>& tendenzen = kTendenzen) {

@@ -111,16 +111,7 @@ class TstSystemschein : public Hauptfenstertest {
     ui::TFMain* haupt_ = nullptr;
 
     TFEingabeSys* fenster() {
-        haupt_->kontext().befehle().ausfuehren(QStringLiteral("NeuenSystemscheineingeben1"));
-        auto* w = qobject_cast<TFEingabeSys*>(ui::fensterSuchen(QStringLiteral("FEingabeSys")));
-        if (!w || !w->isVisible()) qFatal("FEingabeSys wurde nicht gezeigt");
-        return w;
-    }
-    template <typename T>
-    T* teil(QWidget* w, const char* name) {
-        T* t = w->findChild<T*>(QLatin1String(name));
-        if (!t) qFatal("Teil %s fehlt", name);
-        return t;
+        return durchBefehlGezeigt<TFEingabeSys>(*haupt_, "NeuenSystemscheineingeben1", "FEingabeSys");
     }
 
   private Q_SLOTS:

@@ -66,6 +66,20 @@ QPoint Fensterposition::lesen(const Einstellungen& e) const {
     return {e.lese(links_), e.lese(oben_)};
 }
 
+void Fensterposition::gemerktOderMittig(QWidget* fenster, const QString& einstellungsdatei) const {
+    QPoint ort(links_.vorgabe, oben_.vorgabe);
+    QSize gemerkt;
+    try {
+        const Einstellungen s(einstellungsdatei.toStdString());
+        ort = lesen(s);
+        gemerkt = groesse(s);
+    } catch (const std::exception&) {
+        // an unreadable settings file leaves the window centred at its laid-out size
+    }
+    if (ort.x() == links_.vorgabe || ort.y() == oben_.vorgabe) ort = mitte(fenster->frameGeometry().size());
+    platzieren(fenster, ort, gemerkt);
+}
+
 QPoint Fensterposition::lesen(const QString& einstellungsdatei) const {
     try {
         return lesen(Einstellungen(einstellungsdatei.toStdString()));

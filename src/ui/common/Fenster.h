@@ -67,6 +67,11 @@ class Fensterposition {
     // The same with one write of its own; a failure is shown as an error message.
     void schreiben(const QString& einstellungsdatei, QWidget* fenster) const;
 
+    // Places `fenster` at its stored place and size, read once; centred at its
+    // laid-out size while either coordinate is still its default (never
+    // stored) or when the settings file cannot be read.
+    void gemerktOderMittig(QWidget* fenster, const QString& einstellungsdatei) const;
+
     // The place where a window's frame of size `rahmen` stands centred on the
     // primary screen: (screen size - frame size) div 2, for x and y.
     static QPoint mitte(QSize rahmen);

@@ -6,6 +6,8 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include <utility>
+
 #include "common/Befehle.h"
 #include "common/Farben.h"
 #include "common/Symbole.h"
@@ -52,6 +54,12 @@ QToolButton* Fensterleiste::knopf(const char* name, const QIcon& symbol, const Q
 QToolButton* Fensterleiste::befehlsknopf(const char* name, const QIcon& symbol, const QString& text,
                                          const Befehlstabelle& befehle, const char* befehl) {
     return knopf(name, symbol, text, [&befehle, befehl] { befehle.ausfuehren(QString::fromLatin1(befehl)); });
+}
+
+void Fensterleiste::werkzeuge(const Befehlstabelle& befehle, std::function<void()> update) {
+    knopf("BUpdate", symbol::update(), QStringLiteral("Update"), std::move(update));
+    befehlsknopf("BCalc", symbol::rechner(), QStringLiteral("Rechner"), befehle, "Taschenrechner1");
+    befehlsknopf("BKal", symbol::kalender(), QStringLiteral("Kalender"), befehle, "Kalender1");
 }
 
 QToolButton* Fensterleiste::hilfeUndHinweis(std::function<void()> f) {

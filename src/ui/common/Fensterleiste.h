@@ -29,6 +29,9 @@ class Fensterleiste : public QWidget {
     // menu item in the main window would.
     QToolButton* befehlsknopf(const char* name, const QIcon& symbol, const QString& text,
                               const Befehlstabelle& befehle, const char* befehl);
+    // The tools of the slip entry windows, "BUpdate" (running `update`),
+    // "BCalc" and "BKal" (the calculator's and the calendar's commands).
+    void werkzeuge(const Befehlstabelle& befehle, std::function<void()> update);
     // The help button "bsSkinSpeedButton6" and the position note at the right end;
     // F1 in the window presses the button.
     QToolButton* hilfeUndHinweis(std::function<void()> f);

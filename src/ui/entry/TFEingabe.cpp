@@ -75,10 +75,7 @@ TFEingabe::TFEingabe(Programmkontext& kontext, QWidget* eltern)
     Tool1_->knopf("BClose", symbol::beenden(), QStringLiteral("Schließen"), [this] { close(); });
     Tool1_->befehlsknopf("BSys", symbol::systemschein(), QStringLiteral("Systemschein"), befehle,
                          "NeuenSystemscheineingeben1");
-    Tool1_->knopf("BUpdate", symbol::update(), QStringLiteral("Update"),
-                  [this] { updatePruefungZeigen(kontext_); });
-    Tool1_->befehlsknopf("BCalc", symbol::rechner(), QStringLiteral("Rechner"), befehle, "Taschenrechner1");
-    Tool1_->befehlsknopf("BKal", symbol::kalender(), QStringLiteral("Kalender"), befehle, "Kalender1");
+    Tool1_->werkzeuge(befehle, [this] { updatePruefungZeigen(kontext_); });
     // the narrow window has room for the icons only; the captions are their tool tips
     for (QToolButton* b : Tool1_->findChildren<QToolButton*>()) b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     Tool1_->hilfeUndHinweis([this] { hilfe(kHilfeSpielplan); });

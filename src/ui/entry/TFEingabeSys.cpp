@@ -94,10 +94,7 @@ TFEingabeSys::TFEingabeSys(Programmkontext& kontext, QWidget* eltern)
     Tool1_->knopf("BClose", symbol::beenden(), QStringLiteral("Schließen"), [this] { close(); });
     Tool1_->befehlsknopf("BEingabe", symbol::normalschein(), QStringLiteral("Normalschein"), befehle,
                          "NeuenNormalscheineingeben1");
-    Tool1_->knopf("BUpdate", symbol::update(), QStringLiteral("Update"),
-                  [this] { updatePruefungZeigen(kontext_); });
-    Tool1_->befehlsknopf("BCalc", symbol::rechner(), QStringLiteral("Rechner"), befehle, "Taschenrechner1");
-    Tool1_->befehlsknopf("BKal", symbol::kalender(), QStringLiteral("Kalender"), befehle, "Kalender1");
+    Tool1_->werkzeuge(befehle, [this] { updatePruefungZeigen(kontext_); });
     Tool1_->hilfeUndHinweis([this] { kontext_.hilfe(this, kHilfeSystemschein); });
     haupt->addWidget(Tool1_);
     haupt->addWidget(obenBauen());

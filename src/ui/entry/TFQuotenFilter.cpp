@@ -289,18 +289,7 @@ void TFQuotenFilter::kopiereVorschlag(const TScheinOffen& vorschlag) {
 void TFQuotenFilter::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
-    QPoint ort(einst::kQuotenFilterLeft.vorgabe, einst::kQuotenFilterTop.vorgabe);
-    QSize groesse;
-    try {
-        const Einstellungen s(kontext_.einstellungsdatei().toStdString());
-        ort = kPosition.lesen(s);
-        groesse = kPosition.groesse(s);
-    } catch (const std::exception&) {
-        // an unreadable settings file leaves the window centred at its laid-out size
-    }
-    if (ort.x() == einst::kQuotenFilterLeft.vorgabe || ort.y() == einst::kQuotenFilterTop.vorgabe)
-        ort = Fensterposition::mitte(frameGeometry().size());
-    Fensterposition::platzieren(this, ort, groesse);
+    kPosition.gemerktOderMittig(this, kontext_.einstellungsdatei());
 }
 
 void TFQuotenFilter::closeEvent(QCloseEvent* e) {

@@ -308,18 +308,7 @@ void TFGarantie::zeileZeigen(int zeile) {
 void TFGarantie::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
-    QPoint ort(einst::kGarantieLeft.vorgabe, einst::kGarantieTop.vorgabe);
-    QSize groesse;
-    try {
-        const Einstellungen s(kontext_.einstellungsdatei().toStdString());
-        ort = kPosition.lesen(s);
-        groesse = kPosition.groesse(s);
-    } catch (const std::exception&) {
-        // an unreadable settings file leaves the window centred at its laid-out size
-    }
-    if (ort.x() == einst::kGarantieLeft.vorgabe || ort.y() == einst::kGarantieTop.vorgabe)
-        ort = Fensterposition::mitte(frameGeometry().size());
-    Fensterposition::platzieren(this, ort, groesse);
+    kPosition.gemerktOderMittig(this, kontext_.einstellungsdatei());
     if (veraltet_) analysieren(false);
 }
 

@@ -8,8 +8,11 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "common/Befehle.h"
+#include "common/Fenster.h"
 #include "common/Fenstergitter.h"
 #include "common/Gitter.h"
+#include "common/Programmkontext.h"
 #include "common/UpDown.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
@@ -91,6 +94,13 @@ QString kopf(const ui::Fenstergitter* g, int spalte) {
 
 QString gezeigt(const ui::Fenstergitter* g, int i, int spalte) {
     return zelle(g->gitter(), i, spalte);
+}
+
+QWidget* durchBefehlGezeigt(ui::TFMain& w, const char* befehl, const char* name) {
+    w.kontext().befehle().ausfuehren(QLatin1String(befehl));
+    QWidget* fenster = ui::fensterSuchen(QLatin1String(name));
+    if (!fenster || !fenster->isVisible()) qFatal("%s wurde nicht gezeigt", name);
+    return fenster;
 }
 
 QString gewinnreihe(const ui::TFMain& w) {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QWidget>
 
 #include <cstdint>
 
@@ -45,5 +46,22 @@ QString kopf(const kv::ui::Fenstergitter* g, int spalte);
 QString gezeigt(const kv::ui::Fenstergitter* g, int i, int spalte);
 // The winning row as shown, e.g. "1021021021021" (a blank for an empty panel).
 QString gewinnreihe(const kv::ui::TFMain& w);
+
+// The command `befehl` of the main window run, and the window `name` it
+// shows; the test ends when it is not shown.
+QWidget* durchBefehlGezeigt(kv::ui::TFMain& w, const char* befehl, const char* name);
+template <typename T>
+T* durchBefehlGezeigt(kv::ui::TFMain& w, const char* befehl, const char* name) {
+    auto* fenster = qobject_cast<T*>(durchBefehlGezeigt(w, befehl, name));
+    if (!fenster) qFatal("%s ist kein Fenster dieser Art", name);
+    return fenster;
+}
+// The control `name` of `w`; the test ends when it is missing.
+template <typename T>
+T* teil(QWidget* w, const char* name) {
+    T* t = w->findChild<T*>(QLatin1String(name));
+    if (!t) qFatal("Teil %s fehlt", name);
+    return t;
+}
 
 }  // namespace kv::test
