@@ -91,6 +91,41 @@ void BM_RefExpansionReduziert59049(benchmark::State& state) {
 }
 BENCHMARK(BM_RefExpansionReduziert59049)->Unit(benchmark::kMillisecond);
 
+// Two million single-row fields (a long row list of the transfer tool): the
+// report holds their run as one entry, so the analysis costs about what
+// looking at every row once costs.
+const Schein& einzelreihen2M() {
+    static const Schein s = [] {
+        Schein e;
+        std::mt19937 zufall(13);
+        std::array<std::uint8_t, kSpiele> spalten{};
+        for (int i = 0; i < 2000000; ++i) {
+            for (auto& c : spalten) c = static_cast<std::uint8_t>(1 + zufall() % 3);
+            e.reiheAnhaengen(reiheAusSpalten(spalten));
+        }
+        return e;
+    }();
+    return s;
+}
+
+void BM_GarantieEinzelreihen2M(benchmark::State& state) {
+    for (auto _ : state) {
+        const Garantiebericht b = garantieBericht(einzelreihen2M());
+        benchmark::DoNotOptimize(b.alle.garantie);
+        state.counters["felder"] = static_cast<double>(b.feldAnzahl());
+    }
+}
+BENCHMARK(BM_GarantieEinzelreihen2M)->Unit(benchmark::kMillisecond);
+
+void BM_RefExpansionEinzelreihen2M(benchmark::State& state) {
+    for (auto _ : state) {
+        Reihe x = 0;
+        einzelreihen2M().fuerJedeReihe([&](Reihe r) { x ^= r; });
+        benchmark::DoNotOptimize(x);
+    }
+}
+BENCHMARK(BM_RefExpansionEinzelreihen2M)->Unit(benchmark::kMillisecond);
+
 // Twelve "4-4" fields (1,728 rows), the largest normal VEW slip.
 void BM_GarantieVew12(benchmark::State& state) {
     const Schein s(std::vector<TScheinOffen>(12, vew44()));

@@ -44,16 +44,22 @@ int guarantee(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "kalvendo-cli: " << dateiName(pfad) << ": " << e.what() << "\n";
         return kEingabeFehler;
     }
-    // A slip of many single rows has as many fields: written in blocks.
+    // A slip of many single rows has as many fields: each run of fields with
+    // the same figures is formatted once and written in blocks.
     std::string t = "{\"all\":";
     jsonVerteilung(t, bericht.alle);
     t += ",\"fields\":[";
-    for (std::size_t i = 0; i < bericht.felder.size(); ++i) {
-        if (i) t += ',';
-        jsonVerteilung(t, bericht.felder[i]);
-        if (t.size() >= (1u << 20)) {
-            schreibe(out, t);
-            t.clear();
+    std::string eintrag;
+    for (const Garantiebericht::Lauf& lauf : bericht.laeufe) {
+        eintrag.clear();
+        jsonVerteilung(eintrag, lauf.verteilung);
+        for (std::size_t i = 0; i < lauf.felder; ++i) {
+            if (lauf.erstesFeld + i > 0) t += ',';
+            t += eintrag;
+            if (t.size() >= (1u << 20)) {
+                schreibe(out, t);
+                t.clear();
+            }
         }
     }
     t += "]}\n";

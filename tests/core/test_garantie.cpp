@@ -106,10 +106,10 @@ TEST(Garantieanalyse, VollsystemTrifftJedenAusgangSeinesBereichs) {
     for (const auto& f : felder) {
         const Schein s({f});
         const Garantiebericht b = garantieBericht(s);
-        ASSERT_EQ(b.felder.size(), 1u);
-        EXPECT_EQ(b.felder[0].beste[0], Feld(f).reihenAnzahl());
-        EXPECT_EQ(b.felder[0].ausgaenge(), Feld(f).reihenAnzahl());
-        EXPECT_EQ(b.felder[0].garantie, 13);
+        ASSERT_EQ(b.feldAnzahl(), 1u);
+        EXPECT_EQ(b.feld(0).beste[0], Feld(f).reihenAnzahl());
+        EXPECT_EQ(b.feld(0).ausgaenge(), Feld(f).reihenAnzahl());
+        EXPECT_EQ(b.feld(0).garantie, 13);
     }
     EXPECT_EQ(garantieBericht(Schein({felder[1]})).alle.beste[0], kAlleAusgaenge);
 }
@@ -120,7 +120,7 @@ TEST(Garantieanalyse, JedeVewTabelleGarantiertZwoelfAufIhremBereich) {
         TScheinOffen f = feldMit(d.Zweiwege, d.Dreiwege, static_cast<std::uint32_t>(sys));
         f.sys = static_cast<std::uint8_t>(sys);
         ASSERT_EQ(feldFehler(f), "");
-        const Trefferverteilung v = garantieBericht(Schein({f})).felder[0];
+        const Trefferverteilung v = garantieBericht(Schein({f})).feld(0);
         EXPECT_EQ(v.garantie, 12) << d.Name;
         EXPECT_EQ(v.beste[0], d.Reihen) << d.Name;  // its rows are distinct outcomes of the span
         EXPECT_EQ(v.beste[0] + v.beste[1], Ausgangsbereich::ausFeld(f).anzahl()) << d.Name;
@@ -162,8 +162,9 @@ TEST(Garantieanalyse, LeererScheinWirdAbgewiesen) {
     }
     // Beside a field with rows, such a field is a span without outcomes.
     const Garantiebericht b = garantieBericht(Schein({test::reiheAus("1111111111111"), ohneTipp}));
-    EXPECT_EQ(b.felder[1], Trefferverteilung{});
-    EXPECT_EQ(b.felder[1].garantie, kKeineGarantie);
+    ASSERT_EQ(b.feldAnzahl(), 2u);
+    EXPECT_EQ(b.feld(1), Trefferverteilung{});
+    EXPECT_EQ(b.feld(1).garantie, kKeineGarantie);
 }
 
 // Runs of single rows between other fields give, per field and for the span
@@ -182,16 +183,44 @@ TEST(Garantieanalyse, EinzelreihenImBerichtWieJedesAndereFeld) {
     const Schein schein(felder);
     const Garantiebericht b = garantieBericht(schein);
     const Garantieanalyse analyse(schein);
-    ASSERT_EQ(b.felder.size(), felder.size());
+    ASSERT_EQ(b.feldAnzahl(), felder.size());
     Ausgangsbereich tipps;
     for (std::size_t f = 0; f < felder.size(); ++f) {
         const Ausgangsbereich bereich = Ausgangsbereich::ausFeld(felder[f]);
         for (std::size_t m = 0; m < tipps.spalten.size(); ++m)
             tipps.spalten[m] = static_cast<std::uint8_t>(tipps.spalten[m] | bereich.spalten[m]);
-        EXPECT_EQ(b.felder[f], analyse.verteilung(bereich)) << "Feld " << f + 1;
+        EXPECT_EQ(b.feld(f), analyse.verteilung(bereich)) << "Feld " << f + 1;
     }
     EXPECT_EQ(b.tipps, analyse.verteilung(tipps));
     EXPECT_EQ(b.alle, analyse.verteilung(Ausgangsbereich::alle()));
+    // The runs cover the fields in order, without gap or overlap.
+    std::size_t naechstes = 0;
+    for (const Garantiebericht::Lauf& l : b.laeufe) {
+        EXPECT_EQ(l.erstesFeld, naechstes);
+        EXPECT_GT(l.felder, 0u);
+        naechstes += l.felder;
+    }
+    EXPECT_EQ(naechstes, felder.size());
+}
+
+// A long run of single rows is held as one entry, not one per field.
+TEST(Garantieanalyse, LangerLaufVonEinzelreihenBleibtKlein) {
+    constexpr std::size_t kFelder = 200000;
+    Schein schein;
+    std::mt19937 zufall(11);
+    for (std::size_t i = 0; i < kFelder; ++i) {
+        std::array<std::uint8_t, kSpiele> s{};
+        for (auto& c : s) c = static_cast<std::uint8_t>(1 + zufall() % 3);
+        schein.reiheAnhaengen(reiheAusSpalten(s));
+    }
+    const Garantiebericht b = garantieBericht(schein);
+    ASSERT_EQ(b.feldAnzahl(), kFelder);
+    EXPECT_EQ(b.laeufe.size(), 1u);
+    Trefferverteilung eigene;
+    eigene.beste[0] = 1;
+    eigene.garantie = 13;
+    EXPECT_EQ(b.feld(0), eigene);
+    EXPECT_EQ(b.feld(kFelder - 1), eigene);
 }
 
 // --------------------------------------------------------------- reduction

@@ -29,7 +29,7 @@ TEST(Garantietexte, ZeilenDerBereiche) {
                          test::feldAus({"2", "2", "2", "2", "2", "2", "2", "2", "2", "2", "2", "2", "2"}),
                          unvollstaendig});
     const Garantiebericht b = garantieBericht(schein);
-    ASSERT_EQ(b.felder.size(), 3u);
+    ASSERT_EQ(b.feldAnzahl(), 3u);
     struct Fall {
         const Trefferverteilung& v;
         std::size_t feld;
@@ -39,11 +39,11 @@ TEST(Garantietexte, ZeilenDerBereiche) {
         // the rows "1…1", "2 1…1", "2…2": the outcome "0 0 … 0" hits none of them
         {b.alle, 0, "Alle Ausgänge",
          "Keine Garantie: bei manchen der 1.594.323 Ausgänge trifft keine Reihe ein einziges Spiel."},
-        {b.felder[0], 1, "Feld 1",
+        {b.feld(0), 1, "Feld 1",
          "Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 1 liegen (2 Ausgänge)."},
-        {b.felder[1], 2, "Feld 2",
+        {b.feld(1), 2, "Feld 2",
          "Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 2 liegen (1 Ausgang)."},
-        {b.felder[2], 3, "Feld 3", "Feld 3 ist unvollständig: kein Ausgang liegt innerhalb seiner Tipps."},
+        {b.feld(2), 3, "Feld 3", "Feld 3 ist unvollständig: kein Ausgang liegt innerhalb seiner Tipps."},
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(bereichsName(f.feld), f.name);
@@ -79,7 +79,7 @@ TEST(Garantietexte, ReduzierteEinzelreihenUeberDenTippsDesScheins) {
     const Garantiebericht b = garantieBericht(Schein(einzeln));
     EXPECT_EQ(b.tipps.ausgaenge(), 432u);
     EXPECT_EQ(b.tipps.garantie, 12);
-    EXPECT_EQ(b.felder[0].ausgaenge(), 1u);
+    EXPECT_EQ(b.feld(0).ausgaenge(), 1u);
     EXPECT_EQ(bereichsName(kScheintipps), "Tipps des Spielscheins");
     EXPECT_EQ(garantieZeile(b.tipps, kScheintipps),
               "Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps des Spielscheins liegen (432 "

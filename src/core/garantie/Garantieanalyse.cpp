@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 namespace kv {
 
@@ -26,6 +27,31 @@ std::uint32_t indexVon(const std::array<std::uint8_t, kSpiele>& spalten) {
     std::uint32_t i = 0;
     for (int m = 0; m < kSpiele; ++m) i += static_cast<std::uint32_t>(spalten[m] - 1) * kSchritt[m];
     return i;
+}
+
+// The outcome a row plays, straight from its crosses: four matches (12 bits)
+// at a time through a table of their four base-3 digits. A match takes its
+// lowest cross, as spaltenDerReihe() does; every row analysed has one cross
+// on every match.
+constexpr std::array<std::uint8_t, 4096> vierSpieleTabelle() {
+    std::array<std::uint8_t, 4096> t{};
+    for (unsigned bits = 0; bits < 4096; ++bits) {
+        unsigned wert = 0;
+        for (int k = 0; k < 4; ++k) {  // the chunk's first match is its highest digit
+            const unsigned gruppe = (bits >> (3 * k)) & 7u;
+            wert = wert * 3 + (gruppe & 1u ? 0 : gruppe & 2u ? 1 : gruppe & 4u ? 2 : 0);
+        }
+        t[bits] = static_cast<std::uint8_t>(wert);
+    }
+    return t;
+}
+constexpr auto kVierSpiele = vierSpieleTabelle();
+
+std::uint32_t indexVon(Reihe r) {
+    const Reihe k = r >> kreuzIndex(1, 1);  // match m's crosses at bits 3(m-1) .. 3(m-1)+2
+    const unsigned letztes = static_cast<unsigned>(k >> 36) & 7u;
+    return kVierSpiele[k & 0xfff] * kSchritt[3] + kVierSpiele[(k >> 12) & 0xfff] * kSchritt[7] +
+           kVierSpiele[(k >> 24) & 0xfff] * kSchritt[11] + (letztes & 1u ? 0u : letztes & 2u ? 1u : 2u);
 }
 
 // Calls f(index) for every outcome of the span.
@@ -90,7 +116,7 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
         if (a.einzeln) {  // a run of single rows, taken as they are held
             const Reihe* r = schein.einzelreihen() + a.index;
             const std::size_t n = schein.abschnittFelder(ai);
-            for (std::size_t i = 0; i < n; ++i) abstand_[indexVon(spaltenDerReihe(r[i]))] = 0;
+            for (std::size_t i = 0; i < n; ++i) abstand_[indexVon(r[i])] = 0;
             reihen = reihen || n > 0;
             continue;
         }
@@ -98,9 +124,9 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
         if (f.reihenAnzahl() == 0) continue;
         reihen = true;
         if (f.istVew()) {
-            for (Reihe r : f.vewReihen()) abstand_[indexVon(spaltenDerReihe(r))] = 0;
+            for (Reihe r : f.vewReihen()) abstand_[indexVon(r)] = 0;
         } else if (f.reihenAnzahl() == 1) {
-            abstand_[indexVon(spaltenDerReihe(f.reihe(0)))] = 0;
+            abstand_[indexVon(f.reihe(0))] = 0;
         } else {
             // A full system plays every outcome within its tips.
             fuerJedenAusgang(Ausgangsbereich::ausFeld(f.daten()), [&](std::uint32_t i) { abstand_[i] = 0; });
@@ -113,7 +139,7 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
 
 Garantieanalyse::Garantieanalyse(const std::vector<Reihe>& reihen) : abstand_(kAlleAusgaenge, kFern) {
     if (reihen.empty()) throw KeineReihen("Es gibt keine Tippreihe; ohne Reihen gibt es keine Garantie.");
-    for (Reihe r : reihen) abstand_[indexVon(spaltenDerReihe(r))] = 0;
+    for (Reihe r : reihen) abstand_[indexVon(r)] = 0;
     abstaendeBerechnen();
 }
 
@@ -163,11 +189,26 @@ Trefferverteilung Garantieanalyse::verteilung(const Ausgangsbereich& bereich) co
     return v;
 }
 
+const Trefferverteilung& Garantiebericht::feld(std::size_t i) const {
+    // the last run that starts at or before field i
+    const auto nach = std::upper_bound(laeufe.begin(), laeufe.end(), i,
+                                       [](std::size_t f, const Lauf& l) { return f < l.erstesFeld; });
+    return std::prev(nach)->verteilung;
+}
+
 Garantiebericht garantieBericht(const Schein& schein) {
     const Garantieanalyse analyse(schein);
     Garantiebericht b;
     b.alle = analyse.verteilung(Ausgangsbereich::alle());
-    b.felder.reserve(schein.feldAnzahl());
+    std::size_t felder = 0;
+    const auto anhaengen = [&](std::size_t n, const Trefferverteilung& v) {
+        if (n == 0) return;
+        if (!b.laeufe.empty() && b.laeufe.back().verteilung == v)
+            b.laeufe.back().felder += n;
+        else
+            b.laeufe.push_back({felder, n, v});
+        felder += n;
+    };
     Ausgangsbereich tipps;
     // The span of a single-row field is its own row, which the slip holds:
     // one outcome with 13 hits. Runs of them need no field made up each.
@@ -181,14 +222,14 @@ Garantiebericht garantieBericht(const Schein& schein) {
             const Ausgangsbereich feld = Ausgangsbereich::ausFeld(schein.mehrfeld(a).daten());
             for (std::size_t m = 0; m < tipps.spalten.size(); ++m)
                 tipps.spalten[m] = static_cast<std::uint8_t>(tipps.spalten[m] | feld.spalten[m]);
-            b.felder.push_back(analyse.verteilung(feld));
+            anhaengen(1, analyse.verteilung(feld));
             continue;
         }
         const Reihe* reihen = schein.einzelreihen() + a.index;
         const std::size_t n = schein.abschnittFelder(ai);
         Reihe kreuze = 0;
         for (std::size_t i = 0; i < n; ++i) kreuze |= reihen[i];
-        b.felder.insert(b.felder.end(), n, eigeneReihe);
+        anhaengen(n, eigeneReihe);
         for (int m = 1; m <= kSpiele; ++m)
             for (int c = 1; c <= kSpalten; ++c)
                 if ((kreuze >> kreuzIndex(m, c)) & 1u)

@@ -70,11 +70,24 @@ class Garantieanalyse {
 // outcomes and the span of each field of the slip, in field order.
 struct Garantiebericht {
     Trefferverteilung alle;
-    std::vector<Trefferverteilung> felder;
     // The outcomes whose results all lie within the tips of the slip (per
     // match the tips of any field): the span a slip of reduced single rows
     // was made for.
     Trefferverteilung tipps;
+
+    // Fields that follow each other with the same distribution, held once: a
+    // run of single rows (each field's span is its own row, 13 hits) is one
+    // entry however long, so the report of two million single rows stays small.
+    struct Lauf {
+        std::size_t erstesFeld = 0;  // 0-based
+        std::size_t felder = 0;
+        Trefferverteilung verteilung;
+    };
+    std::vector<Lauf> laeufe;
+
+    std::size_t feldAnzahl() const { return laeufe.empty() ? 0 : laeufe.back().erstesFeld + laeufe.back().felder; }
+    // Field i (0-based, below feldAnzahl()).
+    const Trefferverteilung& feld(std::size_t i) const;
 };
 // Throws KeineReihen (German message) for a slip without rows.
 Garantiebericht garantieBericht(const Schein& schein);

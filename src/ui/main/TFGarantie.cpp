@@ -63,7 +63,7 @@ class VerteilungsModell : public KopfModell {
     }
     // A slip of several fields has the row "Tipps des Spielscheins" after
     // "Alle Ausgänge"; the fields follow.
-    int versatz() const { return bericht_ && *bericht_ && (*bericht_)->felder.size() > 1 ? 2 : 1; }
+    int versatz() const { return bericht_ && *bericht_ && (*bericht_)->feldAnzahl() > 1 ? 2 : 1; }
     // The span of a row as bereichsName() takes it.
     std::size_t bereich(int zeile) const {
         if (zeile <= 0) return 0;
@@ -76,12 +76,12 @@ class VerteilungsModell : public KopfModell {
         const std::size_t n = bereich(zeile);
         if (n == 0) return &b.alle;
         if (n == kScheintipps) return &b.tipps;
-        return n <= b.felder.size() ? &b.felder[n - 1] : nullptr;
+        return n <= b.feldAnzahl() ? &b.feld(n - 1) : nullptr;
     }
     int rowCount(const QModelIndex& p = {}) const override {
         return p.isValid() || !bericht_ || !*bericht_
                    ? 0
-                   : static_cast<int>((*bericht_)->felder.size()) + versatz();
+                   : static_cast<int>((*bericht_)->feldAnzahl()) + versatz();
     }
     int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : kSpalten; }
     QVariant data(const QModelIndex& i, int role) const override {
