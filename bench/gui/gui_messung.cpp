@@ -9,6 +9,9 @@
 //   kalvendo-gui-messung tab ORDNER DATEI
 //       starts as above, opens DATEI as a tab (oeffnen_ms), then changes a
 //       goal 21 times (tor_ms, the median).
+//   kalvendo-gui-messung garantie ORDNER DATEI
+//       starts and opens DATEI as above, then opens the guarantee analysis of
+//       that tab and waits until it is drawn (garantie_ms).
 //
 // Every run ends with vmhwm_mb, the peak resident memory of the process.
 #include <QApplication>
@@ -45,9 +48,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList a = QApplication::arguments();
-    if (a.size() < 3 || (a[1] != QLatin1String("start") && a[1] != QLatin1String("tab")) ||
-        (a[1] == QLatin1String("tab") && a.size() < 4)) {
-        std::fprintf(stderr, "Aufruf: kalvendo-gui-messung start ORDNER | tab ORDNER DATEI\n");
+    const bool mitDatei = a.size() > 1 && (a[1] == QLatin1String("tab") || a[1] == QLatin1String("garantie"));
+    if (a.size() < 3 || (a[1] != QLatin1String("start") && !mitDatei) || (mitDatei && a.size() < 4)) {
+        std::fprintf(stderr, "Aufruf: kalvendo-gui-messung start ORDNER | tab|garantie ORDNER DATEI\n");
         return 2;
     }
     QString ordner = a[2];
@@ -61,13 +64,21 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     std::printf("start_ms %.1f\n", ms(t));
 
-    if (a[1] == QLatin1String("tab")) {
+    if (mitDatei) {
         t.restart();
         QWidget* tab = w.DateienEinlesen(a[3]);
         if (!tab) return 1;
         w.PC1()->setCurrentWidget(tab);  // shown, as after the open command
         QApplication::processEvents();
         std::printf("oeffnen_ms %.1f\n", ms(t));
+    }
+    if (a[1] == QLatin1String("garantie")) {
+        t.restart();
+        programm->kontext().befehle().ausfuehren(QStringLiteral("GarantieAnalyse1"));
+        QApplication::processEvents();
+        std::printf("garantie_ms %.1f\n", ms(t));
+    }
+    if (a[1] == QLatin1String("tab")) {
         kv::ui::UpDown* gast = w.frSpiel(4)->Up2();
         std::vector<double> zeiten;
         for (int i = 0; i < 21; ++i) {

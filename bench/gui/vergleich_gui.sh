@@ -4,7 +4,9 @@
 #   start and peak memory with 12 remembered tabs of 13x3-way slips, next to a
 #   fresh start and to 12 remembered one-row tabs;
 #   a tab of 2,000,000 single-row fields: opening, peak memory, a goal change,
-#   next to the 16 MB its rows take at 8 bytes each.
+#   next to the 16 MB its rows take at 8 bytes each;
+#   the guarantee analysis of that tab: its time and the peak memory with it,
+#   next to the same tab without it.
 # Usage: bench/gui/vergleich_gui.sh [BUILD_FOLDER] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -66,3 +68,10 @@ for key in oeffnen_ms tor_ms vmhwm_mb; do
     "$(awk -v k="$key" '$1 == k { print $2 }' <<<"$out" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')"
 done
 echo "reference: 2,000,000 rows at 8 bytes = 16.0 MB; the fresh start above"
+out=$("$messung" garantie "$work/frisch/Kalvendo" "$work/einzel2m.kv13" 2>/dev/null)
+for _ in $(seq $((runs - 1))); do out+=$'\n'$("$messung" garantie "$work/frisch/Kalvendo" "$work/einzel2m.kv13" 2>/dev/null); done
+for key in garantie_ms vmhwm_mb; do
+  printf 'guarantee analysis of that tab:     %-10s %8s\n' "$key" \
+    "$(awk -v k="$key" '$1 == k { print $2 }' <<<"$out" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')"
+done
+echo "reference: the tab's own peak RSS above (vmhwm_mb of the tab)"

@@ -14,6 +14,7 @@
 #include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
 #include "common/Fenster.h"
+#include "common/Fenstergitter.h"
 #include "common/Gitter.h"
 #include "common/Programmkontext.h"
 #include "main/TFGarantie.h"
@@ -58,6 +59,7 @@ class TstGarantieanalyse : public Hauptfenstertest {
     void aktiverTabUndAuswahl();
     void feldzeileGewaehlt();
     void scheinOhneReihenAbgelehnt();
+    void vieleEinzelreihen();
     void ersetzterLinkerScheinNeuAnalysiert();
     void hilfeSeite();
 };
@@ -80,7 +82,7 @@ void TstGarantieanalyse::aktiverTabUndAuswahl() {
     QCOMPARE(w->CBSchein()->currentText(), QStringLiteral("Einzel"));
     QCOMPARE(w->CBSchein()->count(), 2);
     // one row against all outcomes: 1, 26, 312, 2288 with 13 .. 10 hits
-    QCOMPARE(w->GVerteilung()->model()->rowCount(), 2);
+    QCOMPARE(w->GVerteilung()->zeilenAnzahl(), std::uint64_t{2});
     QCOMPARE(tabellenzeile(w, 0), QStringLiteral("Alle Ausgänge | 1.594.323 | 1 26 312 2.288 1.591.696 | 0"));
     QCOMPARE(tabellenzeile(w, 1), QStringLiteral("Feld 1 | 1 | 1 0 0 0 0 | 13"));
     QCOMPARE(
@@ -114,24 +116,24 @@ void TstGarantieanalyse::feldzeileGewaehlt() {
     QVERIFY(w);
     // all outcomes, the tips of the slip (field 1's, as field 2 lies within
     // them), then the two fields
-    QCOMPARE(w->GVerteilung()->model()->rowCount(), 4);
+    QCOMPARE(w->GVerteilung()->zeilenAnzahl(), std::uint64_t{4});
     QCOMPARE(tabellenzeile(w, 1), QStringLiteral("Tipps des Spielscheins | 432 | 48 384 0 0 0 | 12"));
     QCOMPARE(zelle(w->GVerteilung(), 2, 1), QStringLiteral("432"));
     QCOMPARE(zelle(w->GVerteilung(), 2, 2), QStringLiteral("48"));
     QCOMPARE(zelle(w->GVerteilung(), 2, 3), QStringLiteral("384"));
     QCOMPARE(zelle(w->GVerteilung(), 2, 7), QStringLiteral("12"));
-    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(2, 0));
+    w->GVerteilung()->setzeAktuelleZeile(2);
     QCOMPARE(
         w->LGarantie()->text(),
         QStringLiteral("Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 1 liegen "
                        "(432 Ausgänge)."));
     QCOMPARE(w->Bild()->verteilung()->beste[1], 384u);
-    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(3, 0));
+    w->GVerteilung()->setzeAktuelleZeile(3);
     QCOMPARE(
         w->LGarantie()->text(),
         QStringLiteral("Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 2 liegen "
                        "(2 Ausgänge)."));
-    w->GVerteilung()->setCurrentIndex(w->GVerteilung()->model()->index(1, 0));
+    w->GVerteilung()->setzeAktuelleZeile(1);
     QCOMPARE(
         w->LGarantie()->text(),
         QStringLiteral("Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps des Spielscheins "
@@ -150,8 +152,43 @@ void TstGarantieanalyse::scheinOhneReihenAbgelehnt() {
     const QString meldung = dialoge().nimmMeldung(TestDialoge::Art::Information);
     QVERIFY2(meldung.contains(QStringLiteral("keine Tippreihe")), qPrintable(meldung));
     QCOMPARE(w->LGarantie()->text(), meldung);
-    QCOMPARE(w->GVerteilung()->model()->rowCount(), 0);
+    QCOMPARE(w->GVerteilung()->zeilenAnzahl(), std::uint64_t{0});
     QVERIFY(!w->Bild()->verteilung().has_value());
+}
+
+void TstGarantieanalyse::vieleEinzelreihen() {
+    // 100,000 single-row fields, as the transfer tool writes a long row list:
+    // a table row each, while the grid holds only the rows it shows
+    constexpr int kFelder = 100000;
+    std::vector<TScheinOffen> felder;
+    felder.reserve(kFelder);
+    std::uint32_t x = 12345;
+    for (int f = 0; f < kFelder; ++f) {
+        char ziffern[kSpiele + 1] = {};
+        for (char& z : ziffern) {
+            x = x * 1103515245u + 12345u;
+            z = "102"[(x >> 16) % 3];
+        }
+        ziffern[kSpiele] = 0;
+        felder.push_back(reihe(ziffern));
+    }
+    haupt_->DateienEinlesen(welt().schein(QStringLiteral("Lang.kv13"), felder));
+    TFGarantie* w = analyse();
+    QVERIFY(w);
+    ui::Fenstergitter* g = w->GVerteilung();
+    QCOMPARE(g->zeilenAnzahl(), std::uint64_t{kFelder + 2});
+    QVERIFY2(g->gitter()->model()->rowCount() < 100,
+             qPrintable(QString::number(g->gitter()->model()->rowCount())));
+    QCOMPARE(tabellenzeile(w, kFelder + 1), QStringLiteral("Feld 100000 | 1 | 1 0 0 0 0 | 13"));
+    QCOMPARE(zelle(g, 0, 1), QStringLiteral("1.594.323"));
+    // the keys reach the last field, whose guarantee the line then tells
+    g->gitter()->setFocus();
+    QTest::keyClick(g->gitter(), Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(g->aktuelleZeile(), std::optional<std::uint64_t>(kFelder + 1));
+    QCOMPARE(w->LGarantie()->text(),
+             QStringLiteral("Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 100000 "
+                            "liegen (1 Ausgang)."));
+    QVERIFY(!w->grab().isNull());
 }
 
 void TstGarantieanalyse::ersetzterLinkerScheinNeuAnalysiert() {

@@ -18,6 +18,7 @@
 #include "common/Dialoge.h"
 #include "common/Farben.h"
 #include "common/Fenster.h"
+#include "common/Fenstergitter.h"
 #include "common/Gitter.h"
 #include "common/Programmkontext.h"
 #include "common/Sanduhr.h"
@@ -52,46 +53,45 @@ QIcon garantieSymbol() {
 }  // namespace
 
 // The table: "Alle Ausgänge", then one row per field of the slip, each with
-// its counts, its guarantee and a small chart, all read from the report.
-class VerteilungsModell : public KopfModell {
+// its counts, its guarantee and a small chart, all read from the report. A
+// slip of millions of single rows has as many rows: the grid asks only for
+// those it shows.
+class VerteilungsQuelle : public Zeilenquelle {
   public:
-    using KopfModell::KopfModell;
-    void setzeBericht(const std::optional<Garantiebericht>* b) {
-        beginResetModel();
-        bericht_ = b;
-        endResetModel();
-    }
+    // The absolute row of a cell (for the chart) and whether it is the current one.
+    static constexpr int kZeileRolle = Qt::UserRole;
+    static constexpr int kAktuellRolle = Qt::UserRole + 1;
+
+    void setzeBericht(const std::optional<Garantiebericht>* b) { bericht_ = b; }
+    void setzeAktuell(std::optional<std::uint64_t> zeile) { aktuell_ = zeile; }
     // A slip of several fields has the row "Tipps des Spielscheins" after
     // "Alle Ausgänge"; the fields follow.
-    int versatz() const { return bericht_ && *bericht_ && (*bericht_)->feldAnzahl() > 1 ? 2 : 1; }
+    std::uint64_t versatz() const { return bericht_ && *bericht_ && (*bericht_)->feldAnzahl() > 1 ? 2 : 1; }
     // The span of a row as bereichsName() takes it.
-    std::size_t bereich(int zeile) const {
-        if (zeile <= 0) return 0;
+    std::size_t bereich(std::uint64_t zeile) const {
+        if (zeile == 0) return 0;
         if (zeile == 1 && versatz() == 2) return kScheintipps;
         return static_cast<std::size_t>(zeile - versatz() + 1);
     }
-    const Trefferverteilung* verteilung(int zeile) const {
-        if (!bericht_ || !*bericht_ || zeile < 0) return nullptr;
+    const Trefferverteilung* verteilung(std::uint64_t zeile) const {
+        if (!bericht_ || !*bericht_ || zeile >= zeilenAnzahl()) return nullptr;
         const Garantiebericht& b = **bericht_;
         const std::size_t n = bereich(zeile);
         if (n == 0) return &b.alle;
         if (n == kScheintipps) return &b.tipps;
-        return n <= b.feldAnzahl() ? &b.feld(n - 1) : nullptr;
+        return &b.feld(n - 1);
     }
-    int rowCount(const QModelIndex& p = {}) const override {
-        return p.isValid() || !bericht_ || !*bericht_
-                   ? 0
-                   : static_cast<int>((*bericht_)->feldAnzahl()) + versatz();
+    std::uint64_t zeilenAnzahl() const override {
+        return !bericht_ || !*bericht_ ? 0 : (*bericht_)->feldAnzahl() + versatz();
     }
-    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : kSpalten; }
-    QVariant data(const QModelIndex& i, int role) const override {
-        const Trefferverteilung* v = verteilung(i.row());
+    QVariant daten(std::uint64_t zeile, int c, int role) const override {
+        const Trefferverteilung* v = verteilung(zeile);
         if (!v) return {};
-        if (role == Qt::TextAlignmentRole && i.column() == kBereich)
-            return int(Qt::AlignLeft | Qt::AlignVCenter);
-        if (role != Qt::DisplayRole) return weisseZelle(role);
-        const int c = i.column();
-        if (c == kBereich) return QString::fromStdString(bereichsName(bereich(i.row())));
+        if (role == kZeileRolle) return QVariant::fromValue(zeile);
+        if (role == kAktuellRolle) return aktuell_ == zeile;
+        if (role == Qt::TextAlignmentRole && c == kBereich) return int(Qt::AlignLeft | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole) return KopfModell::weisseZelle(role);
+        if (c == kBereich) return QString::fromStdString(bereichsName(bereich(zeile)));
         if (c == kAusgaenge) return QString::fromStdString(tausender(v->ausgaenge()));
         if (c >= kKlasse13 && c < kGarantie)
             return QString::fromStdString(tausender(v->beste[static_cast<std::size_t>(c - kKlasse13)]));
@@ -102,24 +102,27 @@ class VerteilungsModell : public KopfModell {
 
   private:
     const std::optional<Garantiebericht>* bericht_ = nullptr;
+    std::optional<std::uint64_t> aktuell_;
 };
 
 namespace {
 
-// Draws the small chart of a row into its last column; the other cells as the grids do.
+// Draws the small chart of a row into its last column, the other cells as the
+// grids do, and marks the current row with a line above and below.
 class BildDelegate : public ZellenDelegate {
   public:
-    BildDelegate(const VerteilungsModell* m, QObject* eltern) : ZellenDelegate(eltern), modell_(m) {}
+    BildDelegate(const VerteilungsQuelle* q, QObject* eltern) : ZellenDelegate(eltern), quelle_(q) {}
     void paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const override {
-        const bool gewaehlt = (o.state & QStyle::State_Selected) != 0;
         if (i.column() != kBild) {
             ZellenDelegate::paint(p, o, i);
         } else {
             p->fillRect(o.rect, Qt::white);
-            if (const Trefferverteilung* v = modell_->verteilung(i.row()))
+            const QVariant zeile = i.data(VerteilungsQuelle::kZeileRolle);
+            if (const Trefferverteilung* v =
+                    zeile.isValid() ? quelle_->verteilung(zeile.toULongLong()) : nullptr)
                 Verteilungsbild::malenKlein(*p, o.rect, *v);
         }
-        if (gewaehlt) {
+        if (i.data(VerteilungsQuelle::kAktuellRolle).toBool()) {
             p->save();
             p->setPen(QPen(o.palette.color(QPalette::Highlight), 2));
             p->drawLine(o.rect.bottomLeft(), o.rect.bottomRight());
@@ -129,7 +132,7 @@ class BildDelegate : public ZellenDelegate {
     }
 
   private:
-    const VerteilungsModell* modell_;
+    const VerteilungsQuelle* quelle_;
 };
 
 }  // namespace
@@ -177,22 +180,20 @@ TFGarantie::TFGarantie(Programmkontext& kontext, QWidget* eltern)
 
     auto* mitte = new QHBoxLayout;
     mitte->setSpacing(10);
-    GVerteilung_ = new Gitter(inhalt);
+    GVerteilung_ = new Fenstergitter(inhalt);
     GVerteilung_->setObjectName(QStringLiteral("GVerteilung"));
-    modell_ = new VerteilungsModell(GVerteilung_);
-    modell_->setzeBericht(&bericht_);
-    GVerteilung_->setModel(modell_);
-    GVerteilung_->setItemDelegate(new BildDelegate(modell_, GVerteilung_));
+    quelle_ = std::make_unique<VerteilungsQuelle>();
+    quelle_->setzeBericht(&bericht_);
+    GVerteilung_->setzeQuelle(quelle_.get(), kSpalten);
+    GVerteilung_->gitter()->setItemDelegate(new BildDelegate(quelle_.get(), GVerteilung_));
     GVerteilung_->spaltenSetzen(kBreiten);
     QStringList kopf{QStringLiteral("Bereich"), QStringLiteral("Ausgänge")};
     for (int k = 0; k < 5; ++k) kopf << klassenText(k);
     kopf << QStringLiteral("Garantie") << QStringLiteral("Verteilung");
-    GVerteilung_->kopfSetzen(modell_, kopf, kBreiten);
-    GVerteilung_->verticalHeader()->setDefaultSectionSize(24);
-    GVerteilung_->setSelectionMode(QAbstractItemView::SingleSelection);
-    GVerteilung_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GVerteilung_->setFocusPolicy(Qt::StrongFocus);
-    GVerteilung_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    GVerteilung_->kopfSetzen(kopf, kBreiten);
+    GVerteilung_->setzeZeilenhoehe(24);
+    GVerteilung_->gitter()->setFocusPolicy(Qt::StrongFocus);
+    GVerteilung_->gitter()->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     GVerteilung_->setMinimumWidth(GVerteilung_->groesseFuer(0).width() + 20);
     mitte->addWidget(GVerteilung_, 1);
     Bild_ = new Verteilungsbild(inhalt);
@@ -217,13 +218,18 @@ TFGarantie::TFGarantie(Programmkontext& kontext, QWidget* eltern)
     mitEscapeSchliessen(this);
 
     connect(CBSchein_, &QComboBox::currentIndexChanged, this, [this](int) { analysieren(); });
-    connect(GVerteilung_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& i) { zeileZeigen(i.row()); });
+    connect(GVerteilung_, &Fenstergitter::aktuelleZeileGeaendert, this,
+            [this](std::uint64_t z) { zeileZeigen(z); });
     connect(&kontext_.melder(), &Zustandsmelder::scheinGeaendert, this, &TFGarantie::scheineGeaendert);
     connect(&kontext_.melder(), &Zustandsmelder::linkerScheinGeaendert, this,
             [this] { scheineGeaendert(-1); });
     scheineAuflisten();
     resize(960, 560);
+}
+
+TFGarantie::~TFGarantie() {
+    // the grid shows the rows of quelle_, which goes before the child widgets
+    delete GVerteilung_;
 }
 
 void TFGarantie::scheineAuflisten() {
@@ -287,7 +293,7 @@ void TFGarantie::analysieren(bool melden) {
         }
     }
     bericht_ = std::move(neu);
-    modell_->setzeBericht(&bericht_);
+    GVerteilung_->zeilenGeaendert();
     if (!fehler.isEmpty()) {
         LGarantie_->setText(fehler);
         Bild_->setzeVerteilung(std::nullopt);
@@ -297,11 +303,13 @@ void TFGarantie::analysieren(bool melden) {
     zeileZeigen(0);
 }
 
-void TFGarantie::zeileZeigen(int zeile) {
-    const Trefferverteilung* v = modell_->verteilung(zeile);
+void TFGarantie::zeileZeigen(std::uint64_t zeile) {
+    const Trefferverteilung* v = quelle_->verteilung(zeile);
     if (!v) return;
-    if (GVerteilung_->currentIndex().row() != zeile) GVerteilung_->setCurrentIndex(modell_->index(zeile, 0));
-    LGarantie_->setText(QString::fromStdString(garantieZeile(*v, modell_->bereich(zeile))));
+    quelle_->setzeAktuell(zeile);
+    if (GVerteilung_->aktuelleZeile() != zeile) GVerteilung_->setzeAktuelleZeile(zeile);
+    GVerteilung_->datenGeaendert();
+    LGarantie_->setText(QString::fromStdString(garantieZeile(*v, quelle_->bereich(zeile))));
     Bild_->setzeVerteilung(*v);
 }
 

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "common/Befehle.h"
@@ -17,18 +19,19 @@ class QLabel;
 
 namespace kv::ui {
 
-class Gitter;
+class Fenstergitter;
 class Programmkontext;
 class Verteilungsbild;
-class VerteilungsModell;
+class VerteilungsQuelle;
 
 class TFGarantie : public QWidget {
     Q_OBJECT
   public:
     explicit TFGarantie(Programmkontext& kontext, QWidget* eltern = nullptr);
+    ~TFGarantie() override;
 
     QComboBox* CBSchein() const { return CBSchein_; }
-    Gitter* GVerteilung() const { return GVerteilung_; }
+    Fenstergitter* GVerteilung() const { return GVerteilung_; }
     QLabel* LGarantie() const { return LGarantie_; }
     Verteilungsbild* Bild() const { return Bild_; }
 
@@ -41,7 +44,7 @@ class TFGarantie : public QWidget {
     // Shows row `zeile` of the table (0 = all outcomes, then for a slip of
     // several fields the tips of the slip, then the fields) in the guarantee
     // line and the large chart.
-    void zeileZeigen(int zeile);
+    void zeileZeigen(std::uint64_t zeile);
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -58,8 +61,8 @@ class TFGarantie : public QWidget {
     Programmkontext& kontext_;
     QComboBox* CBSchein_ = nullptr;
     QLabel* LGarantie_ = nullptr;
-    Gitter* GVerteilung_ = nullptr;
-    VerteilungsModell* modell_ = nullptr;
+    Fenstergitter* GVerteilung_ = nullptr;
+    std::unique_ptr<VerteilungsQuelle> quelle_;  // what GVerteilung_ shows
     Verteilungsbild* Bild_ = nullptr;
     std::optional<Garantiebericht> bericht_;
     int gezeigt_ = -1;       // the slot of the report shown
