@@ -51,7 +51,10 @@ std::uint32_t indexVon(Reihe r) {
     const Reihe k = r >> kreuzIndex(1, 1);  // match m's crosses at bits 3(m-1) .. 3(m-1)+2
     const unsigned letztes = static_cast<unsigned>(k >> 36) & 7u;
     return kVierSpiele[k & 0xfff] * kSchritt[3] + kVierSpiele[(k >> 12) & 0xfff] * kSchritt[7] +
-           kVierSpiele[(k >> 24) & 0xfff] * kSchritt[11] + (letztes & 1u ? 0u : letztes & 2u ? 1u : 2u);
+           kVierSpiele[(k >> 24) & 0xfff] * kSchritt[11] +
+           (letztes & 1u   ? 0u
+            : letztes & 2u ? 1u
+                           : 2u);
 }
 
 // Calls f(index) for every outcome of the span.

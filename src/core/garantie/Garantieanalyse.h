@@ -85,7 +85,9 @@ struct Garantiebericht {
     };
     std::vector<Lauf> laeufe;
 
-    std::size_t feldAnzahl() const { return laeufe.empty() ? 0 : laeufe.back().erstesFeld + laeufe.back().felder; }
+    std::size_t feldAnzahl() const {
+        return laeufe.empty() ? 0 : laeufe.back().erstesFeld + laeufe.back().felder;
+    }
     // Field i (0-based, below feldAnzahl()).
     const Trefferverteilung& feld(std::size_t i) const;
 };
