@@ -85,6 +85,10 @@ int reduce(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const auto feld = feldAusTipps(*tipps, fehler);
     if (!feld) return benutzung(err, fehler);
     ReduktionsOptionen optionen;
+    // The step budget alone bounds the search: the same input gives the same
+    // rows on every machine, however slow or busy (a time limit would end the
+    // search at a point that depends on the machine).
+    optionen.zeitLimit = std::nullopt;
     if (*radius != "1" && *radius != "2")
         return benutzung(err, "Der Radius \"" + *radius +
                                   "\" ist ungültig: erlaubt sind 1 (12 Richtige) und 2 (11 Richtige).");
