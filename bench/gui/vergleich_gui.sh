@@ -48,12 +48,24 @@ for name, datei in (("frisch", None), ("zwoelfEins", "eins.kv13"), ("zwoelfVoll"
                 ini.write(f"Datei{k}={w}/{datei}\n")
 PY
 
+# the median of the numbers on standard input
+mitte() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
 # median of one figure over the runs of one scenario
 median() {
   local key=$1
   shift
-  for _ in $(seq "$runs"); do "$messung" "$@" 2>/dev/null | awk -v k="$key" '$1 == k { print $2 }'; done |
-    sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+  for _ in $(seq "$runs"); do "$messung" "$@" 2>/dev/null | awk -v k="$key" '$1 == k { print $2 }'; done | mitte
+}
+
+# the median of each of several figures, from the same runs: TITLE "KEYS" SCENARIO...
+figuren() {
+  local titel=$1 keys=$2 out=""
+  shift 2
+  for _ in $(seq "$runs"); do out+=$("$messung" "$@" 2>/dev/null)$'\n'; done
+  for key in $keys; do
+    printf '%-35s %-10s %8s\n' "$titel" "$key" "$(awk -v k="$key" '$1 == k { print $2 }' <<<"$out" | mitte)"
+  done
 }
 
 echo "GUI, medians of $runs runs (build $build)"
@@ -61,17 +73,9 @@ for s in frisch zwoelfEins zwoelfVoll; do
   printf '%-11s start %8s ms   peak RSS %7s MB\n' "$s" \
     "$(median start_ms start "$work/$s/Kalvendo")" "$(median vmhwm_mb start "$work/$s/Kalvendo")"
 done
-out=$("$messung" tab "$work/frisch/Kalvendo" "$work/einzel2m.kv13" 2>/dev/null)
-for _ in $(seq $((runs - 1))); do out+=$'\n'$("$messung" tab "$work/frisch/Kalvendo" "$work/einzel2m.kv13" 2>/dev/null); done
-for key in oeffnen_ms tor_ms vmhwm_mb; do
-  printf 'tab of 2,000,000 single-row fields: %-10s %8s\n' "$key" \
-    "$(awk -v k="$key" '$1 == k { print $2 }' <<<"$out" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')"
-done
+figuren "tab of 2,000,000 single-row fields:" "oeffnen_ms tor_ms vmhwm_mb" \
+  tab "$work/frisch/Kalvendo" "$work/einzel2m.kv13"
 echo "reference: 2,000,000 rows at 8 bytes = 16.0 MB; the fresh start above"
-out=$("$messung" garantie "$work/frisch/Kalvendo" "$work/einzel2m.kv13" 2>/dev/null)
-for _ in $(seq $((runs - 1))); do out+=$'\n'$("$messung" garantie "$work/frisch/Kalvendo" "$work/einzel2m.kv13" 2>/dev/null); done
-for key in garantie_ms vmhwm_mb; do
-  printf 'guarantee analysis of that tab:     %-10s %8s\n' "$key" \
-    "$(awk -v k="$key" '$1 == k { print $2 }' <<<"$out" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')"
-done
+figuren "guarantee analysis of that tab:" "garantie_ms vmhwm_mb" \
+  garantie "$work/frisch/Kalvendo" "$work/einzel2m.kv13"
 echo "reference: the tab's own peak RSS above (vmhwm_mb of the tab)"

@@ -3,13 +3,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
