@@ -13,15 +13,27 @@ namespace kv::ui {
 namespace {
 
 const QColor kNavy(0, 0, 128);
-constexpr int kZellhoehe = 35;  // 3.5 mm
+constexpr double kZellhoehe = 35;  // 3.5 mm: ascent + descent of the mark font
+// Fonts come in whole pixels, and their cell is larger than their size: the
+// mark font is made this large and drawn scaled down to the cell's height.
+constexpr int kMarkenPixel = 350;
+
+// A font as drawn at a mark: its metrics and the scale of its drawing.
+struct Markenmass {
+    QFontMetricsF fm;
+    double s;  // logical units per font pixel
+
+    Markenmass(QPainter& p, bool markenschrift)
+        : fm(p.font(), p.device()), s(markenschrift ? kZellhoehe / (fm.ascent() + fm.descent()) : 1.0) {}
+};
 
 // How a text is drawn with the top-left corner of its cell at (X, Y) in the
 // page system, whose y grows upwards.
-void textBei(QPainter& p, const QFontMetricsF& fm, Markenpunkt punkt, const QString& text) {
+void textBei(QPainter& p, const Markenmass& m, Markenpunkt punkt, const QString& text) {
     p.save();
     p.translate(static_cast<double>(punkt.X), static_cast<double>(punkt.Y));
-    p.scale(1, -1);
-    p.drawText(QPointF(0, fm.ascent()), text);
+    p.scale(m.s, -m.s);
+    p.drawText(QPointF(0, m.fm.ascent()), text);
     p.restore();
 }
 
@@ -54,19 +66,19 @@ void seitensystem(QPainter& p, const QMargins& versatz) {
     p.scale(sx, -sy);
     QFont f = p.font();
     f.setBold(true);
-    f.setPixelSize(kZellhoehe);
+    f.setPixelSize(kMarkenPixel);
     p.setFont(f);
     p.setPen(kNavy);
 }
 
 void markenZeichnen(QPainter& p, const std::vector<Druckmarke>& marken) {
-    const QFontMetricsF fm(p.font(), p.device());
-    for (const Druckmarke& m : marken) textBei(p, fm, m.punkt, QString::fromStdString(m.text));
+    const Markenmass mass(p, true);
+    for (const Druckmarke& m : marken) textBei(p, mass, m.punkt, QString::fromStdString(m.text));
 }
 
 void kaestchenZeichnen(QPainter& p, const std::vector<Markenpunkt>& punkte) {
-    const QFontMetricsF fm(p.font(), p.device());
-    const double breite = fm.horizontalAdvance(QLatin1Char('x'));
+    const Markenmass mass(p, true);
+    const double breite = mass.fm.horizontalAdvance(QLatin1Char('x')) * mass.s;
     p.save();
     p.setPen(QPen(QColor(230, 140, 170), 2));
     p.setBrush(Qt::NoBrush);
@@ -77,10 +89,10 @@ void kaestchenZeichnen(QPainter& p, const std::vector<Markenpunkt>& punkte) {
 }
 
 void kreuzeZeichnen(QPainter& p, const Kalibrierblatt& blatt, const QString& unterschrift) {
-    const QFontMetricsF fm(p.font(), p.device());
+    const Markenmass mass(p, true);
     // the middle of the ink of an "x" drawn as a mark, from its cell's corner
-    const QRectF tinte = fm.tightBoundingRect(QStringLiteral("x"));
-    const QPointF mitte(tinte.center().x(), -(fm.ascent() + tinte.center().y()));
+    const QRectF tinte = mass.fm.tightBoundingRect(QStringLiteral("x"));
+    const QPointF mitte(tinte.center().x() * mass.s, -(mass.fm.ascent() + tinte.center().y()) * mass.s);
     constexpr double arm = 15;  // 1.5 mm
     p.save();
     p.setPen(QPen(QColor(0, 0, 0), 2));
@@ -96,7 +108,7 @@ void kreuzeZeichnen(QPainter& p, const Kalibrierblatt& blatt, const QString& unt
     klein.setPixelSize(22);
     p.setFont(klein);
     p.setPen(QColor(90, 90, 90));
-    const QFontMetricsF km(klein, p.device());
+    const Markenmass km(p, false);
     for (const auto& [punkt, m] : blatt.punkte)
         if (punkt.art == Formatpunkt::Art::Kaestchen && punkt.spiel == 1 && punkt.box == 1)
             textBei(p, km, {m.X, m.Y + 30}, QStringLiteral("Feld %1").arg(punkt.feld));

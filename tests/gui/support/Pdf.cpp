@@ -31,15 +31,16 @@ QList<PdfWort> pdfWoerter(const QString& pdf) {
         ausfuehren(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
     static const QRegularExpression seite(QStringLiteral("<page "));
     static const QRegularExpression wort(QStringLiteral(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
     QList<PdfWort> woerter;
     int nummer = 0;
     for (const QString& zeile : xml.split(QLatin1Char('\n'))) {
         if (zeile.contains(seite)) ++nummer;
         const auto m = wort.match(zeile);
         if (!m.hasMatch()) continue;
-        woerter.append({nummer, m.captured(3), m.captured(1).toDouble() * kMmProPunkt,
-                        m.captured(2).toDouble() * kMmProPunkt});
+        const double oben = m.captured(2).toDouble();
+        woerter.append({nummer, m.captured(4), m.captured(1).toDouble() * kMmProPunkt, oben * kMmProPunkt,
+                        (m.captured(3).toDouble() - oben) * kMmProPunkt});
     }
     return woerter;
 }

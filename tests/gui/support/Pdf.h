@@ -10,12 +10,13 @@
 namespace kv::test {
 
 // A word and the top-left corner of its box, in millimetres from the top-left
-// corner of the paper.
+// corner of the paper, and the box's height: the cell of its font.
 struct PdfWort {
     int seite = 1;
     QString text;
     double x = 0;
     double y = 0;
+    double hoehe = 0;
 };
 
 // Every word of the file, in the order pdftotext gives them. Fails the
