@@ -143,9 +143,6 @@ TEST(Scheinformat, AbgelehnteDateiAendertFormatUndFensterNicht) {
     f.Nr = {kUnbenutzt, 900};
     const std::string gut = tmp.datei("gut.kvxdr");
     schreibeScheinformat(gut, f);
-    ASSERT_EQ(k.FormatEinlesen(gut), std::nullopt);
-    const Kalibrierung vorher = k;
-
     std::vector<std::uint8_t> kurz = formatBytes(f);
     kurz.resize(3000);
     schreibeAtomar(tmp.datei("kurz.kvxdr"), kurz);
@@ -153,12 +150,28 @@ TEST(Scheinformat, AbgelehnteDateiAendertFormatUndFensterNicht) {
     setzeLe32(sieben, 0, 7);
     schreibeAtomar(tmp.datei("sieben.kvxdr"), sieben);
 
+    // before any format was read there is none that could stay
+    const std::string keins =
+        std::string(kAbsatz) +
+        "Es ist noch kein Schein-Format geöffnet: Bitte öffnen Sie ein anderes oder speichern Sie Ihre "
+        "Angaben als Schein-Format.";
+    const auto erste = k.FormatEinlesen(tmp.datei("sieben.kvxdr"));
+    ASSERT_TRUE(erste.has_value());
+    EXPECT_EQ(erste->text.substr(erste->text.size() - keins.size()), keins);
+
+    ASSERT_EQ(k.FormatEinlesen(gut), std::nullopt);
+    const Kalibrierung vorher = k;
+
     for (const char* name : {"kurz.kvxdr", "sieben.kvxdr", "fehlt.kvxdr"}) {
         SCOPED_TRACE(name);
         const auto m = k.FormatEinlesen(tmp.datei(name));
         ASSERT_TRUE(m.has_value());
         EXPECT_EQ(m->art, Meldungsart::Fehler);
         EXPECT_NE(m->text.find(name), std::string::npos) << m->text;
+        if (std::string(name) != "fehlt.kvxdr") {
+            EXPECT_EQ(m->text.substr(m->text.size() - 46),
+                      "\r\rDas bisherige Schein-Format bleibt erhalten.");
+        }
         EXPECT_EQ(k.format(), vorher.format());
         EXPECT_EQ(k.felderProReihe(), 4);
         EXPECT_EQ(k.anordnung(), 1);

@@ -5,6 +5,7 @@
 
 #include "io/Datei.h"
 #include "model/Records.h"
+#include "print/Kalibrierblatt.h"
 #include "textexport/TextExport.h"
 
 namespace kv {
@@ -149,7 +150,14 @@ std::optional<Druckmeldung> Kalibrierung::FormatEinlesen(const std::string& pfad
     try {
         f = leseScheinformat(pfad);
     } catch (const UngueltigeDatei& e) {
-        return Druckmeldung{Meldungsart::Fehler, e.what()};
+        // the format printed with until now stays, if there is one
+        return Druckmeldung{
+            Meldungsart::Fehler,
+            e.what() + std::string(kAbsatz) +
+                (keinFormat(format_) ? "Es ist noch kein Schein-Format geöffnet: Bitte öffnen Sie "
+                                       "ein anderes oder speichern Sie Ihre Angaben als "
+                                       "Schein-Format."
+                                     : "Das bisherige Schein-Format bleibt erhalten.")};
     } catch (const DateiFehler& e) {
         return Druckmeldung{Meldungsart::Fehler, e.what()};
     }

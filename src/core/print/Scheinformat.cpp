@@ -28,8 +28,7 @@ TPosition position(const std::vector<std::uint8_t>& b, std::size_t offset) {
 }
 
 [[noreturn]] void ungueltig(const std::string& name, const std::string& grund) {
-    throw UngueltigeDatei("Die Datei " + name + " ist kein gültiges Schein-Format: " + grund + kAbsatz +
-                          "Das bisherige Schein-Format bleibt erhalten.");
+    throw UngueltigeDatei("Die Datei " + name + " ist kein gültiges Schein-Format: " + grund);
 }
 
 }  // namespace

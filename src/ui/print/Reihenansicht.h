@@ -38,7 +38,7 @@ class Reihenansicht : public QWidget {
     // Column widths: 63 for the row number, 20 per tip column.
     static constexpr int kNummernbreite = 63;
     static constexpr int kTippbreite = 20;
-    static constexpr int kZeilenhoehe = 18;
+    static constexpr int kZeilenhoehe = 17;
 
   protected:
     void resizeEvent(QResizeEvent* e) override;

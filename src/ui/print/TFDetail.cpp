@@ -77,13 +77,8 @@ TFDetail::TFDetail(Kalibrierung& k, Programmkontext& kontext, QWidget* eltern)
     QWidget* oben = leiste("PTop", this);
     auto* ol = static_cast<QHBoxLayout*>(oben->layout());
     auto* BClose = bildknopf(symbol::beenden(), QStringLiteral("Schließen"), "BClose", oben);
-    auto* titel = label(QStringLiteral("A-Werte aller Tippfelder"), "LTitel", oben);
-    QFont tf = titel->font();
-    tf.setBold(true);
-    titel->setFont(tf);
     auto* BHilfe = bildknopf(symbol::hilfe(), QStringLiteral("Hilfe"), "BHilfe", oben);
     ol->addWidget(BClose);
-    ol->addWidget(titel);
     ol->addStretch();
     ol->addWidget(BHilfe);
     l->addWidget(oben);

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "common/Dialoge.h"
@@ -217,7 +218,8 @@ void TFDruck::showEvent(QShowEvent* e) {
     // `FormShow`: the settings, on every showing
     const auto m = z_.FormShow(IniDatei(s(kontext_.einstellungsdatei())));
     anzeigen();
-    melden(m);
+    // a message on what was read comes over the window, once it is shown
+    if (m) QTimer::singleShot(0, this, [this, m] { melden(m); });
 }
 
 void TFDruck::closeEvent(QCloseEvent* e) {

@@ -1,6 +1,7 @@
 #include "print/Zifferfeld.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
@@ -8,6 +9,9 @@
 namespace kv::ui {
 
 namespace {
+
+// The free pixels at the left and the right of a cell's text.
+constexpr int kZellrand = 2;
 
 bool zeichenErlaubt(QChar c, Tastenfilter f) {
     return c.isDigit() || (f == Tastenfilter::ZiffernMinus && c == QLatin1Char('-'));
@@ -63,7 +67,17 @@ void ZiffernDelegate::paint(QPainter* p, const QStyleOptionViewItem& o, const QM
     p->save();
     p->setFont(o.font);
     p->setPen(o.palette.color(QPalette::Text));
-    p->drawText(o.rect, Qt::AlignCenter, text);
+    // a value wider than the cell between its margins is drawn narrower, so
+    // that it never touches the cell's borders
+    const QRectF platz = QRectF(o.rect).adjusted(kZellrand, 0, -kZellrand, 0);
+    const double breite = QFontMetricsF(o.font).horizontalAdvance(text);
+    if (breite > platz.width()) {
+        p->translate(platz.left(), 0);
+        p->scale(platz.width() / breite, 1);
+        p->drawText(QRectF(0, platz.top(), breite, platz.height()), Qt::AlignCenter, text);
+    } else {
+        p->drawText(o.rect, Qt::AlignCenter, text);
+    }
     p->restore();
 }
 

@@ -3,6 +3,8 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTest>
+#include <QWidget>
+#include <QWindow>
 
 namespace kv::test {
 
@@ -65,8 +67,15 @@ void TestDialoge::pruefen() {
     if (!rest.isEmpty()) scheitern(QStringLiteral("Unerwartet: ") + rest.join(QStringLiteral(" | ")));
 }
 
-kv::ui::Dialoge::Antwort TestDialoge::frageJaNein(QWidget*, const QString& text) {
-    meldungen_ << Meldung{Art::FrageJaNein, text};
+QString TestDialoge::ueber(const QWidget* eltern) {
+    const QWidget* w = eltern ? eltern->window() : nullptr;
+    // shown on the screen: its platform window too, not only the widget's flag
+    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isVisible() ? w->objectName()
+                                                                                      : QString();
+}
+
+kv::ui::Dialoge::Antwort TestDialoge::frageJaNein(QWidget* e, const QString& text) {
+    meldungen_ << Meldung{Art::FrageJaNein, text, ueber(e)};
     if (fragen_.isEmpty()) {
         scheitern(QStringLiteral("Unerwartete Frage: ") + text);
         return Antwort::Nein;
@@ -74,8 +83,8 @@ kv::ui::Dialoge::Antwort TestDialoge::frageJaNein(QWidget*, const QString& text)
     return fragen_.takeFirst();
 }
 
-kv::ui::Dialoge::Antwort TestDialoge::frageJaNeinAbbrechen(QWidget*, const QString& text) {
-    meldungen_ << Meldung{Art::FrageJaNeinAbbrechen, text};
+kv::ui::Dialoge::Antwort TestDialoge::frageJaNeinAbbrechen(QWidget* e, const QString& text) {
+    meldungen_ << Meldung{Art::FrageJaNeinAbbrechen, text, ueber(e)};
     if (fragen_.isEmpty()) {
         scheitern(QStringLiteral("Unerwartete Frage: ") + text);
         return Antwort::Abbrechen;
@@ -108,7 +117,14 @@ bool TestDialoge::druckerEinrichten(QWidget*, QPrinter& drucker) {
         scheitern(QStringLiteral("Unerwarteter Drucker-Dialog"));
         return false;
     }
+    vorschlaege_ << (drucker.outputFormat() == QPrinter::PdfFormat ? drucker.outputFileName() : QString());
     const Drucker d = drucker_.takeFirst();
+    if (!d.name.isEmpty()) {
+        drucker.setOutputFileName({});
+        drucker.setOutputFormat(QPrinter::NativeFormat);
+        drucker.setPrinterName(d.name);
+        return drucker.isValid() && drucker.printerName() == d.name;
+    }
     if (d.pdf.isEmpty()) return false;
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setOutputFileName(d.pdf);

@@ -19,6 +19,8 @@ class TestDialoge : public kv::ui::Dialoge {
     struct Meldung {
         Art art;
         QString text;
+        // the object name of the window it was shown over, when that was visible
+        QString ueber = {};
     };
 
     TestDialoge();            // installs itself
@@ -32,11 +34,13 @@ class TestDialoge : public kv::ui::Dialoge {
     void frageAntwort(Antwort a) { fragen_ << a; }
     // The next printer set-up dialog chooses a printer that writes PDF files
     // (`pdf`; an empty name cancels) at `dpi` dots per inch, with unprintable
-    // margins `randPunkte` (in points) as a real printer has them.
+    // margins `randPunkte` (in points) as a real printer has them; or, with
+    // `name`, that printer of the print system as it is set up there.
     struct Drucker {
         QString pdf;
         int dpi = 1200;
         QMarginsF randPunkte;
+        QString name = {};
     };
     void druckerAntwort(const Drucker& d) { drucker_ << d; }
 
@@ -44,17 +48,24 @@ class TestDialoge : public kv::ui::Dialoge {
     const QList<Meldung>& meldungen() const { return meldungen_; }
     // Takes the oldest message; fails the test when there is none or it is of another kind.
     QString nimmMeldung(Art art);
+    // The PDF file each printer set-up dialog proposed when it opened (empty
+    // for a printer of the print system), oldest first.
+    const QStringList& druckerVorschlaege() const { return vorschlaege_; }
     // The file dialogs shown, oldest first.
     const QList<kv::ui::Dateiauswahl>& dateiDialoge() const { return dialoge_; }
     // Fails the test for messages not taken and answers not used; clears both.
     void pruefen();
 
     // --- the seam --------------------------------------------------------
-    void information(QWidget*, const QString& text) override {
-        meldungen_ << Meldung{Art::Information, text};
+    void information(QWidget* e, const QString& text) override {
+        meldungen_ << Meldung{Art::Information, text, ueber(e)};
     }
-    void fehler(QWidget*, const QString& text) override { meldungen_ << Meldung{Art::Fehler, text}; }
-    void hinweis(QWidget*, const QString& text) override { meldungen_ << Meldung{Art::Hinweis, text}; }
+    void fehler(QWidget* e, const QString& text) override {
+        meldungen_ << Meldung{Art::Fehler, text, ueber(e)};
+    }
+    void hinweis(QWidget* e, const QString& text) override {
+        meldungen_ << Meldung{Art::Hinweis, text, ueber(e)};
+    }
     Antwort frageJaNein(QWidget*, const QString& text) override;
     Antwort frageJaNeinAbbrechen(QWidget*, const QString& text) override;
     QStringList dateienOeffnen(QWidget*, const kv::ui::Dateiauswahl& a, bool mehrere) override;
@@ -62,7 +73,10 @@ class TestDialoge : public kv::ui::Dialoge {
     bool druckerEinrichten(QWidget*, QPrinter& drucker) override;
 
   private:
+    static QString ueber(const QWidget* eltern);
+
     QList<Meldung> meldungen_;
+    QStringList vorschlaege_;
     QList<QStringList> oeffnen_;
     QStringList speichern_;
     QList<Antwort> fragen_;
