@@ -18,7 +18,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "Drucktest.h"
 #include "GuiHilfen.h"
 #include "Hauptfenstertest.h"
 #include "Pdf.h"
@@ -37,96 +39,15 @@ using Antwort = ui::Dialoge::Antwort;
 
 namespace {
 
-// Row i (1-based) of the test slips: i - 1 in base 3 over matches 13 .. 1,
-// so that neighbouring rows differ.
-QString reihenZiffern(int i) {
-    QString z(13, QLatin1Char('1'));
-    int v = i - 1;
-    for (int m = 12; m >= 0 && v > 0; --m, v /= 3) z[m] = QLatin1Char("102"[v % 3]);
-    return z;
-}
-
-QString schein(TestUmgebung& welt, int reihen) {
-    std::vector<TScheinOffen> felder;
-    for (int i = 1; i <= reihen; ++i) felder.push_back(reihe(reihenZiffern(i).toLatin1().constData()));
-    return welt.schein(QStringLiteral("reihen%1.kv13").arg(reihen), felder);
-}
-
-// The calibration the tests make from a few ruler values: twelve fields in
-// two rows of six, first boxes of row one at x 150, 330, ..., 1050 and y 420,
-// of row two at y 1120; B 76 (half distance 38), C 480 (row pitch 40).
-constexpr int kB2 = 38, kZeile = 40;
-int kaestchenX(int feld, int box) {
-    return 150 + ((feld - 1) % 6) * 180 + (box - 1) * kB2;
-}
-int kaestchenY(int feld, int spiel) {
-    return (feld <= 6 ? 420 : 1120) + (spiel - 1) * kZeile;
-}
-
-// The printer of the tests: 600 dpi, unprintable margins of 12 pt at the left
-// (100 dots: OX = 42.3 -> 42) and 18 pt at the top (150 dots: OY = 63.5 -> 64).
-constexpr int kDpi = 600;
-constexpr double kRandLinksMm = 12 * 25.4 / 72, kRandObenMm = 18 * 25.4 / 72;
-constexpr int kOX = 42, kOY = 64;
-
-template <typename T>
-T* kind(const QWidget* w, const char* name) {
-    T* k = w->findChild<T*>(QLatin1String(name));
-    if (!k) QTest::qFail(name, __FILE__, __LINE__);
-    return k;
-}
-
-void setze(const QWidget* w, const char* name, const QString& text) {
-    kind<QLineEdit>(w, name)->setText(text);
-}
-
-// The print window of the started program, and the PDF file its printer writes.
-struct Druck {
-    TestUmgebung& welt;
-    TFDruck* d = nullptr;
-    QString pdf;  // the file the printer writes; later jobs get "-2", "-3", ...
-
-    Druck(TestUmgebung& umgebung, ui::TFMain& w) : welt(umgebung) {
-        aktion(w, "Tippscheinedrucken1")->trigger();
-        d = qobject_cast<TFDruck*>(ui::fensterSuchen(QStringLiteral("FDruck")));
-        pdf = welt.ablage() + QStringLiteral("druck.pdf");
-    }
-
-    // A player's calibration: ruler values, "Automatisch ausfüllen", save.
-    void kalibrieren() {
-        klicke(kind<QRadioButton>(d, "RG1zwei"));
-        Kalibrierung& k = d->zustand().kalibrierung;
-        for (int f = 1; f <= 12; ++f)
-            k.setzeFeldZelle(f, 1, 1, f <= 6 ? std::to_string(kaestchenX(f, 1)) : "");
-        k.setzeFeldZelle(1, 1, 2, "420");
-        k.setzeFeldZelle(7, 1, 2, "1120");
-        kind<QPushButton>(d, "BAutoFill")->click();
-        setze(d, "Ehori", QStringLiteral("-5"));
-        setze(d, "Evert", QStringLiteral("3"));
-        setze(d, "ENrx", QStringLiteral("1700"));
-        setze(d, "ENry", QStringLiteral("90"));
-        setze(d, "EZus111", QStringLiteral("1200"));
-        setze(d, "EZus112", QStringLiteral("1150"));
-        setze(d, "EZus121", QStringLiteral("1300"));
-        setze(d, "EZus122", QStringLiteral("1150"));
-        welt.dialoge().speichernAntwort(welt.ablage() + QStringLiteral("lotto.kvxdr"));
-        kind<QPushButton>(d, "Bsave")->click();
-    }
-
-    void drucker() { welt.dialoge().druckerAntwort({pdf, kDpi, QMarginsF(12, 18, 0, 0)}); }
-
-    QString datei(int auftrag) const {
-        return auftrag == 1 ? pdf : welt.ablage() + QStringLiteral("druck-%1.pdf").arg(auftrag);
-    }
-    QStringList dateien() const {
-        return QDir(welt.ablage()).entryList({QStringLiteral("druck*.pdf")}, QDir::Files, QDir::Name);
-    }
-};
+constexpr int kDpi = Druck::kDpi;
+constexpr double kRandLinksMm = Druck::kRandLinksMm, kRandObenMm = Druck::kRandObenMm;
+constexpr int kOX = Druck::kOX, kOY = Druck::kOY;
 
 struct Marke {
     QString text;
     double x, y;                      // mm from the paper's top-left corner
     double papierX = 0, papierY = 0;  // where it belongs on the paper: (x + H, y + V) of the format
+    double hoehe = 0;                 // of the character cell, in mm
 };
 
 // What a paper slip must show: rows erste .. letzte in fields 1, 2, ...
@@ -164,12 +85,13 @@ bool vorher(const Marke& a, const Marke& b) {
 // millimetre in the page system; each mark also lies within half a tenth of
 // a millimetre of its place on the paper (x + H, y + V): only the rounding of
 // the offsets to tenths of a millimetre separates them (63.5 -> 64 here).
+// Every mark's character cell is 3.5 mm high.
 void vergleiche(const QString& pdf, QList<Marke> soll) {
     QVERIFY2(QFile::exists(pdf), qPrintable(pdf));
     QCOMPARE(pdfSeiten(pdf), 1);
     QCOMPARE(pdfTitel(pdf), QStringLiteral("Tippschein-Druck"));
     QList<Marke> ist;
-    for (const PdfWort& w : pdfWoerter(pdf)) ist.append({w.text, w.x, w.y});
+    for (const PdfWort& w : pdfWoerter(pdf)) ist.append({w.text, w.x, w.y, 0, 0, w.hoehe});
     std::sort(ist.begin(), ist.end(), vorher);
     std::sort(soll.begin(), soll.end(), vorher);
     QCOMPARE(ist.size(), soll.size());
@@ -183,6 +105,8 @@ void vergleiche(const QString& pdf, QList<Marke> soll) {
                                .arg(soll[i].x, 0, 'f', 3)
                                .arg(soll[i].y, 0, 'f', 3);
         QVERIFY2(ist[i].text == soll[i].text, qPrintable(wo));
+        QVERIFY2(std::abs(ist[i].hoehe - 3.5) < 0.01,
+                 qPrintable(wo + QStringLiteral(", Zellhöhe %1 mm").arg(ist[i].hoehe, 0, 'f', 3)));
         QVERIFY2(std::abs(ist[i].x - soll[i].x) < 0.01 && std::abs(ist[i].y - soll[i].y) < 0.01,
                  qPrintable(wo));
         QVERIFY2(
@@ -200,6 +124,7 @@ class TestDruckausgabe : public Hauptfenstertest {
     void randfaelle_data();
     void randfaelle();
     void abbrechenStoppenUndFehler();
+    void auftragBeginntNicht();
     void vorschau();
     void kalibrierblatt();
 };
@@ -213,7 +138,7 @@ void TestDruckausgabe::fuenfundzwanzigReihenAufDreiScheinen() {
     QCOMPARE(kind<QLabel>(w.d, "LDatei")->text(), QStringLiteral("Gespeichert: lotto.kvxdr"));
     klicke(kind<QCheckBox>(w.d, "cbNr"));
     klicke(kind<QCheckBox>(w.d, "cbZus1"));
-    w.d->FileForPrint(schein(w.welt, 25));
+    w.d->FileForPrint(reihenschein(w.welt, 25));
     QCOMPARE(kind<QLabel>(w.d, "LAnzTs")->text(), QStringLiteral("3"));
     w.drucker();
     for (Antwort a : {Antwort::Ja, Antwort::Nein, Antwort::Ja, Antwort::Ja}) w.welt.dialoge().frageAntwort(a);
@@ -286,7 +211,7 @@ void TestDruckausgabe::randfaelle() {
     w.kalibrieren();
     klicke(kind<QCheckBox>(w.d, "cbNr"));
     if (zweitesNein) setze(w.d, "EZus221", QStringLiteral("1400"));
-    w.d->FileForPrint(schein(w.welt, 25));
+    w.d->FileForPrint(reihenschein(w.welt, 25));
     for (int i = 0; i < klicksRunter; ++i) klicke(kind<ui::UpDown>(w.d, "Up1")->knopfRunter());
     setze(w.d, "EStart", start);
     setze(w.d, "EEnde", ende);
@@ -310,7 +235,7 @@ void TestDruckausgabe::abbrechenStoppenUndFehler() {
     Druck w(welt(), starten());
     QPushButton* start = kind<QPushButton>(w.d, "BAusdruck");
     QPushButton* stopp = kind<QPushButton>(w.d, "BStop");
-    w.d->FileForPrint(schein(w.welt, 25));
+    w.d->FileForPrint(reihenschein(w.welt, 25));
 
     // no format read or saved yet: not a mark at the corner of the paper
     start->click();
@@ -376,13 +301,67 @@ void TestDruckausgabe::abbrechenStoppenUndFehler() {
     start->click();
     QCOMPARE(w.dateien().size(), 3);
     vergleiche(w.datei(3), erwartet(25, 25, 25, 0, 3, {{1300, 1150}}, 0));
+    for (int i = 1; i <= 3; ++i) QFile::remove(w.datei(i));
+
+    // and "Drucken stoppen" is heard between the slips then too
+    w.drucker();
+    QTimer::singleShot(0, w.d, [&] { stopp->click(); });
+    w.welt.dialoge().frageAntwort(Antwort::Ja);
+    start->click();
+    QCOMPARE(w.welt.dialoge().nimmMeldung(Art::FrageJaNeinAbbrechen),
+             QStringLiteral("Soll der Ausdruck gestoppt werden?."));
+    QCOMPARE(w.dateien(), QStringList{"druck.pdf"});
+    QVERIFY(start->isEnabled() && !stopp->isEnabled());
+}
+
+// A print job that cannot begin, the first of a run or a later one: the
+// message names the file, the run stops there without a question, and the
+// buttons are back for the next run.
+void TestDruckausgabe::auftragBeginntNicht() {
+    Druck w(welt(), starten());
+    w.kalibrieren();
+    w.d->FileForPrint(reihenschein(w.welt, 25));
+    QPushButton* start = kind<QPushButton>(w.d, "BAusdruck");
+    QPushButton* stopp = kind<QPushButton>(w.d, "BStop");
+    QPushButton* vorschau = kind<QPushButton>(w.d, "BVorschau");
+    auto zurueck = [&] { return start->isEnabled() && !stopp->isEnabled() && vorschau->isEnabled(); };
+    const QString kein = QStringLiteral(
+        "Der Druckauftrag konnte nicht beginnen: Es lässt sich nicht in die Datei "
+        "„%1“ drucken.\r\rIch breche ab.");
+
+    // the first: its folder does not exist
+    const QString fehlt = w.welt.ablage() + QStringLiteral("fehlt/druck.pdf");
+    w.welt.dialoge().druckerAntwort({fehlt, kDpi, QMarginsF(12, 18, 0, 0)});
+    start->click();
+    QCOMPARE(w.welt.dialoge().nimmMeldung(Art::Fehler), kein.arg(fehlt));
+    QVERIFY(w.dateien().isEmpty());
+    QVERIFY(zurueck());
+
+    // the second: a folder of its file's name stands in the way
+    QVERIFY(QDir(w.welt.ablage()).mkdir(QStringLiteral("druck-2.pdf")));
+    w.drucker();
+    w.welt.dialoge().frageAntwort(Antwort::Ja);
+    start->click();
+    w.welt.dialoge().nimmMeldung(Art::FrageJaNeinAbbrechen);  // after the first slip
+    QCOMPARE(w.welt.dialoge().nimmMeldung(Art::Fehler), kein.arg(w.datei(2)));
+    QCOMPARE(w.dateien(), QStringList{"druck.pdf"});
+    QVERIFY(zurueck());
+
+    // the next run proposes the file chosen, and prints
+    QVERIFY(QDir(w.welt.ablage()).rmdir(QStringLiteral("druck-2.pdf")));
+    klicke(kind<QCheckBox>(w.d, "cbFragen"));
+    w.drucker();
+    start->click();
+    QCOMPARE(w.welt.dialoge().druckerVorschlaege().last(), w.pdf);
+    QCOMPARE(w.dateien().size(), 3);
+    vergleiche(w.datei(2), erwartet(13, 24, 25, -5, 3, {{1300, 1150}}, 0));
 }
 
 void TestDruckausgabe::vorschau() {
     Druck w(welt(), starten());
     w.kalibrieren();
     klicke(kind<QCheckBox>(w.d, "cbNr"));
-    w.d->FileForPrint(schein(w.welt, 25));
+    w.d->FileForPrint(reihenschein(w.welt, 25));
     kind<QPushButton>(w.d, "BVorschau")->click();
     ui::TFVorschau* v = w.d->vorschau();
     QVERIFY(v && v->isVisible());
@@ -437,21 +416,24 @@ void TestDruckausgabe::kalibrierblatt() {
         if (wort.text == QStringLiteral("Feld")) felder << wort.text;
     QCOMPARE(felder.size(), 12);
 
-    // a slip of one row "1111111111111" printed with the same printer
+    // a slip of one row "1111111111111" printed with the same printer; its
+    // set-up dialog does not propose the sheet's file for the slips
     w.d->FileForPrint(w.welt.schein(QStringLiteral("eins.kv13"), {reihe("1111111111111")}));
     klicke(kind<QCheckBox>(w.d, "cbFragen"));
     w.drucker();
     kind<QPushButton>(w.d, "BAusdruck")->click();
+    QCOMPARE(w.welt.dialoge().druckerVorschlaege(),
+             (QStringList{QString(), w.welt.ablage() + QStringLiteral("Tippschein-Druck.pdf")}));
     const QImage schein = pdfBild(w.datei(1));
     const QImage kreuze = pdfBild(blatt);
     QCOMPARE(kreuze.size(), schein.size());
     // one pixel is a tenth of a millimetre; look around box 1 of matches 1 and 13 of field 1
     for (int spiel : {1, 13}) {
-        // the middle of the "x" lies about 1.2 mm right of and 2.2 mm below its cell's corner;
+        // the middle of the "x" lies about 1 mm right of and 2 mm below its cell's corner;
         // 2 mm around it hold no other mark or cross
-        const int x = static_cast<int>(std::lround(kRandLinksMm * 10)) + kaestchenX(1, 1) - 5 - kOX + 12;
-        const int y = static_cast<int>(std::lround(kRandObenMm * 10)) + kaestchenY(1, spiel) + 3 - kOY + 22;
-        auto mitte = [&](const QImage& b) {
+        const int x = static_cast<int>(std::lround(kRandLinksMm * 10)) + kaestchenX(1, 1) - 5 - kOX + 10;
+        const int y = static_cast<int>(std::lround(kRandObenMm * 10)) + kaestchenY(1, spiel) + 3 - kOY + 20;
+        auto mitte = [&](const QImage& b) -> std::optional<QPointF> {
             int x0 = 100000, x1 = -1, y0 = 100000, y1 = -1;
             for (int yy = y - 20; yy <= y + 20; ++yy)
                 for (int xx = x - 20; xx <= x + 20; ++xx)
@@ -461,17 +443,25 @@ void TestDruckausgabe::kalibrierblatt() {
                         y0 = std::min(y0, yy);
                         y1 = std::max(y1, yy);
                     }
+            if (x1 < 0) return std::nullopt;
             return QPointF((x0 + x1) / 2.0, (y0 + y1) / 2.0);
         };
-        const QPointF marke = mitte(schein), kreuz = mitte(kreuze);
-        QVERIFY2(std::abs(marke.x() - kreuz.x()) <= 1.5 && std::abs(marke.y() - kreuz.y()) <= 1.5,
+        const auto marke = mitte(schein), kreuz = mitte(kreuze);
+        QVERIFY2(marke, qPrintable(QStringLiteral("Spiel %1: keine Marke auf dem Schein").arg(spiel)));
+        QVERIFY2(kreuz, qPrintable(QStringLiteral("Spiel %1: kein Kreuz auf dem Blatt").arg(spiel)));
+        QVERIFY2(std::abs(marke->x() - kreuz->x()) <= 1.5 && std::abs(marke->y() - kreuz->y()) <= 1.5,
                  qPrintable(QStringLiteral("Spiel %1: x-Mitte %2/%3, Kreuz %4/%5")
                                 .arg(spiel)
-                                .arg(marke.x())
-                                .arg(marke.y())
-                                .arg(kreuz.x())
-                                .arg(kreuz.y())));
+                                .arg(marke->x())
+                                .arg(marke->y())
+                                .arg(kreuz->x())
+                                .arg(kreuz->y())));
     }
+
+    // the sheet again: its own file is proposed, not the slips'
+    w.welt.dialoge().druckerAntwort({});
+    kind<QPushButton>(w.d, "BKalibrierblatt")->click();
+    QCOMPARE(w.welt.dialoge().druckerVorschlaege().last(), blatt);
 }
 
 KV_GUI_TEST_MAIN(TestDruckausgabe)

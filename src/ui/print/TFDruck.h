@@ -27,6 +27,7 @@ class QToolButton;
 
 namespace kv::ui {
 
+class Drucksystem;
 class FeldtabellenModell;
 class Programmkontext;
 class Reihenansicht;
@@ -97,6 +98,16 @@ class TFDruck : public QWidget {
     // shows a message of the plain logic; false when there was one
     bool melden(const std::optional<Druckmeldung>& m);
     void laufEnde();
+    // The printer set-up dialog for the jobs named `auftrag`; a PDF file is
+    // proposed under that name, not under the one chosen for the other kind
+    // of job. False on cancel.
+    bool druckerWaehlen(const QString& auftrag);
+    // After a paper slip was handed over to `name`: watches its job until the
+    // print system took it (true), or the run must stop (false; the message
+    // or the user's choice has been dealt with). `vorher` is the highest job
+    // number before the hand-over.
+    bool auftragVerfolgen(Drucksystem& system, const QString& name, int vorher);
+    void druckstatus(const QString& text);
 
     Programmkontext& kontext_;
     Druckfenster z_;
@@ -104,6 +115,7 @@ class TFDruck : public QWidget {
     QPointer<TFDetail> detail_;
     QPointer<TFVorschau> vorschau_;
     Druckablauf* ablauf_ = nullptr;
+    QString pdfScheine_, pdfBlatt_;  // the PDF files chosen for slips and for the calibration sheet
     bool ersteAnzeige_ = true;
 
     // calibration
@@ -139,6 +151,7 @@ class TFDruck : public QWidget {
     QPushButton* BStop_ = nullptr;
     QPushButton* BVorschau_ = nullptr;
     QCheckBox* cbFragen_ = nullptr;
+    QLabel* LDruckstatus_ = nullptr;
 };
 
 // A question of the print window's logic (Ja/Nein/Abbrechen), asked through

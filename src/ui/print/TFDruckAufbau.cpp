@@ -403,7 +403,7 @@ QWidget* TFDruck::tabellenBauen(QWidget* eltern) {
         g->horizontalHeader()->setFixedHeight(18);
         g->horizontalHeader()->setHighlightSections(false);
         g->horizontalHeader()->setSectionsClickable(false);
-        g->setColumnWidth(0, 23);
+        g->setColumnWidth(0, 22);
         g->setColumnWidth(1, 28);
         g->setColumnWidth(2, 28);
         g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -476,6 +476,10 @@ QWidget* TFDruck::rechtsBauen() {
     knoepfe->addWidget(BVorschau_, 1, 0);
     knoepfe->addWidget(cbFragen_, 1, 1);
     l->addLayout(knoepfe);
+    // what the run waits for, while it waits for the print system
+    LDruckstatus_ = fett(label(QString(), "LDruckstatus", rechts, true), QColor(190, 0, 0));
+    LDruckstatus_->hide();
+    l->addWidget(LDruckstatus_);
 
     auto* bilder = new QHBoxLayout;
     for (const bool lage : {false, true}) {
