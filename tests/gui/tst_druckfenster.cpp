@@ -549,11 +549,10 @@ void TestDruckfenster::detailfenster() {
     QCOMPARE(zelle(zweites->GDetail(), 0, 3), QStringLiteral("388"));
 }
 
-// How far the text of a cell keeps from its borders: the free pixel columns
-// at its left and its right (the grid line not counted), or -1 when the cell
-// shows no text.
-QPair<int, int> zellrand(QTableView* g, int zeile, int spalte) {
-    const QImage bild = g->viewport()->grab().toImage();
+// Whether the text of a cell keeps a pixel free at its left and its right
+// (the grid line not counted) in `bild`, the picture of the table's
+// viewport: empty when it does, else what was seen (-1: no text at all).
+QString randBeruehrt(const QTableView* g, const QImage& bild, int zeile, int spalte) {
     const QRect r = g->visualRect(g->model()->index(zeile, spalte));
     int links = -1, rechts = -1;
     // the cell without its grid line, which is its last pixel column and row
@@ -563,7 +562,14 @@ QPair<int, int> zellrand(QTableView* g, int zeile, int spalte) {
                 links = links < 0 ? x - r.left() : std::min(links, x - r.left());
                 rechts = rechts < 0 ? r.right() - 1 - x : std::min(rechts, r.right() - 1 - x);
             }
-    return {links, rechts};
+    if (links >= 1 && rechts >= 1) return {};
+    return QStringLiteral("%1, Zeile %2, Spalte %3 (%4): frei links %5, rechts %6")
+        .arg(g->objectName())
+        .arg(zeile)
+        .arg(spalte)
+        .arg(zelle(g, zeile, spalte))
+        .arg(links)
+        .arg(rechts);
 }
 
 // The tables' cells as the window is laid out (field tables: "Nr." 22 pixels,
@@ -588,33 +594,23 @@ void TestDruckfenster::zellenUndVierstelligeWerte() {
     tippeInZelle(g1, 1, 1, QStringLiteral("1000"));
     tippeInZelle(g1, 0, 2, QStringLiteral("2476"));
     tippeInZelle(g1, 2, 1, QStringLiteral("88"));
+    const QImage feld = g1->viewport()->grab().toImage();
     for (const auto& [zeile, spalte] : {QPair<int, int>{0, 1}, {1, 1}, {0, 2}, {2, 1}}) {
-        const auto [links, rechts] = zellrand(g1, zeile, spalte);
-        QVERIFY2(links >= 1 && rechts >= 1,
-                 qPrintable(QStringLiteral("Feld 1, Zeile %1, Spalte %2 (%3): frei links %4, rechts %5")
-                                .arg(zeile)
-                                .arg(spalte)
-                                .arg(zelle(g1, zeile, spalte))
-                                .arg(links)
-                                .arg(rechts)));
+        const QString f = randBeruehrt(g1, feld, zeile, spalte);
+        QVERIFY2(f.isEmpty(), qPrintable(f));
     }
     // the detail table: fields 5 to 12 lie beyond x 1000
     kind<QPushButton>(d, QStringLiteral("BAutoFill"))->click();
     kind<QPushButton>(d, QStringLiteral("BExtrahieren"))->click();
     QTableView* g = d->detail()->GDetail();
+    const QImage detail = g->viewport()->grab().toImage();
     int vierstellig = 0;
     for (int zeile = 0; zeile < g->model()->rowCount(); ++zeile)
         for (int spalte = 2; spalte < g->model()->columnCount(); ++spalte) {
             if (zelle(g, zeile, spalte).size() != 4) continue;
             ++vierstellig;
-            const auto [links, rechts] = zellrand(g, zeile, spalte);
-            QVERIFY2(links >= 1 && rechts >= 1,
-                     qPrintable(QStringLiteral("Detail, Zeile %1, Spalte %2 (%3): frei links %4, rechts %5")
-                                    .arg(zeile)
-                                    .arg(spalte)
-                                    .arg(zelle(g, zeile, spalte))
-                                    .arg(links)
-                                    .arg(rechts)));
+            const QString f = randBeruehrt(g, detail, zeile, spalte);
+            QVERIFY2(f.isEmpty(), qPrintable(f));
         }
     QVERIFY(vierstellig > 100);
 }
