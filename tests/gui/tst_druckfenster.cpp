@@ -139,8 +139,6 @@ class TestDruckfenster : public Hauptfenstertest {
     void tastenfilter_data();
     void tastenfilter();
     void detailfenster();
-    void zellenUndVierstelligeWerte();
-    void kaputtesFormatBeimErstenZeigen();
     void reihentabelleEinesVollsystems();
     void scheinbedarf_data();
     void scheinbedarf();
@@ -547,90 +545,6 @@ void TestDruckfenster::detailfenster() {
     klicke(kind<QToolButton>(zweites, QStringLiteral("BHilfe")));
     QCOMPARE(hilfeSeite(), QStringLiteral("A-Werte und Kästchen-Positionen"));
     QCOMPARE(zelle(zweites->GDetail(), 0, 3), QStringLiteral("388"));
-}
-
-// Whether the text of a cell keeps a pixel free at its left and its right
-// (the grid line not counted) in `bild`, the picture of the table's
-// viewport: empty when it does, else what was seen (-1: no text at all).
-QString randBeruehrt(const QTableView* g, const QImage& bild, int zeile, int spalte) {
-    const QRect r = g->visualRect(g->model()->index(zeile, spalte));
-    int links = -1, rechts = -1;
-    // the cell without its grid line, which is its last pixel column and row
-    for (int y = r.top(); y < r.bottom(); ++y)
-        for (int x = r.left(); x < r.right(); ++x)
-            if (qGray(bild.pixel(x, y)) < 160) {
-                links = links < 0 ? x - r.left() : std::min(links, x - r.left());
-                rechts = rechts < 0 ? r.right() - 1 - x : std::min(rechts, r.right() - 1 - x);
-            }
-    if (links >= 1 && rechts >= 1) return {};
-    return QStringLiteral("%1, Zeile %2, Spalte %3 (%4): frei links %5, rechts %6")
-        .arg(g->objectName())
-        .arg(zeile)
-        .arg(spalte)
-        .arg(zelle(g, zeile, spalte))
-        .arg(links)
-        .arg(rechts);
-}
-
-// The tables' cells as the window is laid out (field tables: "Nr." 22 pixels,
-// X and Y 28, rows 18; the row table: rows 17, tips 20), and values of four
-// digits in the field tables and the detail table clear of the cell borders.
-void TestDruckfenster::zellenUndVierstelligeWerte() {
-    ui::TFMain& w = starten();
-    TFDruck* d = druckfenster(w);
-    QTableView* g1 = gxy(d, 1);
-    QCOMPARE(g1->columnWidth(0), 22);
-    QCOMPARE(g1->columnWidth(1), 28);
-    QCOMPARE(g1->columnWidth(2), 28);
-    QCOMPARE(g1->rowHeight(12), 18);
-    d->FileForPrint(
-        welt().schein(QStringLiteral("zwei.kv13"), {reihe("1021021021021"), reihe("2222222222222")}));
-    QTableView* reihen = kind<ui::Reihenansicht>(d, QStringLiteral("PReihen"))->tabelle();
-    QCOMPARE(reihen->rowHeight(1), 17);
-    QCOMPARE(reihen->columnWidth(0), 63);
-    QCOMPARE(reihen->columnWidth(13), 20);
-
-    tippeInZelle(g1, 0, 1, QStringLiteral("1050"));
-    tippeInZelle(g1, 1, 1, QStringLiteral("1000"));
-    tippeInZelle(g1, 0, 2, QStringLiteral("2476"));
-    tippeInZelle(g1, 2, 1, QStringLiteral("88"));
-    const QImage feld = g1->viewport()->grab().toImage();
-    for (const auto& [zeile, spalte] : {QPair<int, int>{0, 1}, {1, 1}, {0, 2}, {2, 1}}) {
-        const QString f = randBeruehrt(g1, feld, zeile, spalte);
-        QVERIFY2(f.isEmpty(), qPrintable(f));
-    }
-    // the detail table: fields 5 to 12 lie beyond x 1000
-    kind<QPushButton>(d, QStringLiteral("BAutoFill"))->click();
-    kind<QPushButton>(d, QStringLiteral("BExtrahieren"))->click();
-    QTableView* g = d->detail()->GDetail();
-    const QImage detail = g->viewport()->grab().toImage();
-    int vierstellig = 0;
-    for (int zeile = 0; zeile < g->model()->rowCount(); ++zeile)
-        for (int spalte = 2; spalte < g->model()->columnCount(); ++spalte) {
-            if (zelle(g, zeile, spalte).size() != 4) continue;
-            ++vierstellig;
-            const QString f = randBeruehrt(g, detail, zeile, spalte);
-            QVERIFY2(f.isEmpty(), qPrintable(f));
-        }
-    QVERIFY(vierstellig > 100);
-}
-
-// A remembered format that is no format, on the first start of the window:
-// the message comes over the shown print window and does not claim that a
-// previous format stays, for there is none.
-void TestDruckfenster::kaputtesFormatBeimErstenZeigen() {
-    const QString kaputt = welt().datei(QStringLiteral("kaputt.kvxdr"), "abc");
-    IniDatei(welt().einstellungsdatei().toStdString())
-        .schreibeText("Druck", "Formatdatei", kaputt.toStdString());
-    ui::TFMain& w = starten();
-    druckfenster(w);
-    QTRY_COMPARE(welt().dialoge().meldungen().size(), 1);
-    QCOMPARE(welt().dialoge().meldungen().first().ueber, QStringLiteral("FDruck"));
-    QCOMPARE(welt().dialoge().nimmMeldung(Art::Fehler),
-             QStringLiteral(
-                 "Die Datei kaputt.kvxdr ist kein gültiges Schein-Format: Sie ist 3 Bytes lang, ein "
-                 "Schein-Format hat 3840 Bytes.\r\rEs ist noch kein Schein-Format geöffnet: Bitte öffnen "
-                 "Sie ein anderes oder speichern Sie Ihre Angaben als Schein-Format."));
 }
 
 void TestDruckfenster::reihentabelleEinesVollsystems() {
