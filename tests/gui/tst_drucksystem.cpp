@@ -76,12 +76,14 @@ QByteArray cups(const QString& werkzeug, const QStringList& argumente) {
     return aus;
 }
 
-// The numbers of the jobs of a queue: those not finished, or all of them.
+// The numbers of the jobs of a queue (of every queue for an empty name):
+// those not finished, or all of them.
 QList<int> auftraege(const QString& queue, bool alle) {
-    const QString aus = QString::fromLocal8Bit(
-        ausfuehren(QStringLiteral("lpstat"),
-                   {QStringLiteral("-W"), alle ? QStringLiteral("all") : QStringLiteral("not-completed"),
-                    QStringLiteral("-o"), queue}));
+    QStringList argumente{QStringLiteral("-W"),
+                          alle ? QStringLiteral("all") : QStringLiteral("not-completed"),
+                          QStringLiteral("-o")};
+    if (!queue.isEmpty()) argumente << queue;
+    const QString aus = QString::fromLocal8Bit(ausfuehren(QStringLiteral("lpstat"), argumente));
     QList<int> n;
     static const QRegularExpression zeile(QStringLiteral("^\\S+-(\\d+)\\s"),
                                           QRegularExpression::MultilineOption);
@@ -212,8 +214,9 @@ class Scheduler {
     }
 
     ~Scheduler() {
-        // the files cups-pdf wrote for this scheduler's jobs
-        for (int n : auftraege(QStringLiteral("PDF"), true))
+        // the files cups-pdf wrote for this scheduler's jobs (a job whose
+        // filter failed leaves one too)
+        for (int n : auftraege({}, true))
             if (const QString f = jobDatei(n); !f.isEmpty()) QFile::remove(f);
         cupsd_.terminate();
         if (!cupsd_.waitForFinished(10000)) cupsd_.kill();
