@@ -1,7 +1,9 @@
 // Makes a folder unwritable for the user running the tests, as an
 // installation under /usr is for a normal user. A mode of 0555 is enough for
 // a normal user; root may write anywhere, so for root the folder also gets the
-// immutable attribute (refused by some file systems: then schuetzen() says no).
+// immutable attribute, which binds root as well (ext4 has it; setting it needs
+// the capability CAP_LINUX_IMMUTABLE). Where that is refused, ok() is false
+// and fehler() says why: a test then fails rather than skipping.
 #pragma once
 
 #include <fcntl.h>
@@ -10,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace kv::test {
@@ -31,7 +35,17 @@ class Schreibschutz {
   public:
     explicit Schreibschutz(std::string ordner) : ordner_(std::move(ordner)) {
         ok_ = ::chmod(ordner_.c_str(), 0555) == 0;
-        if (ok_ && ::geteuid() == 0) ok_ = immutable_ = unveraenderlich(ordner_, true);
+        if (!ok_) fehler_ = "chmod 0555 " + ordner_ + ": " + std::strerror(errno);
+        if (ok_ && ::geteuid() == 0) {
+            ok_ = immutable_ = unveraenderlich(ordner_, true);
+            if (!ok_)
+                fehler_ = "chattr +i " + ordner_ + ": " + std::strerror(errno) +
+                          " (root needs an immutable folder here: ext4 and CAP_LINUX_IMMUTABLE)";
+        }
+        if (ok_ && ::access(ordner_.c_str(), W_OK) == 0) {
+            ok_ = false;
+            fehler_ = ordner_ + " is still writable";
+        }
     }
     ~Schreibschutz() {
         if (immutable_) unveraenderlich(ordner_, false);
@@ -41,11 +55,13 @@ class Schreibschutz {
     Schreibschutz& operator=(const Schreibschutz&) = delete;
     // False when the folder could not be protected here.
     bool ok() const { return ok_; }
+    const std::string& fehler() const { return fehler_; }
 
   private:
     std::string ordner_;
     bool ok_ = false;
     bool immutable_ = false;
+    std::string fehler_;
 };
 
 }  // namespace kv::test

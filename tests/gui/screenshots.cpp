@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "Programm.h"
 #include "TestServer.h"
 #include "TestUmgebung.h"
 #include "common/Feldbild.h"
@@ -85,6 +86,22 @@ void warte(const std::function<bool()>& bedingung, const char* was) {
     if (!QTest::qWaitFor(bedingung, 20000)) std::fprintf(stderr, "Zeit abgelaufen: %s\n", was);
 }
 
+QString letzteMeldung(TestUmgebung& welt) {
+    const auto& meldungen = welt.dialoge().meldungen();
+    return meldungen.isEmpty() ? QString() : meldungen.last().text;
+}
+
+// A message box as the user sees it, with `text`.
+void meldungZeigen(QMessageBox::Icon art, const QString& text, QWidget* eltern, const QString& ziel,
+                   const QString& name) {
+    QMessageBox box(art, QStringLiteral("Kalvendo"), ui::meldungstext(text),
+                    art == QMessageBox::Question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    eltern);
+    box.show();
+    speichern(&box, ziel, name);
+    box.close();
+}
+
 // The update window in its states, against a local HTTPS server.
 void updateFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     TestServer server;
@@ -97,7 +114,7 @@ void updateFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     langsam.pauseMs = 40;
     server.setze(update::kInstallerPfad, langsam);
     qputenv(update::kServerVariable, server.adresse().toUtf8());
-    ui::Updatekontext k = ui::Updatekontext::fuerDiesesProgramm(welt.datenordner());
+    ui::Updatekontext k = ui::Updatekontext::fuerDiesesProgramm(welt.programm()->kontext());
     k.beenden = [] {};
 
     ui::TFNeu* neu = ui::updateFensterZeigen(&w, k);
@@ -111,23 +128,34 @@ void updateFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     neu->close();
     QTest::qWait(50);
 
-    // A failed download: the window afterwards, and the message as the user sees it.
-    server.setze(update::kInstallerPfad, antwort(404, "<html>Not Found</html>"));
+    // A maintenance page instead of the installer: the window afterwards, and
+    // the message as the user sees it.
+    ServerAntwort wartung = antwort(200, "<!DOCTYPE html><html><body>Wartungsarbeiten</body></html>");
+    wartung.typ = "text/html";
+    server.setze(update::kInstallerPfad, wartung);
     neu = ui::updateFensterZeigen(&w, k);
     neu->BCalc()->click();
     warte([&] { return !neu->laeuft(); }, "Prüfen");
     neu->BDown()->click();
     warte([&] { return !neu->laeuft(); }, "Download");
     speichern(neu, ziel, QStringLiteral("update-gescheitert"));
-    const auto& meldungen = welt.dialoge().meldungen();
-    {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Kalvendo"),
-                        ui::meldungstext(meldungen.isEmpty() ? QString() : meldungen.last().text),
-                        QMessageBox::Ok, neu);
-        box.show();
-        speichern(&box, ziel, QStringLiteral("update-gescheitert-meldung"));
-        box.close();
-    }
+    meldungZeigen(QMessageBox::Information, letzteMeldung(welt), neu, ziel,
+                  QStringLiteral("update-gescheitert-meldung"));
+
+    // A check that fails after one that succeeded: no version, no download.
+    server.setze(update::kVersionPfad, antwort(404, "<html>Not Found</html>"));
+    neu->BCalc()->click();
+    warte([&] { return !neu->laeuft(); }, "Prüfen");
+    speichern(neu, ziel, QStringLiteral("update-erneut-gescheitert"));
+
+    // The question before the installation, for a usual data folder, and the
+    // message when the installer has gone since the download.
+    meldungZeigen(QMessageBox::Question,
+                  QString::fromStdString(update::textInstallationFrage("/home/anna/.local/share/Kalvendo/")),
+                  neu, ziel, QStringLiteral("update-frage"));
+    meldungZeigen(QMessageBox::Information,
+                  QString::fromStdString(update::textInstallerFehlt("/home/anna/.local/share/Kalvendo/")),
+                  neu, ziel, QStringLiteral("update-installer-fehlt"));
     neu->close();
     QTest::qWait(50);
     qunsetenv(update::kServerVariable);

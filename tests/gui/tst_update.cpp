@@ -1,29 +1,24 @@
 // The update window against a real HTTPS server on 127.0.0.1: the version
 // check, the download with its progress bar, every failure of the transfer,
-// and the hand-over to the installer with a fake installer and a copy of a
-// small program in a temporary program folder.
+// redirects whose target fails, and the way through a proxy. The hand-over
+// to the installer is tst_update_installation.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
-#include <QPointer>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 
 #include <memory>
 
-#include "../common/Schreibschutz.h"
 #include "GuiHilfen.h"
-#include "Hauptfenstertest.h"
+#include "TestProxy.h"
 #include "TestServer.h"
 #include "TestUmgebung.h"
+#include "Updatetest.h"
 #include "common/Fenster.h"
 #include "main/TFMain.h"
 #include "model/Records.h"
@@ -42,17 +37,6 @@ namespace {
 const QByteArray kVersionPfad = update::kVersionPfad;
 const QByteArray kInstallerPfad = update::kInstallerPfad;
 
-QByteArray lies(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-void schreibe(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(inhalt), inhalt.size());
-}
-
 QByteArray html404() {
     return "<!DOCTYPE html><html><head><title>404 Not Found</title></head><body><h1>Not Found</h1>"
            "<p>The requested URL was not found on this server.</p></body></html>";
@@ -66,140 +50,26 @@ QByteArray bytes(int n) {
 
 }  // namespace
 
-class TestUpdate : public Hauptfenstertest {
+class TestUpdate : public Updatetest {
     Q_OBJECT
   private Q_SLOTS:
-    void init();
-    void cleanup();
-
     void fensterBeimOeffnen();
     void pruefen_data();
     void pruefen();
+    void gescheiterteUmleitung_data();
+    void gescheiterteUmleitung();
+    void erneutePruefungVergisstDieVersion_data();
+    void erneutePruefungVergisstDieVersion();
     void ohneVerbindungUndFalscheAdresse();
+    void ueberProxy();
     void download_data();
     void download();
     void schliessenBrichtDownloadAb();
-    void installationJa();
-    void installationNein();
-    void installationOhneSchreibrecht();
-    void installerStartetNicht();
-
-  private:
-    // A new window on the server `s` for the test's program context.
-    ui::TFNeu* oeffnen(const TestServer& s);
-    // Runs a step and waits until it has finished.
-    void klickeUndWarte(QPushButton* b);
-    // Check and download of an installer with this body: afterwards "Installation" is enabled.
-    void bisZurInstallation(const QByteArray& installer);
-    QStringList datenordnerInhalt();
-    QString programmordner() const { return tmp_->path() + QStringLiteral("/Programm/"); }
-    QString programm() const { return programmordner() + QStringLiteral("kalvendo"); }
-    QString marke() const { return tmp_->path() + QStringLiteral("/installer-gestartet"); }
-    QStringList skripte() const;
-    QByteArray fakeInstaller() const;
-    // Starts the copy of the small program; its process id goes into the context.
-    void programmStarten();
-
-    std::unique_ptr<QTemporaryDir> tmp_;
-    QWidget* haupt_ = nullptr;  // the program's main window
-    std::unique_ptr<TestServer> server_;
-    std::unique_ptr<QProcess> programmLauf_;
-    QPointer<ui::TFNeu> fenster_;
-    ui::Updatekontext kontext_;
-    int beendet_ = 0;
-    QByteArray altTmp_;
 };
-
-void TestUpdate::init() {
-    Hauptfenstertest::init();
-    tmp_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir(tmp_->path()).mkpath(QStringLiteral("Programm")));
-    QVERIFY(QDir(tmp_->path()).mkpath(QStringLiteral("tmp")));
-    // The removal script goes to the temporary folder: the test's own.
-    altTmp_ = qgetenv("TMPDIR");
-    qputenv("TMPDIR", (tmp_->path() + QStringLiteral("/tmp")).toUtf8());
-    qputenv("no_proxy", "127.0.0.1,localhost");
-    QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), programm()));
-    TestServer::vertrauen(true);
-
-    haupt_ = &starten();
-    beendet_ = 0;
-    kontext_ = ui::Updatekontext{};
-    kontext_.datenordner = welt().datenordner();
-    kontext_.version = QString::fromUtf8(kVersion);
-    kontext_.programmDatei = programm();
-    kontext_.prozessId = 0;
-    kontext_.beenden = [this] { ++beendet_; };
-}
-
-void TestUpdate::cleanup() {
-    // Tear everything down first, so a failed check leaves nothing to the next test.
-    if (fenster_) fenster_->close();
-    const bool zu = QTest::qWaitFor([this] { return fenster_.isNull(); });
-    const bool sanduhr = QApplication::overrideCursor() != nullptr;
-    if (programmLauf_) {
-        programmLauf_->kill();
-        programmLauf_->waitForFinished();
-        programmLauf_.reset();
-    }
-    server_.reset();
-    haupt_ = nullptr;
-    Hauptfenstertest::cleanup();
-    tmp_.reset();
-    if (altTmp_.isNull())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", altTmp_);
-    qunsetenv(update::kServerVariable);
-    QVERIFY2(zu, "Das Update-Fenster schliesst nicht");
-    QVERIFY2(!sanduhr, "Die Sanduhr bleibt nach dem Schliessen");
-}
-
-ui::TFNeu* TestUpdate::oeffnen(const TestServer& s) {
-    qputenv(update::kServerVariable, s.adresse().toUtf8());
-    fenster_ = ui::updateFensterZeigen(haupt_, kontext_);
-    if (!QTest::qWaitForWindowExposed(fenster_.data())) return nullptr;
-    return fenster_;
-}
-
-void TestUpdate::klickeUndWarte(QPushButton* b) {
-    QVERIFY(b->isEnabled());
-    QTest::mouseClick(b, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!fenster_->laeuft(), 15000);
-}
-
-QStringList TestUpdate::datenordnerInhalt() {
-    return QDir(welt().datenordner()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-QStringList TestUpdate::skripte() const {
-    return QDir(tmp_->path() + QStringLiteral("/tmp")).entryList({QStringLiteral("uis*")}, QDir::Files);
-}
-
-QByteArray TestUpdate::fakeInstaller() const {
-    return "#!/bin/sh\npwd > '" + marke().toUtf8() + "'\n";
-}
-
-void TestUpdate::programmStarten() {
-    programmLauf_ = std::make_unique<QProcess>();
-    programmLauf_->start(programm(), {QStringLiteral("60")});
-    QVERIFY(programmLauf_->waitForStarted());
-    kontext_.prozessId = programmLauf_->processId();
-}
-
-void TestUpdate::bisZurInstallation(const QByteArray& installer) {
-    server_ = std::make_unique<TestServer>();
-    server_->setze(kVersionPfad, versionsAntwort({"1.7.0.0"}));
-    server_->setze(kInstallerPfad, antwort(200, installer));
-    QVERIFY(oeffnen(*server_));
-    klickeUndWarte(fenster_->BCalc());
-    klickeUndWarte(fenster_->BDown());
-    QVERIFY(fenster_->BSetup()->isEnabled());
-}
 
 void TestUpdate::fensterBeimOeffnen() {
     server_ = std::make_unique<TestServer>();
-    qputenv(update::kServerVariable, server_->adresse().toUtf8());
+    umgebung_->setze(update::kServerVariable, server_->adresse().toUtf8());
     // The main window's tool button opens it, centred on the main window.
     klicke(haupt_->findChild<QToolButton*>(QStringLiteral("BUpdate")));
     fenster_ = qobject_cast<ui::TFNeu*>(ui::fensterSuchen(QStringLiteral("FNeu")));
@@ -272,6 +142,13 @@ void TestUpdate::pruefen_data() {
     ServerAntwort lang = versionsAntwort({"1.6.3.0"});
     lang.body[8] = 16;
     QTest::newRow("Laengenbyte 16") << lang << lh << true << QString() << false << unlesbar << true;
+    QTest::newRow("Laengenbyte 0")
+        << versionsAntwort({"1.6.3.0", ""}) << lh << true << QString() << false
+        << QStringLiteral(
+               "Die Versionsinformation \"verinfos.kvx\" vom Server ist nicht lesbar, daher kann "
+               "ich die Versionen nicht vergleichen. Ihr letzter Eintrag enthält keine "
+               "Versionsangabe.\r\rDie Aktualisierung hat leider nicht geklappt.")
+        << true;
     QTest::newRow("404 mit HTML") << antwort(404, html404()) << lh << true << QString() << false
                                   << gescheitert + "Der Server antwortete mit dem Status 404" << false;
     QTest::newRow("500") << antwort(500, "<html>Fehler</html>") << lh << true << QString() << false
@@ -348,6 +225,133 @@ void TestUpdate::pruefen() {
     }
 }
 
+void TestUpdate::gescheiterteUmleitung_data() {
+    QTest::addColumn<QString>("ziel");   // where the server redirects to: HOST:PORT, or "abgewiesen"/"fremd"
+    QTest::addColumn<QString>("grund");  // the reason the message names
+
+    QTest::newRow("Ziel nimmt keine Verbindung an")
+        << QStringLiteral("abgewiesen")
+        << QStringLiteral("Der Server 127.0.0.1:%1 nimmt keine Verbindung an.");
+    QTest::newRow("Zertifikat des Ziels fuer anderen Namen")
+        << QStringLiteral("fremd")
+        << QStringLiteral("Das Zertifikat des Servers gilt nicht für „localhost“.");
+    // The name is looked up for real (no proxy is set, see init()); its
+    // failure is the event waited for, however long the resolver takes.
+    QTest::newRow("Name des Ziels unbekannt")
+        << QStringLiteral("kalvendo.invalid:443")
+        << QStringLiteral("Der Servername „kalvendo.invalid“ wurde nicht gefunden.");
+}
+
+void TestUpdate::gescheiterteUmleitung() {
+    QFETCH(QString, ziel);
+    QFETCH(QString, grund);
+
+    TestServer fremd(Zertifikat::FremderHost);
+    fremd.setze(kVersionPfad, versionsAntwort({"1.6.1.0"}));
+    QByteArray host;
+    if (ziel == QLatin1String("abgewiesen")) {
+        const quint16 port = abgewiesenerPort();
+        host = "127.0.0.1:" + QByteArray::number(port);
+        grund = grund.arg(port);
+    } else if (ziel == QLatin1String("fremd")) {
+        host = "localhost:" + QByteArray::number(QUrl(fremd.adresse()).port());
+    } else {
+        host = ziel.toUtf8();
+    }
+    server_ = std::make_unique<TestServer>();
+    ServerAntwort weiter;
+    weiter.umleitungAdresse = "https://" + host + kVersionPfad;
+    server_->setze(kVersionPfad, weiter);
+
+    QVERIFY(oeffnen(*server_));
+    klickeUndWarte(fenster_->BCalc());
+    QCOMPARE(dialoge().nimmMeldung(Art::Information),
+             QStringLiteral("Die Aktualisierung hat leider nicht geklappt.\r") + grund);
+    QCOMPARE(fenster_->PvVersion()->text(), QString());
+    QVERIFY(!fenster_->BDown()->isEnabled());
+    QCOMPARE(server_->anfragen().size(), 1);
+    QVERIFY(fremd.anfragen().isEmpty());
+    QCOMPARE(datenordnerInhalt(), QStringList());
+}
+
+void TestUpdate::erneutePruefungVergisstDieVersion_data() {
+    QTest::addColumn<ServerAntwort>("danach");
+    QTest::addColumn<QString>("meldung");  // start of the message
+
+    const QString gescheitert = QStringLiteral("Die Aktualisierung hat leider nicht geklappt.\r");
+    QTest::newRow("404") << antwort(404, html404())
+                         << gescheitert + "Der Server antwortete mit dem Status 404";
+    QTest::newRow("Version ohne Text")
+        << versionsAntwort({""})
+        << QStringLiteral("Die Versionsinformation \"verinfos.kvx\" vom Server ist nicht lesbar");
+    ServerAntwort abbruch = versionsAntwort({"1.6.3.0", "1.6.4.0"});
+    abbruch.abbruchNach = 30;
+    QTest::newRow("Verbindung bricht ab") << abbruch << gescheitert;
+}
+
+void TestUpdate::erneutePruefungVergisstDieVersion() {
+    QFETCH(ServerAntwort, danach);
+    QFETCH(QString, meldung);
+
+    server_ = std::make_unique<TestServer>();
+    server_->setze(kVersionPfad, versionsAntwort({"1.8.0.0"}));
+    QVERIFY(oeffnen(*server_));
+    klickeUndWarte(fenster_->BCalc());
+    QCOMPARE(fenster_->PvVersion()->text(), QStringLiteral("1.8.0.0"));
+    QVERIFY(fenster_->BDown()->isEnabled());
+
+    server_->setze(kVersionPfad, danach);
+    // Nothing of the last check counts while this one runs ...
+    fenster_->BCalc()->click();
+    QVERIFY(fenster_->laeuft());
+    QCOMPARE(fenster_->PvVersion()->text(), QString());
+    QVERIFY(!fenster_->BDown()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!fenster_->laeuft(), 120000);
+    // ... nor after it failed.
+    const QString text = dialoge().nimmMeldung(Art::Information);
+    QVERIFY2(text.startsWith(meldung), qPrintable(text));
+    QCOMPARE(fenster_->PvVersion()->text(), QString());
+    QVERIFY(!fenster_->BDown()->isEnabled());
+    QVERIFY(fenster_->BCalc()->isEnabled());
+}
+
+void TestUpdate::ueberProxy() {
+    // The server answers only as "anderer-server.example", a name no resolver
+    // knows: the check and the download can only go through the proxy.
+    TestProxy proxy;
+    server_ = std::make_unique<TestServer>(Zertifikat::FremderHost);
+    server_->setze(kVersionPfad, versionsAntwort({"1.7.0.0"}));
+    const QByteArray installer = bytes(64 * 1024);
+    server_->setze(kInstallerPfad, antwort(200, installer));
+    const QByteArray ziel = "anderer-server.example:" + QByteArray::number(QUrl(server_->adresse()).port());
+    umgebung_->setze("https_proxy", proxy.adresse());
+
+    QVERIFY(oeffnen(QStringLiteral("https://") + QString::fromLatin1(ziel)));
+    klickeUndWarte(fenster_->BCalc());
+    QCOMPARE(fenster_->PvVersion()->text(), QStringLiteral("1.7.0.0"));
+    klickeUndWarte(fenster_->BDown());
+    QVERIFY(fenster_->BSetup()->isEnabled());
+    QCOMPARE(lies(welt().datenordner() + QStringLiteral("Update.run")), installer);
+    QVERIFY(!proxy.ziele().isEmpty());
+    for (const QByteArray& z : proxy.ziele()) QCOMPARE(z, ziel);
+    QCOMPARE(server_->anfragen().size(), 2);
+    QCOMPARE(server_->anfragen().first().pfad, kVersionPfad);
+    QCOMPARE(server_->anfragen().last().pfad, kInstallerPfad);
+
+    // A proxy that takes no connection is named as the cause.
+    const quint16 port = abgewiesenerPort();
+    umgebung_->setze("https_proxy", "http://127.0.0.1:" + QByteArray::number(port));
+    klickeUndWarte(fenster_->BCalc());
+    const QString text = dialoge().nimmMeldung(Art::Information);
+    QVERIFY2(text.startsWith(QStringLiteral("Die Aktualisierung hat leider nicht geklappt.\r"
+                                            "Der Proxy-Server 127.0.0.1:%1 ist nicht erreichbar (")
+                                 .arg(port)),
+             qPrintable(text));
+    QCOMPARE(fenster_->PvVersion()->text(), QString());
+    QVERIFY(!fenster_->BDown()->isEnabled());
+    QCOMPARE(server_->anfragen().size(), 2);
+}
+
 void TestUpdate::ohneVerbindungUndFalscheAdresse() {
     server_ = std::make_unique<TestServer>();
     server_->setze(kVersionPfad, versionsAntwort({"1.6.3.0"}));
@@ -356,7 +360,9 @@ void TestUpdate::ohneVerbindungUndFalscheAdresse() {
     QVERIFY(fenster_->BDown()->isEnabled());
 
     // A host that does not exist counts as no connection, for both steps.
-    qputenv(update::kServerVariable, "https://kalvendo.invalid");
+    // It is looked up for real (no proxy is set, see init()); the step's end
+    // is waited for, however long the resolver takes.
+    umgebung_->setze(update::kServerVariable, "https://kalvendo.invalid");
     klickeUndWarte(fenster_->BDown());
     QCOMPARE(dialoge().nimmMeldung(Art::Information),
              QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung zum Internet "
@@ -367,7 +373,7 @@ void TestUpdate::ohneVerbindungUndFalscheAdresse() {
              QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
 
     // An address that is not https is refused before anything is sent.
-    qputenv(update::kServerVariable, QByteArray("http://") + server_->adresse().mid(8).toUtf8());
+    umgebung_->setze(update::kServerVariable, QByteArray("http://") + server_->adresse().mid(8).toUtf8());
     const qsizetype vorher = server_->anfragen().size();
     QTest::mouseClick(fenster_->BCalc(), Qt::LeftButton);
     QVERIFY(!fenster_->laeuft());
@@ -391,6 +397,16 @@ void TestUpdate::download_data() {
     QTest::newRow("ohne Laengenangabe") << ohneLaenge << true << QString();
     QTest::newRow("404 mit HTML") << antwort(404, html404()) << false
                                   << "Der Server antwortete mit dem Status 404 (Not Found).";
+    // A maintenance page served with status 200 is no installer.
+    const QString seite =
+        QStringLiteral("Der Server hat keine Installationsdatei geliefert, sondern eine Web-Seite.");
+    ServerAntwort wartung = antwort(200, "<!DOCTYPE html><html><body>Wartungsarbeiten</body></html>");
+    wartung.typ = "text/html; charset=utf-8";
+    QTest::newRow("HTML mit Status 200") << wartung << false << seite;
+    ServerAntwort ohneTyp = antwort(200, "\r\n  <html><body>Wartungsarbeiten</body></html>");
+    QTest::newRow("HTML als octet-stream") << ohneTyp << false << seite;
+    QTest::newRow("leerer Koerper") << antwort(200, QByteArray()) << false
+                                    << QStringLiteral("Der Server hat eine leere Datei geliefert.");
     ServerAntwort abbruch = stueckweise;
     abbruch.abbruchNach = 100 * 1024;
     QTest::newRow("Verbindung bricht ab") << abbruch << false << QString();
@@ -475,90 +491,6 @@ void TestUpdate::schliessenBrichtDownloadAb() {
     QTRY_VERIFY(fenster_.isNull());
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(datenordnerInhalt(), QStringList{QStringLiteral("verinfos.kvx")});
-}
-
-void TestUpdate::installationJa() {
-    programmStarten();
-    bisZurInstallation(fakeInstaller());
-    dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
-    QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
-    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein),
-             QString::fromStdString(update::textInstallationFrage(welt().datenordner().toStdString())));
-    QCOMPARE(dialoge().meldungen().size(), 0);
-    QCOMPARE(beendet_, 1);
-
-    // The installer ran in the data folder.
-    QTRY_VERIFY(QFile::exists(marke()));
-    QCOMPARE(lies(marke()).trimmed(), QDir(welt().datenordner()).absolutePath().toUtf8());
-    // The removal script waits while the program runs.
-    const QStringList s = skripte();
-    QCOMPARE(s.size(), 1);
-    QVERIFY2(s.first().startsWith(QLatin1String("uis")) && s.first().endsWith(QLatin1String(".sh")),
-             qPrintable(s.first()));
-    QTest::qWait(700);
-    QVERIFY(QFile::exists(programm()));
-    QCOMPARE(skripte().size(), 1);
-
-    // Once the program has ended: file, empty folder and script are gone.
-    programmLauf_->terminate();
-    QVERIFY(programmLauf_->waitForFinished());
-    QTRY_VERIFY_WITH_TIMEOUT(skripte().isEmpty(), 10000);
-    QVERIFY(!QFile::exists(programm()));
-    QVERIFY(!QDir(programmordner()).exists());
-    QVERIFY(QFile::exists(welt().datenordner() + QStringLiteral("Update.run")));
-}
-
-void TestUpdate::installationNein() {
-    programmStarten();
-    bisZurInstallation(fakeInstaller());
-    dialoge().frageAntwort(ui::Dialoge::Antwort::Nein);
-    QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
-    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein),
-             QString::fromStdString(update::textInstallationFrage(welt().datenordner().toStdString())));
-    const QString text = dialoge().nimmMeldung(Art::Information);
-    QCOMPARE(text, QString::fromStdString(update::textInstallationAbgebrochen(
-                       welt().datenordner().toStdString(), programmordner().toStdString())));
-    QVERIFY(text.contains(welt().datenordner()));
-    QVERIFY(text.contains(programmordner()));
-    QCOMPARE(beendet_, 0);
-    QTest::qWait(300);
-    QVERIFY(!QFile::exists(marke()));
-    QVERIFY(skripte().isEmpty());
-    QVERIFY(QFile::exists(programm()));
-    QVERIFY(QFile::exists(welt().datenordner() + QStringLiteral("Update.run")));
-    QVERIFY(fenster_->BSetup()->isEnabled());
-}
-
-void TestUpdate::installationOhneSchreibrecht() {
-    programmStarten();
-    bisZurInstallation(fakeInstaller());
-    Schreibschutz schutz(programmordner().toStdString());
-    if (!schutz.ok()) QSKIP("Der Programmordner laesst sich hier nicht schuetzen");
-    dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
-    QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
-    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein),
-             QString::fromStdString(update::textInstallationFrage(welt().datenordner().toStdString())));
-    QCOMPARE(dialoge().nimmMeldung(Art::Information),
-             QString::fromStdString(update::textManuellEntfernen(welt().datenordner().toStdString(),
-                                                                 programmordner().toStdString())));
-    QCOMPARE(beendet_, 0);
-    QTRY_VERIFY(QFile::exists(marke()));  // the installer was started all the same
-    QVERIFY(skripte().isEmpty());
-    QVERIFY(QFile::exists(programm()));
-}
-
-void TestUpdate::installerStartetNicht() {
-    programmStarten();
-    bisZurInstallation("kein Programm, nur Text\n");
-    dialoge().frageAntwort(ui::Dialoge::Antwort::Ja);
-    QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
-    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein),
-             QString::fromStdString(update::textInstallationFrage(welt().datenordner().toStdString())));
-    QCOMPARE(dialoge().nimmMeldung(Art::Information),
-             QString::fromStdString(update::textStartGescheitert(welt().datenordner().toStdString())));
-    QCOMPARE(beendet_, 0);
-    QVERIFY(skripte().isEmpty());
-    QVERIFY(QFile::exists(programm()));
 }
 
 KV_GUI_TEST_MAIN(TestUpdate)

@@ -1,7 +1,5 @@
 #include "update/Updatepruefung.h"
 
-#include <unistd.h>
-
 #include <stdexcept>
 
 #include "io/Datei.h"
@@ -19,9 +17,17 @@ std::string mitGrund(std::string text, std::string_view trenner, std::string_vie
     return text;
 }
 
-std::string doppelklick(std::string_view datenordner) {
-    return std::string("durch Doppelklick auf die Datei \"") + kInstallerDatei + "\" im Verzeichnis " +
-           std::string(datenordner);
+// "im Verzeichnis" and a folder. The folder begins a line: a message box
+// wraps long lines after any "/", and would break the folder's name apart.
+std::string imVerzeichnis(std::string_view ordner) {
+    return "im Verzeichnis\r" + std::string(ordner);
+}
+
+// How the user starts the saved installer by hand. A double click does not
+// run a ".run" file on most Linux desktops; the shell does, even where the
+// data folder does not allow programs to be run from it.
+std::string vonHand(std::string_view datenordner) {
+    return std::string("mit dem Befehl \"sh ") + kInstallerDatei + "\" " + imVerzeichnis(datenordner);
 }
 
 }  // namespace
@@ -44,6 +50,8 @@ std::string leseVersion(const std::vector<std::uint8_t>& inhalt) {
         const auto* text = satz + kVersionLaengeOffset + 1;
         version.assign(text, text + laenge);
     }
+    // An empty text would count as a version other than the installed one.
+    if (version.empty()) throw UngueltigeDatei("Ihr letzter Eintrag enthält keine Versionsangabe.");
     return version;
 }
 
@@ -120,31 +128,39 @@ std::string textInstallationFrage(std::string_view datenordner) {
     return "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die "
            "Programm-Datei wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update "
            "manuell " +
-           doppelklick(datenordner) + " starten." + kAbsatz + "Soll fortgefahren werden?";
+           vonHand(datenordner) + " starten." + kAbsatz + "Soll fortgefahren werden?";
 }
 
 std::string textInstallationAbgebrochen(std::string_view datenordner, std::string_view programmordner) {
     // The double blank and "könnnen" are the message as users know it.
     return "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell " +
-           doppelklick(datenordner) + " starten." + kAbsatz +
-           "Zuvor muss das Programm geschlossen und die Programm-Datei im Verzeichnis " +
-           std::string(programmordner) + " gelöscht werden.";
+           vonHand(datenordner) + " starten." + kAbsatz +
+           "Zuvor muss das Programm geschlossen und die Programm-Datei " + imVerzeichnis(programmordner) +
+           " gelöscht werden.";
 }
 
 std::string textStartGescheitert(std::string_view datenordner) {
     return "Update konnte nicht gestartet werden. Bitte schließen Sie das Programm und starten Sie das "
            "Update manuell " +
-           doppelklick(datenordner) + ".";
+           vonHand(datenordner) + ".";
 }
 
+std::string textInstallerFehlt(std::string_view datenordner) {
+    return std::string("Die Installations-Datei \"") + kInstallerDatei + "\" ist " +
+           imVerzeichnis(datenordner) + " nicht mehr vorhanden." + kAbsatz +
+           "Bitte laden Sie das Update mit \"Download\" noch einmal herunter.";
+}
+
+// Not the cancel message: the user said yes and the installer runs, so
+// "auf Ihren Wunsch abgebrochen" would be untrue. Only the folder's missing
+// write permission keeps the old program file.
 std::string textManuellEntfernen(std::string_view datenordner, std::string_view programmordner) {
-    return "Das Update wurde gestartet. Die alte Programm-Datei im Verzeichnis " +
-           std::string(programmordner) +
+    return "Das Update wurde gestartet. Die alte Programm-Datei " + imVerzeichnis(programmordner) +
            " kann ich aber nicht löschen, weil Ihnen dort die Schreibrechte fehlen." + kAbsatz +
-           "Bitte schließen Sie das Programm und lassen Sie die Programm-Datei im Verzeichnis " +
-           std::string(programmordner) +
+           "Bitte schließen Sie das Programm und lassen Sie die Programm-Datei " +
+           imVerzeichnis(programmordner) +
            " von jemandem mit den nötigen Rechten löschen. Sie können das Update jederzeit manuell " +
-           doppelklick(datenordner) + " starten.";
+           vonHand(datenordner) + " starten.";
 }
 
 std::string textEntfernungGescheitert(std::string_view grund, std::string_view datenordner,
@@ -153,53 +169,9 @@ std::string textEntfernungGescheitert(std::string_view grund, std::string_view d
                "Das Update wurde gestartet, aber die alte Programm-Datei kann nicht automatisch "
                "gelöscht werden.",
                " ", grund) +
-           kAbsatz + "Bitte schließen Sie das Programm und löschen Sie die Programm-Datei im Verzeichnis " +
-           std::string(programmordner) + " selbst. Sie können das Update jederzeit manuell " +
-           doppelklick(datenordner) + " starten.";
-}
-
-std::string programmOrdner(std::string_view programmDatei) {
-    const auto schnitt = programmDatei.rfind('/');
-    if (schnitt == std::string_view::npos) return "./";
-    return std::string(programmDatei.substr(0, schnitt + 1));
-}
-
-bool programmEntfernbar(const std::string& programmDatei) {
-    const std::string ordner = programmOrdner(programmDatei);
-    return ::access(programmDatei.c_str(), W_OK) == 0 && ::access(ordner.c_str(), W_OK | X_OK) == 0;
-}
-
-std::string shellWort(std::string_view text) {
-    std::string wort = "'";
-    for (char c : text) {
-        if (c == '\'')
-            wort += "'\\''";
-        else
-            wort += c;
-    }
-    return wort + "'";
-}
-
-std::string entfernungsSkript(long pid, std::string_view programmDatei, std::string_view programmOrdner,
-                              std::string_view skript) {
-    std::string s;
-    s += "#!/bin/sh\n";
-    s += "# Removes the old Kalvendo program file once the program has ended.\n";
-    s += "pid=" + std::to_string(pid) + "\n";
-    s += "datei=" + shellWort(programmDatei) + "\n";
-    s += "ordner=" + shellWort(programmOrdner) + "\n";
-    s += "skript=" + shellWort(skript) + "\n";
-    s += "laeuft() {\n";
-    s += "    kill -0 \"$pid\" 2>/dev/null || return 1\n";
-    s += "    # a process that has ended but was not yet collected by its parent counts as ended\n";
-    s += "    zustand=$(sed -n 's/.*) \\(.\\).*/\\1/p' \"/proc/$pid/stat\" 2>/dev/null)\n";
-    s += "    [ \"$zustand\" != Z ]\n";
-    s += "}\n";
-    s += "while laeuft; do sleep 0.2 2>/dev/null || sleep 1; done\n";
-    s += "rm -f -- \"$datei\"\n";
-    s += "rmdir -- \"$ordner\" 2>/dev/null\n";
-    s += "rm -f -- \"$skript\"\n";
-    return s;
+           kAbsatz + "Bitte schließen Sie das Programm und löschen Sie die Programm-Datei " +
+           imVerzeichnis(programmordner) + " selbst. Sie können das Update jederzeit manuell " +
+           vonHand(datenordner) + " starten.";
 }
 
 }  // namespace kv::update

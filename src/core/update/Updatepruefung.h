@@ -1,7 +1,7 @@
 // The plain logic of the update check: the published version file, the
-// comparison with the installed version, the server addresses, every message
-// of the update window, and the script that removes the old program file once
-// the program has ended.
+// comparison with the installed version, the server addresses and every
+// message of the update window. Removing the old program after the hand-over
+// is Programmentfernung.h.
 #pragma once
 
 #include <cstdint>
@@ -34,7 +34,8 @@ inline constexpr std::size_t kVersionTextMax = 15;
 
 // The version text of the last complete record (single-byte characters as
 // stored). A trailing partial record is ignored. Throws UngueltigeDatei when
-// there is no complete record or a record's length byte is above 15.
+// there is no complete record, a record's length byte is above 15, or the
+// last record's text is empty.
 std::string leseVersion(const std::vector<std::uint8_t>& inhalt);
 // The same for the file `pfad`; throws DateiFehler when it cannot be read.
 std::string leseVersionsdatei(const std::string& pfad);
@@ -63,24 +64,12 @@ std::string textDownloadGescheitert(std::string_view grund);
 std::string textInstallationFrage(std::string_view datenordner);
 std::string textInstallationAbgebrochen(std::string_view datenordner, std::string_view programmordner);
 std::string textStartGescheitert(std::string_view datenordner);
+// "Update.run" has gone from the data folder since the download.
+std::string textInstallerFehlt(std::string_view datenordner);
 // The installer runs, but the old program file may not be deleted by this user.
 std::string textManuellEntfernen(std::string_view datenordner, std::string_view programmordner);
 // The installer runs, but the removal script could not be written or started.
 std::string textEntfernungGescheitert(std::string_view grund, std::string_view datenordner,
                                       std::string_view programmordner);
-
-// --- removing the old program ------------------------------------------------
-// "/opt/kv/kalvendo" -> "/opt/kv/" (the folder with its trailing separator).
-std::string programmOrdner(std::string_view programmDatei);
-// True when this user may delete the program file: the file and its folder are
-// both writable.
-bool programmEntfernbar(const std::string& programmDatei);
-// A POSIX shell script that waits until process `pid` has ended, deletes the
-// program file, removes the program folder when it is empty and deletes
-// itself (`skript`, its own full name).
-std::string entfernungsSkript(long pid, std::string_view programmDatei, std::string_view programmOrdner,
-                              std::string_view skript);
-// `text` in single quotes for the shell.
-std::string shellWort(std::string_view text);
 
 }  // namespace kv::update

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 #include "common/Befehle.h"
 #include "common/Dateioeffner.h"
 #include "common/Zustandsmelder.h"
@@ -50,6 +52,13 @@ class Programmkontext {
     // Opens the help at the page of a context number, for the window `fenster`.
     void hilfe(QWidget* fenster, int kontext) const;
 
+    // Saves what the program keeps at its end (the main window's settings and
+    // the scores), without any question: the closing sequence and an end at
+    // once (the update's hand-over) both run it. False, after a message, when
+    // the scores could not be written; true when nothing is registered.
+    bool sichern() const { return !sicherung_ || sicherung_(); }
+    void setzeSicherung(std::function<bool()> f) { sicherung_ = std::move(f); }
+
   private:
     QString datenordner_;
     Programmzustand zustand_;
@@ -57,6 +66,7 @@ class Programmkontext {
     Befehlstabelle befehle_;
     Dateioeffner dateioeffner_;
     QPointer<QWidget> hauptfenster_;
+    std::function<bool()> sicherung_;
 };
 
 }  // namespace kv::ui

@@ -29,6 +29,7 @@ TFMain::TFMain(Programmkontext& kontext, QWidget* eltern)
     : QMainWindow(eltern), kontext_(kontext), zustand_(kontext.zustand()) {
     setObjectName(QStringLiteral("FMain"));
     kontext_.setzeHauptfenster(this);
+    kontext_.setzeSicherung([this] { return sichern(); });
     FormCreate();
     sicherung_ = new Spielstandsicherung(kontext_, this);
     dateiartenAnmelden();
@@ -36,7 +37,9 @@ TFMain::TFMain(Programmkontext& kontext, QWidget* eltern)
     connect(&kontext_.melder(), &Zustandsmelder::scheinGeschrieben, this, &TFMain::scheinGeschriebenZeigen);
 }
 
-TFMain::~TFMain() = default;
+TFMain::~TFMain() {
+    kontext_.setzeSicherung({});
+}
 
 void TFMain::scheinGeschriebenZeigen() {
     statusBar()->showMessage(

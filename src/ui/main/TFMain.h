@@ -145,6 +145,9 @@ class TFMain : public QMainWindow {
     // start and end
     void FormShow();
     bool FormCloseQuery();
+    // Writes the settings of the closing sequence and the scores; false when
+    // the scores could not be written (a message was shown).
+    bool sichern();
     // Each remember box writes its key as soon as it is ticked or cleared.
     void haekchenSofortMerken();
 

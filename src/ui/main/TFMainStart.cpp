@@ -133,6 +133,10 @@ void TFMain::haekchenSofortMerken() {
 }
 
 bool TFMain::FormCloseQuery() {
+    return sichern();
+}
+
+bool TFMain::sichern() {
     try {
         Einstellungen e(pfad(einstellungsdatei()));
         e.schreibe(einst::kSpielscheineMerken, cbMerken2()->isChecked());

@@ -18,7 +18,6 @@
 #include <QTemporaryFile>
 #include <QVBoxLayout>
 
-#include <cstdlib>
 #include <stdexcept>
 
 #include "common/Dialoge.h"
@@ -78,13 +77,16 @@ QPushButton* knopf(const char* name, const QString& text, QWidget* eltern) {
 
 }  // namespace
 
-Updatekontext Updatekontext::fuerDiesesProgramm(const QString& datenordner) {
+Updatekontext Updatekontext::fuerDiesesProgramm(Programmkontext& kontext) {
     Updatekontext k;
-    k.datenordner = datenordner;
+    k.datenordner = kontext.datenordner();
     k.version = QString::fromUtf8(kVersion);
     k.programmDatei = QCoreApplication::applicationFilePath();
     k.prozessId = QCoreApplication::applicationPid();
-    k.beenden = [] { std::_Exit(0); };
+    k.sichern = [&kontext] { return kontext.sichern(); };
+    // Leaves every event loop, open message boxes included; the program then
+    // ends as after its closing sequence, without asking anything.
+    k.beenden = [] { QCoreApplication::exit(0); };
     return k;
 }
 
@@ -177,7 +179,7 @@ void TFNeu::knoepfeSetzen() {
     BSetup_->setEnabled(!laeuft() && installerDa_);
 }
 
-bool TFNeu::starten(Schritt schritt, const char* pfad, const QString& ziel) {
+bool TFNeu::starten(Schritt schritt, const char* pfad, const QString& ziel, Updateserver::Inhalt inhalt) {
     QUrl basis;
     try {
         basis = Updateserver::basisAdresse();
@@ -188,16 +190,21 @@ bool TFNeu::starten(Schritt schritt, const char* pfad, const QString& ziel) {
     schritt_ = schritt;
     sanduhr_.emplace();
     knoepfeSetzen();
-    server_->laden(QUrl(q(update::adresse(s(basis.toString()), pfad))), ziel);
+    server_->laden(QUrl(q(update::adresse(s(basis.toString()), pfad))), ziel, inhalt);
     return true;
 }
 
 void TFNeu::BCalcClick() {
     if (laeuft()) return;
+    // The version of an earlier check no longer counts, while this one runs
+    // and when it fails.
+    PvVersion_->clear();
+    downloadAngeboten_ = false;
+    knoepfeSetzen();
     QFile::remove(kontext_.datenordner + QString::fromUtf8(update::kVersionDatei));
     server_->verbindungenVergessen();
     starten(Schritt::Pruefen, update::kVersionPfad,
-            kontext_.datenordner + QString::fromUtf8(update::kVersionDatei));
+            kontext_.datenordner + QString::fromUtf8(update::kVersionDatei), Updateserver::Inhalt::Datei);
 }
 
 void TFNeu::BDownClick() {
@@ -208,7 +215,8 @@ void TFNeu::BDownClick() {
     PBDownload_->setValue(0);
     PBDownload_->setFormat(QString());
     starten(Schritt::Download, update::kInstallerPfad,
-            kontext_.datenordner + QString::fromUtf8(update::kInstallerDatei));
+            kontext_.datenordner + QString::fromUtf8(update::kInstallerDatei),
+            Updateserver::Inhalt::Programm);
 }
 
 void TFNeu::geladen(Updateserver::Ergebnis ergebnis, const QString& grund) {
@@ -285,25 +293,41 @@ void TFNeu::BSetupClick() {
         return;
     }
     const QString installer = daten + QString::fromUtf8(update::kInstallerDatei);
+    if (!QFileInfo(installer).isFile()) {
+        installerDa_ = false;
+        knoepfeSetzen();
+        dialoge().information(this, q(update::textInstallerFehlt(s(daten))));
+        return;
+    }
+    // The program ends right after the installer has started: what the
+    // closing sequence keeps is saved first, and a failure stops here.
+    if (kontext_.sichern && !kontext_.sichern()) return;
+    // Taken before the installer may replace them.
+    const std::string datei = s(kontext_.programmDatei);
+    const auto programm = update::dateikennung(datei);
+    const auto ordner = update::dateikennung(update::programmOrdner(datei));
+
     QProcess start;
     start.setProgram(installer);
     start.setWorkingDirectory(daten);
     start.setStandardInputFile(QProcess::nullDevice());
     start.setStandardOutputFile(QProcess::nullDevice());
     start.setStandardErrorFile(QProcess::nullDevice());
-    if (!QFileInfo(installer).isFile() || !start.startDetached()) {
+    qint64 installerProzess = 0;
+    if (!start.startDetached(&installerProzess)) {
         dialoge().information(this, q(update::textStartGescheitert(s(daten))));
         return;
     }
-    if (!update::programmEntfernbar(s(kontext_.programmDatei))) {
+    if (!programm || !ordner || !update::programmEntfernbar(datei)) {
         dialoge().information(this, q(update::textManuellEntfernen(s(daten), s(programmOrdner()))));
         return;
     }
-    if (!entfernungStarten()) return;
+    if (!entfernungStarten(*programm, *ordner, installerProzess)) return;
     kontext_.beenden();
 }
 
-bool TFNeu::entfernungStarten() {
+bool TFNeu::entfernungStarten(const update::Dateikennung& programm, const update::Dateikennung& ordner,
+                              qint64 installer) {
     QTemporaryFile skript(QDir::tempPath() + QLatin1Char('/') + QString::fromUtf8(update::kSkriptPraefix) +
                           QStringLiteral("XXXXXX.sh"));
     skript.setAutoRemove(false);
@@ -311,8 +335,15 @@ bool TFNeu::entfernungStarten() {
     if (!skript.open()) {
         grund = skript.errorString();
     } else {
-        const std::string text = update::entfernungsSkript(kontext_.prozessId, s(kontext_.programmDatei),
-                                                           s(programmOrdner()), s(skript.fileName()));
+        update::Entfernung e;
+        e.programmDatei = s(kontext_.programmDatei);
+        e.programm = programm;
+        e.programmOrdner = s(programmOrdner());
+        e.ordner = ordner;
+        for (const qint64 pid : {kontext_.prozessId, installer})
+            if (const auto p = update::laufenderProzess(static_cast<long>(pid))) e.warten.push_back(*p);
+        e.skript = s(skript.fileName());
+        const std::string text = update::entfernungsSkript(e);
         const auto n = static_cast<qint64>(text.size());
         if (skript.write(text.data(), n) != n || !skript.flush() || !skript.setPermissions(kNurFuerMich))
             grund = skript.errorString();
@@ -363,8 +394,7 @@ TFNeu* updateFensterZeigen(QWidget* hauptfenster, const Updatekontext& kontext) 
 }
 
 TFNeu* updatePruefungZeigen(Programmkontext& kontext) {
-    return updateFensterZeigen(kontext.hauptfenster(),
-                               Updatekontext::fuerDiesesProgramm(kontext.datenordner()));
+    return updateFensterZeigen(kontext.hauptfenster(), Updatekontext::fuerDiesesProgramm(kontext));
 }
 
 Befehl updateBefehl(Programmkontext& kontext) {

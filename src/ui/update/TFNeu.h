@@ -13,6 +13,7 @@
 
 #include "common/Befehle.h"
 #include "common/Sanduhr.h"
+#include "update/Programmentfernung.h"
 #include "update/Updateserver.h"
 
 class QLabel;
@@ -29,11 +30,16 @@ struct Updatekontext {
     QString version;        // the installed version
     QString programmDatei;  // full name of the running program file
     qint64 prozessId = 0;   // the process the removal script waits for
-    // Ends the program at once; the main window's closing sequence does not run.
+    // Saves what the closing sequence saves (the main window's settings, the
+    // scores) without asking anything; false, after a message, when the
+    // scores could not be written.
+    std::function<bool()> sichern;
+    // Ends the program at once, after sichern(); the closing sequence with
+    // its questions does not run.
     std::function<void()> beenden;
 
-    // This program: its file, its process, and an immediate exit.
-    static Updatekontext fuerDiesesProgramm(const QString& datenordner);
+    // This program: its file, its process, its saving and its end.
+    static Updatekontext fuerDiesesProgramm(Programmkontext& kontext);
 };
 
 class TFNeu : public QDialog {
@@ -64,15 +70,18 @@ class TFNeu : public QDialog {
   private:
     enum class Schritt { Keiner, Pruefen, Download };
 
-    bool starten(Schritt schritt, const char* pfad, const QString& ziel);
+    bool starten(Schritt schritt, const char* pfad, const QString& ziel, Updateserver::Inhalt inhalt);
     void geladen(Updateserver::Ergebnis ergebnis, const QString& grund);
     void pruefenFertig(Updateserver::Ergebnis ergebnis, const QString& grund);
     void downloadFertig(Updateserver::Ergebnis ergebnis, const QString& grund);
     void fortschritt(qint64 empfangen, qint64 gesamt);
     void knoepfeSetzen();
-    // Writes and starts the script that removes the old program file; false
-    // (with a message) when that failed.
-    bool entfernungStarten();
+    // Writes and starts the script that removes the old program file once
+    // the program and the installer (`installer`, its process) have ended;
+    // `programm` and `ordner`: their identities before the installer started.
+    // False (with a message) when that failed.
+    bool entfernungStarten(const update::Dateikennung& programm, const update::Dateikennung& ordner,
+                           qint64 installer);
     QString programmOrdner() const;
 
     Updatekontext kontext_;

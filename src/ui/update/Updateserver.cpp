@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -57,6 +58,12 @@ QString sslGrund(const QList<QSslError>& fehler, const QString& host) {
         .arg(fehler.isEmpty() ? QString() : fehler.first().errorString());
 }
 
+// The proxy the system's settings give for `url`; NoProxy when there is none.
+QNetworkProxy proxyFuer(const QUrl& url) {
+    const QList<QNetworkProxy> p = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+    return p.isEmpty() ? QNetworkProxy(QNetworkProxy::NoProxy) : p.first();
+}
+
 }  // namespace
 
 Updateserver::Updateserver(QObject* eltern) : QObject(eltern), netz_(new QNetworkAccessManager(this)) {
@@ -79,11 +86,15 @@ void Updateserver::verbindungenVergessen() {
     netz_->clearConnectionCache();
 }
 
-void Updateserver::laden(const QUrl& url, const QString& ziel) {
+void Updateserver::laden(const QUrl& url, const QString& ziel, Inhalt inhalt) {
     abbrechen();
     grund_.clear();
     sslFehler_.clear();
     geschrieben_ = 0;
+    inhalt_ = inhalt;
+    anfangGeprueft_ = false;
+    ziel_ = url;
+    umgeleitet_ = false;
     datei_ = std::make_unique<QSaveFile>(ziel);
     if (!datei_->open(QIODevice::WriteOnly)) {
         const QString grund = QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2")
@@ -129,6 +140,8 @@ int Updateserver::status() const {
 }
 
 void Updateserver::umgeleitet(const QUrl& ziel) {
+    ziel_ = ziel;
+    umgeleitet_ = true;
     if (ziel.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0) {
         Q_EMIT antwort_->redirectAllowed();
         return;
@@ -145,6 +158,11 @@ void Updateserver::datenDa() {
         return;
     }
     const QByteArray teil = antwort_->readAll();
+    grund_ = keinProgramm(teil);
+    if (!grund_.isEmpty()) {
+        antwort_->abort();
+        return;
+    }
     if (datei_->write(teil) != teil.size()) {
         grund_ = QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
                      .arg(QDir::toNativeSeparators(datei_->fileName()), datei_->errorString());
@@ -160,7 +178,10 @@ void Updateserver::beendet() {
 
     const QNetworkReply::NetworkError e = antwort_->error();
     const int s = status();
-    if (s != 0 && (s < 200 || s > 299)) {
+    // A redirect whose target failed keeps its 3xx status: the target's
+    // failure is the reason.
+    const bool umleitungGescheitert = s >= 300 && s <= 399 && e != QNetworkReply::NoError;
+    if (s != 0 && (s < 200 || s > 299) && !umleitungGescheitert) {
         const QString text = antwort_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         return abschliessen(
             Ergebnis::Fehler,
@@ -169,36 +190,12 @@ void Updateserver::beendet() {
                 : QStringLiteral("Der Server antwortete mit dem Status %1 (%2).").arg(s).arg(text));
     }
     if (e != QNetworkReply::NoError) {
-        if (ohneVerbindung(e)) return abschliessen(Ergebnis::KeineVerbindung, antwort_->errorString());
-        QString grund;
-        switch (e) {
-            case QNetworkReply::SslHandshakeFailedError:
-                grund = sslGrund(sslFehler_, antwort_->url().host());
-                break;
-            case QNetworkReply::InsecureRedirectError:
-                grund = QStringLiteral(
-                    "Der Server leitet auf eine unsichere Adresse weiter; die ist nicht erlaubt.");
-                break;
-            case QNetworkReply::ConnectionRefusedError:
-                grund = QStringLiteral("Der Server %1 nimmt keine Verbindung an.")
-                            .arg(antwort_->url().authority());
-                break;
-            case QNetworkReply::RemoteHostClosedError:
-                grund = QStringLiteral("Der Server hat die Verbindung vorzeitig beendet (nach %1 Bytes).")
-                            .arg(geschrieben_);
-                break;
-            case QNetworkReply::OperationCanceledError:
-            case QNetworkReply::TimeoutError:
-                grund = QStringLiteral("Der Server antwortet nicht mehr.");
-                break;
-            case QNetworkReply::TooManyRedirectsError:
-                grund = QStringLiteral("Der Server leitet zu oft weiter.");
-                break;
-            default:
-                grund = QStringLiteral("Netzwerkfehler: %1").arg(antwort_->errorString());
-                break;
-        }
-        return abschliessen(Ergebnis::Fehler, grund);
+        // A name not found after a redirect: the server itself was reached.
+        // Through a proxy, a failure to connect is the proxy's.
+        const QNetworkProxy proxy = proxyFuer(ziel_);
+        if (ohneVerbindung(e) && !umgeleitet_ && proxy.type() == QNetworkProxy::NoProxy)
+            return abschliessen(Ergebnis::KeineVerbindung, antwort_->errorString());
+        return abschliessen(Ergebnis::Fehler, netzGrund(e, proxy));
     }
     bool laengeBekannt = false;
     const qint64 laenge = antwort_->header(QNetworkRequest::ContentLengthHeader).toLongLong(&laengeBekannt);
@@ -207,12 +204,66 @@ void Updateserver::beendet() {
             Ergebnis::Fehler,
             QStringLiteral("Die Übertragung brach nach %1 von %2 Bytes ab.").arg(geschrieben_).arg(laenge));
     }
+    if (inhalt_ == Inhalt::Programm && geschrieben_ == 0)
+        return abschliessen(Ergebnis::Fehler, QStringLiteral("Der Server hat eine leere Datei geliefert."));
     if (!datei_->commit()) {
         return abschliessen(Ergebnis::Fehler,
                             QStringLiteral("Die Datei %1 kann nicht gespeichert werden: %2")
                                 .arg(QDir::toNativeSeparators(datei_->fileName()), datei_->errorString()));
     }
     abschliessen(Ergebnis::Erfolg, {});
+}
+
+QString Updateserver::netzGrund(QNetworkReply::NetworkError e, const QNetworkProxy& proxy) const {
+    const QString host = ziel_.host();
+    if (proxy.type() != QNetworkProxy::NoProxy &&
+        (ohneVerbindung(e) || e == QNetworkReply::ProxyConnectionRefusedError)) {
+        return QStringLiteral("Der Proxy-Server %1:%2 ist nicht erreichbar (%3).")
+            .arg(proxy.hostName())
+            .arg(proxy.port())
+            .arg(antwort_->errorString());
+    }
+    switch (e) {
+        case QNetworkReply::HostNotFoundError:
+            return QStringLiteral("Der Servername „%1“ wurde nicht gefunden.").arg(host);
+        case QNetworkReply::SslHandshakeFailedError:
+            return sslGrund(sslFehler_, host);
+        case QNetworkReply::InsecureRedirectError:
+            return QStringLiteral(
+                "Der Server leitet auf eine unsichere Adresse weiter; die ist nicht erlaubt.");
+        case QNetworkReply::ConnectionRefusedError:
+            return QStringLiteral("Der Server %1 nimmt keine Verbindung an.").arg(ziel_.authority());
+        case QNetworkReply::RemoteHostClosedError:
+            return QStringLiteral("Der Server hat die Verbindung vorzeitig beendet (nach %1 Bytes).")
+                .arg(geschrieben_);
+        case QNetworkReply::OperationCanceledError:
+        case QNetworkReply::TimeoutError:
+            return QStringLiteral("Der Server antwortet nicht mehr.");
+        case QNetworkReply::TooManyRedirectsError:
+            return QStringLiteral("Der Server leitet zu oft weiter.");
+        case QNetworkReply::ProxyConnectionClosedError:
+            return QStringLiteral("Der Proxy-Server hat die Verbindung vorzeitig beendet.");
+        case QNetworkReply::ProxyTimeoutError:
+            return QStringLiteral("Der Proxy-Server antwortet nicht.");
+        case QNetworkReply::ProxyAuthenticationRequiredError:
+            return QStringLiteral("Der Proxy-Server verlangt eine Anmeldung.");
+        default:
+            return QStringLiteral("Netzwerkfehler: %1").arg(antwort_->errorString());
+    }
+}
+
+QString Updateserver::keinProgramm(const QByteArray& teil) {
+    if (inhalt_ != Inhalt::Programm || anfangGeprueft_) return {};
+    const QString typ = antwort_->header(QNetworkRequest::ContentTypeHeader).toString();
+    const QString seite =
+        QStringLiteral("Der Server hat keine Installationsdatei geliefert, sondern eine Web-Seite.");
+    if (typ.startsWith(QLatin1String("text/html"), Qt::CaseInsensitive)) return seite;
+    // the first byte that is not a blank or a byte-order mark
+    qsizetype i = geschrieben_ == 0 && teil.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (i < teil.size() && (teil[i] == ' ' || teil[i] == '\t' || teil[i] == '\r' || teil[i] == '\n')) ++i;
+    if (i == teil.size()) return {};
+    anfangGeprueft_ = true;
+    return teil[i] == '<' ? seite : QString();
 }
 
 void Updateserver::abschliessen(Ergebnis ergebnis, const QString& grund) {

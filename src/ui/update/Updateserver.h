@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QList>
+#include <QNetworkReply>
 #include <QObject>
 #include <QSslError>
 #include <QString>
@@ -13,7 +14,7 @@
 #include <memory>
 
 class QNetworkAccessManager;
-class QNetworkReply;
+class QNetworkProxy;
 class QSaveFile;
 
 namespace kv::ui {
@@ -22,6 +23,10 @@ class Updateserver : public QObject {
     Q_OBJECT
   public:
     enum class Ergebnis { Erfolg, KeineVerbindung, Fehler };
+    // What is expected: any file, or a program (an installer). A web page
+    // (text/html, or a body that begins with "<") or an empty body is no
+    // program: a maintenance page served with status 200 is refused.
+    enum class Inhalt { Datei, Programm };
 
     explicit Updateserver(QObject* eltern = nullptr);
     ~Updateserver() override;
@@ -37,7 +42,7 @@ class Updateserver : public QObject {
 
     // Starts loading `url` into the file `ziel`. fertig() follows, also for a
     // download that could not even start. One download at a time.
-    void laden(const QUrl& url, const QString& ziel);
+    void laden(const QUrl& url, const QString& ziel, Inhalt inhalt = Inhalt::Datei);
     bool laeuft() const { return antwort_ != nullptr; }
     // Ends a running download without fertig(); no file is left.
     void abbrechen();
@@ -54,6 +59,10 @@ class Updateserver : public QObject {
     void beendet();
     void abschliessen(Ergebnis ergebnis, const QString& grund);
     int status() const;
+    // The reason when the body so far shows that it is no program, else empty.
+    QString keinProgramm(const QByteArray& teil);
+    // The reason for a failed transfer, named after the hop that failed.
+    QString netzGrund(QNetworkReply::NetworkError e, const QNetworkProxy& proxy) const;
 
     QNetworkAccessManager* netz_;
     QNetworkReply* antwort_ = nullptr;
@@ -61,6 +70,10 @@ class Updateserver : public QObject {
     QString grund_;  // set when the download was stopped on purpose
     QList<QSslError> sslFehler_;
     qint64 geschrieben_ = 0;
+    Inhalt inhalt_ = Inhalt::Datei;
+    bool anfangGeprueft_ = false;  // the first byte of the body was looked at
+    QUrl ziel_;                    // the address asked last (after redirects)
+    bool umgeleitet_ = false;
 };
 
 }  // namespace kv::ui

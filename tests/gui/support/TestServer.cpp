@@ -112,16 +112,17 @@ void TestServer::antworten(QSslSocket* s, const QByteArray& pfad) {
     ServerAntwort a =
         it != antworten_.constEnd() ? *it : antwort(404, "<html><body>Nicht gefunden</body></html>");
     if (!a.umleitungSchema.isEmpty()) {
+        a.umleitungAdresse =
+            a.umleitungSchema + "://127.0.0.1:" + QByteArray::number(server_->serverPort()) + a.umleitungZiel;
+    }
+    if (!a.umleitungAdresse.isEmpty()) {
         a.status = 302;
         a.body.clear();
     }
     QByteArray kopf = "HTTP/1.1 " + QByteArray::number(a.status) + ' ' + statusText(a.status) + "\r\n";
-    kopf +=
-        "Content-Type: " + QByteArray(a.status == 200 ? "application/octet-stream" : "text/html") + "\r\n";
-    if (!a.umleitungSchema.isEmpty()) {
-        kopf += "Location: " + a.umleitungSchema +
-                "://127.0.0.1:" + QByteArray::number(server_->serverPort()) + a.umleitungZiel + "\r\n";
-    }
+    if (a.typ.isEmpty()) a.typ = a.status == 200 ? "application/octet-stream" : "text/html";
+    kopf += "Content-Type: " + a.typ + "\r\n";
+    if (!a.umleitungAdresse.isEmpty()) kopf += "Location: " + a.umleitungAdresse + "\r\n";
     if (!a.ohneLaenge) kopf += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
     kopf += "Connection: close\r\n\r\n";
     s->write(kopf);

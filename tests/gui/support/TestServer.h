@@ -23,6 +23,8 @@ struct ServerAntwort {
     // server and the path `ziel`.
     QByteArray umleitungSchema;
     QByteArray umleitungZiel;
+    QByteArray umleitungAdresse;    // or (status 302) to this whole address
+    QByteArray typ;                 // Content-Type; empty: by status (octet-stream for 200, else HTML)
     bool ohneLaenge = false;        // no Content-Length; the end of the body closes the connection
     qint64 abbruchNach = -1;        // announce the whole body, send only this many bytes, then
     bool sauberSchliessen = false;  // ... close cleanly (true) or drop the connection (false)
