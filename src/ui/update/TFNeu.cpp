@@ -302,10 +302,11 @@ void TFNeu::BSetupClick() {
     // The program ends right after the installer has started: what the
     // closing sequence keeps is saved first, and a failure stops here.
     if (kontext_.sichern && !kontext_.sichern()) return;
-    // Taken before the installer may replace them.
+    // Taken before the installer may replace or remove them.
     const std::string datei = s(kontext_.programmDatei);
     const auto programm = update::dateikennung(datei);
     const auto ordner = update::dateikennung(update::programmOrdner(datei));
+    const bool entfernbar = programm && ordner && update::programmEntfernbar(datei);
 
     QProcess start;
     start.setProgram(installer);
@@ -318,7 +319,7 @@ void TFNeu::BSetupClick() {
         dialoge().information(this, q(update::textStartGescheitert(s(daten))));
         return;
     }
-    if (!programm || !ordner || !update::programmEntfernbar(datei)) {
+    if (!entfernbar) {
         dialoge().information(this, q(update::textManuellEntfernen(s(daten), s(programmOrdner()))));
         return;
     }
