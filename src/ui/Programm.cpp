@@ -54,6 +54,7 @@ void Programm::uebergabeAnnehmen(Uebergabe& uebergabe) {
 }
 
 std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
+    fensterHueten();
     auto programm = std::make_unique<Programm>(datenordner);
     Programmkontext& k = programm->kontext();
     TFMain& haupt = programm->hauptfenster();

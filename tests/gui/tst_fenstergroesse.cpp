@@ -204,7 +204,10 @@ void TestFenstergroesse::einpassen_data() {
     const QRect fenster(0, 0, 800, 600);
     QTest::newRow("auf dem ersten Schirm") << fenster.translated(100, 50) << fenster.translated(100, 50);
     QTest::newRow("auf dem zweiten Schirm") << fenster.translated(-1200, 50) << fenster.translated(-1200, 50);
-    QTest::newRow("halb hinaus bleibt") << fenster.translated(1500, 50) << fenster.translated(1500, 50);
+    // the whole frame on the screen, not only its title strip
+    QTest::newRow("halb hinaus: ganz herein") << fenster.translated(1500, 50) << fenster.translated(1120, 50);
+    QTest::newRow("über beide Schirme: auf den mit dem größten Teil")
+        << fenster.translated(-300, 50) << fenster.translated(0, 50);
     QTest::newRow("neben allen Schirmen: auf den ersten")
         << fenster.translated(-4000, 50) << fenster.translated(0, 50);
     QTest::newRow("unter allen Schirmen: auf den ersten")

@@ -89,7 +89,7 @@ void TestUpdate::fensterBeimOeffnen() {
     QCOMPARE(f->BDown()->text(), QStringLiteral("Download"));
     QCOMPARE(f->BSetup()->text(), QStringLiteral("Installation"));
     QCOMPARE(f->findChild<QPushButton*>(QStringLiteral("BClose"))->text(), QStringLiteral("Sch&ließen"));
-    QCOMPARE(f->frameGeometry().center(), haupt_->frameGeometry().center());
+    // (centred on the main window by its real frame: tests/schreibtisch)
 
     // The command shows the open window again instead of a second one.
     server_->setze(kVersionPfad, versionsAntwort({"1.6.1.0"}));

@@ -44,7 +44,7 @@ void TFEingabe::BVorschlagClick() {
     if (!breit_) {
         // the field, the settings and the row list come into view, and stay
         breit_ = true;
-        Fensterposition::platzieren(this, frameGeometry().topLeft(),
+        Fensterposition::platzieren(this, Fensterposition::rahmen(this).topLeft(),
                                     QSize(std::max(width(), kBreit), height()));
     }
 }

@@ -175,13 +175,11 @@ void TFEingabe::FormShow() {
     // narrow until the first suggestion; the height the user gave it stays
     const int breite = breit_ ? (groesse.isValid() ? groesse.width() : kBreit) : kSchmal;
     const int hoehe = groesse.isValid() ? groesse.height() : kHoehe;
-    const QSize soll(breite, hoehe);
-    const QSize rahmen = soll + (frameGeometry().size() - size());
-    const QPoint mitte = Fensterposition::mitte(rahmen);
-    // -1000 centres the window on the primary screen, each edge on its own
-    if (ort.x() == einst::kEingabeLeft.vorgabe) ort.setX(mitte.x());
-    if (ort.y() == einst::kEingabeTop.vorgabe) ort.setY(mitte.y());
-    Fensterposition::platzieren(this, ort, soll);
+    // -1000 centres the window's frame on the primary screen, each edge on its own
+    Qt::Orientations mittig;
+    if (ort.x() == einst::kEingabeLeft.vorgabe) mittig |= Qt::Horizontal;
+    if (ort.y() == einst::kEingabeTop.vorgabe) mittig |= Qt::Vertical;
+    Fensterposition::platzieren(this, ort, QSize(breite, hoehe), mittig);
 }
 
 void TFEingabe::closeEvent(QCloseEvent* e) {

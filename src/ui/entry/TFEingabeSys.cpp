@@ -20,6 +20,7 @@
 #include "common/Farben.h"
 #include "common/Fenster.h"
 #include "common/Fensterleiste.h"
+#include "common/Passlabel.h"
 #include "common/Programmkontext.h"
 #include "common/Symbole.h"
 #include "common/TFfrFeld.h"
@@ -171,10 +172,10 @@ QWidget* TFEingabeSys::obenBauen() {
     k->setContentsMargins(4, 1, 4, 1);
     k->setSpacing(0);
     k->addWidget(notiz(QStringLiteral("Datei"), kasten));
-    LDatei_ = new QLabel(kasten);
+    // a long file name wraps onto a second line rather than being cut
+    LDatei_ = new Passlabel(Passlabel::Art::Datei, kasten, 2);
     LDatei_->setObjectName(QStringLiteral("LDatei"));
     LDatei_->setFont(schrift(kasten, 12, true));
-    LDatei_->setTextFormat(Qt::PlainText);
     k->addWidget(LDatei_);
     l->addWidget(kasten, 1);
     l->addStretch(0);
@@ -289,10 +290,11 @@ void TFEingabeSys::groesseSetzen(QSize soll) {
     // A screen narrower than the wide window keeps the scroll bar: the window
     // then keeps the narrow window's height, which has room for it.
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const int rand = frameGeometry().width() - width();
+    const QRect rahmen = Fensterposition::rahmen(this);
+    const int rand = rahmen.width() - width();
     if (s && soll.width() + rand > s->availableGeometry().width())
         soll.setHeight(std::max(soll.height(), kSchmal.height()));
-    Fensterposition::platzieren(this, pos(), soll);
+    Fensterposition::platzieren(this, rahmen.topLeft(), soll);
 }
 
 void TFEingabeSys::showEvent(QShowEvent* e) {

@@ -175,19 +175,21 @@ void TFGZEingabe::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
     QPoint p(einst::kGZEingabeLeft.vorgabe, einst::kGZEingabeTop.vorgabe);
+    QSize groesse;
     try {
         const Einstellungen einst(kontext_.einstellungsdatei().toStdString());
         p = kPosition.lesen(einst);
-        const QSize groesse = kPosition.groesse(einst);
+        groesse = kPosition.groesse(einst);
         if (groesse.isValid()) resize(groesse);
     } catch (const std::exception&) {
         // an unreadable settings file leaves the window at its default place
     }
     const QWidget* haupt = kontext_.hauptfenster();
-    // 0 means "not stored": beside the main window, at its top
-    if (p.x() == 0) p.setX(std::max(0, (haupt ? haupt->x() : 0) - frameGeometry().width()));
-    if (p.y() == 0) p.setY(haupt ? haupt->y() : 0);
-    Fensterposition::platzieren(this, p);
+    const QPoint hauptEcke = haupt ? Fensterposition::rahmen(haupt).topLeft() : QPoint();
+    // 0 means "not stored": beside the main window's frame, at its top
+    if (p.x() == 0) p.setX(std::max(0, hauptEcke.x() - Fensterposition::rahmen(this).width()));
+    if (p.y() == 0) p.setY(hauptEcke.y());
+    Fensterposition::platzieren(this, p, groesse);
 }
 
 void TFGZEingabe::closeEvent(QCloseEvent* e) {

@@ -63,8 +63,7 @@ void TFMain::FormShow() {
         const Einstellungen e(pfad(einstellungsdatei()));
         if (e.existiert()) {
             const QPoint gespeichert = kPosition.lesen(e);
-            // the remembered size first, no larger than the screen: the centre depends on it
-            Fensterposition::platzieren(this, pos(), kPosition.groesse(e));
+            const QSize groesse = kPosition.groesse(e);
             ende = e.lese(einst::kSpieltagEnde);
             setzePpcBreite(e.lese(einst::kSplitterPos));
             const QString plan = QString::fromStdString(e.lese(einst::kSpieltagDatei));
@@ -79,11 +78,11 @@ void TFMain::FormShow() {
             else if (!schein.isEmpty())
                 dialoge().information(this, nichtGefunden(schein));
             for (const std::string& fn : gemerkteScheine(e)) tabs << QString::fromStdString(fn);
-            // centred by the whole frame, title bar included, as move() places it
-            const QPoint mitte = Fensterposition::mitte(frameGeometry().size());
-            Fensterposition::platzieren(
-                this, {gespeichert.x() == einst::kHauptLeft.vorgabe ? mitte.x() : gespeichert.x(),
-                       gespeichert.y() == einst::kHauptTop.vorgabe ? mitte.y() : gespeichert.y()});
+            // -1000 centres the window's whole frame, title bar included, each edge on its own
+            Qt::Orientations mittig;
+            if (gespeichert.x() == einst::kHauptLeft.vorgabe) mittig |= Qt::Horizontal;
+            if (gespeichert.y() == einst::kHauptTop.vorgabe) mittig |= Qt::Vertical;
+            Fensterposition::platzieren(this, gespeichert, groesse, mittig);
             platziert = true;
         }
     } catch (const std::exception& f) {

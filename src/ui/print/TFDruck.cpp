@@ -213,7 +213,7 @@ void TFDruck::showEvent(QShowEvent* e) {
     if (e->spontaneous()) return;
     if (ersteAnzeige_) {
         ersteAnzeige_ = false;
-        Fensterposition::platzieren(this, Fensterposition::mitte(frameGeometry().size()));
+        Fensterposition::platzieren(this, {}, {}, Qt::Horizontal | Qt::Vertical);
     }
     // `FormShow`: the settings, on every showing
     const auto m = z_.FormShow(IniDatei(s(kontext_.einstellungsdatei())));

@@ -21,6 +21,7 @@
 #include "common/Bauteile.h"
 #include "common/Dialoge.h"
 #include "common/Fenster.h"
+#include "common/Passlabel.h"
 #include "common/Programmkontext.h"
 #include "common/Sanduhr.h"
 #include "common/Symbole.h"
@@ -216,8 +217,8 @@ QWidget* TFTransfer::rechtsBauen() {
     oben->addWidget(BReihenLoeschen);
     l->addLayout(oben);
 
-    LDatei_ = label(QString(), "LDatei", rechts);
-    LDatei_->setMinimumHeight(LDatei_->fontMetrics().height());
+    LDatei_ = new Passlabel(Passlabel::Art::Datei, rechts);
+    LDatei_->setObjectName(QStringLiteral("LDatei"));
     l->addWidget(LDatei_);
 
     G1_ = new QTableView(rechts);
@@ -267,8 +268,7 @@ QWidget* TFTransfer::rechtsBauen() {
 void TFTransfer::showEvent(QShowEvent* e) {
     // Placed centred on the main window the first time it is shown.
     if (!gezeigt_ && parentWidget()) {
-        const QRect p = parentWidget()->frameGeometry();
-        move(p.center() - QPoint(width() / 2, height() / 2));
+        Fensterposition::platzieren(this, {}, {}, Qt::Horizontal | Qt::Vertical, parentWidget());
     }
     gezeigt_ = true;
     QWidget::showEvent(e);

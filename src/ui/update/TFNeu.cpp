@@ -13,7 +13,6 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTemporaryFile>
 #include <QVBoxLayout>
@@ -372,14 +371,7 @@ void TFNeu::showEvent(QShowEvent* e) {
     if (gezeigt_) return;
     gezeigt_ = true;
     if (!zentrum_) return;
-    QRect ziel = frameGeometry();
-    ziel.moveCenter(zentrum_->frameGeometry().center());
-    if (QScreen* schirm = zentrum_->screen()) {
-        const QRect frei = schirm->availableGeometry();
-        ziel.moveLeft(qBound(frei.left(), ziel.left(), qMax(frei.left(), frei.right() - ziel.width())));
-        ziel.moveTop(qBound(frei.top(), ziel.top(), qMax(frei.top(), frei.bottom() - ziel.height())));
-    }
-    move(ziel.topLeft());
+    Fensterposition::platzieren(this, {}, {}, Qt::Horizontal | Qt::Vertical, zentrum_);
 }
 
 void TFNeu::closeEvent(QCloseEvent* e) {
