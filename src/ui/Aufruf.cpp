@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include <cerrno>
+#include <optional>
 #include <string>
 
 #include "io/Datei.h"
@@ -20,6 +21,44 @@ bool istHilfe(const QString& a) {
 }
 bool istVersion(const QString& a) {
     return a == QLatin1String("--version");
+}
+
+// Qt's own options, which the application object takes out of the command
+// line ("-platform offscreen", "--style=fusion"): 1 when a value follows,
+// 0 when none does, -1 when `a` is none of them.
+int qtOption(const QString& a) {
+    static const QStringList mitWert = {QStringLiteral("platform"),
+                                        QStringLiteral("platformpluginpath"),
+                                        QStringLiteral("platformtheme"),
+                                        QStringLiteral("plugin"),
+                                        QStringLiteral("qwindowgeometry"),
+                                        QStringLiteral("geometry"),
+                                        QStringLiteral("qwindowtitle"),
+                                        QStringLiteral("title"),
+                                        QStringLiteral("qwindowicon"),
+                                        QStringLiteral("icon"),
+                                        QStringLiteral("session"),
+                                        QStringLiteral("display"),
+                                        QStringLiteral("name"),
+                                        QStringLiteral("style"),
+                                        QStringLiteral("stylesheet"),
+                                        QStringLiteral("qmljsdebugger"),
+                                        QStringLiteral("visual")};
+    static const QStringList ohneWert = {QStringLiteral("reverse"),     QStringLiteral("widgetcount"),
+                                         QStringLiteral("testability"), QStringLiteral("nograb"),
+                                         QStringLiteral("dograb"),      QStringLiteral("sync")};
+    QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+    const qsizetype gleich = name.indexOf(QLatin1Char('='));
+    if (gleich >= 0) return mitWert.contains(name.left(gleich)) ? 0 : -1;
+    if (mitWert.contains(name)) return 1;
+    return ohneWert.contains(name) ? 0 : -1;
+}
+
+Aufruf unbekannt(const QString& arg) {
+    return {Aufruf::Art::Fehler,
+            {},
+            QStringLiteral("kalvendo: Unbekannte Option ") + arg +
+                QStringLiteral(".\nAufruf: kalvendo [DATEI...]; kalvendo --help zeigt die Hilfe.\n")};
 }
 
 QString pfadVon(const QString& argument, const QDir& arbeitsordner) {
@@ -52,7 +91,9 @@ Aufruf aufrufLesen(const QStringList& argumente, const QString& arbeitsordner, b
     Aufruf a;
     const QDir ordner(arbeitsordner);
     bool nurNamen = false;
-    for (const QString& arg : argumente) {
+    std::optional<Aufruf> fehler;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& arg = argumente[i];
         if (!nurNamen && arg == QLatin1String("--")) {
             nurNamen = true;
             continue;
@@ -60,15 +101,21 @@ Aufruf aufrufLesen(const QStringList& argumente, const QString& arbeitsordner, b
         const bool option = !nurNamen && arg.startsWith(QLatin1Char('-')) && arg.size() > 1;
         if (option && istHilfe(arg)) return {Aufruf::Art::Hilfe, {}, {}};
         if (option && istVersion(arg)) return {Aufruf::Art::Version, {}, {}};
-        if (nurHilfe) continue;
-        if (option)
-            return {Aufruf::Art::Fehler,
-                    {},
-                    QStringLiteral("kalvendo: Unbekannte Option ") + arg +
-                        QStringLiteral(".\nAufruf: kalvendo [DATEI...]; kalvendo --help zeigt die Hilfe.\n")};
+        if (nurHilfe) {
+            // an unknown option is answered before anything needs a display;
+            // Qt's own options (and their values) stay for the application object
+            if (!option) continue;
+            const int qt = qtOption(arg);
+            if (qt < 0 && !fehler) fehler = unbekannt(arg);
+            if (qt > 0) ++i;
+            continue;
+        }
+        if (option) return unbekannt(arg);
         if (arg.isEmpty()) continue;
         a.dateien << pfadVon(arg, ordner);
     }
+    // "--help" anywhere wins over an unknown option before it
+    if (fehler) return *fehler;
     return a;
 }
 

@@ -19,8 +19,8 @@ struct Aufruf {
 // Reads the arguments after the program's name. Names are taken relative to
 // `arbeitsordner`; after "--" every argument is a name. With `nurHilfe`
 // (before the application object exists, while Qt's own options such as
-// "-platform" are still there) only "--help"/"-h" and "--version" count and
-// everything else is left for later.
+// "-platform" are still there) only "--help"/"-h", "--version" and unknown
+// options count (Qt's options are known) and the names are left for later.
 Aufruf aufrufLesen(const QStringList& argumente, const QString& arbeitsordner, bool nurHilfe = false);
 
 // The texts of "--help" and "--version".
