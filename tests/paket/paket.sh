@@ -58,6 +58,7 @@ erwartet=$(
         echo ./usr/share/mime/packages/kalvendo.xml
         echo ./usr/share/man/man1/kalvendo.1.gz
         echo ./usr/share/man/man1/kalvendo-cli.1.gz
+        echo ./usr/share/doc/kalvendo/copyright
         echo ./usr/share/icons/hicolor/scalable/apps/$id.svg
         for n in 16 22 24 32 48 64 128 256 512; do echo "./usr/share/icons/hicolor/${n}x$n/apps/$id.png"; done
     } | sort
@@ -67,6 +68,14 @@ $(diff <(echo "$erwartet") <(echo "$dateien") || true)" test "$dateien" = "$erwa
 pruefe "Einträge außerhalb von /usr" test -z "$(awk '{print $6}' "$tmp/liste" | grep -vE '^\./(usr(/.*)?)?$' || true)"
 pruefe "Rechte der Programme" test "$(awk '$1 !~ /^d/ && $6 ~ /^\.\/usr\/bin\// {print $1}' "$tmp/liste" | sort -u)" = "-rwxr-xr-x"
 pruefe "Eigentümer nicht root" test "$(awk '{print $2}' "$tmp/liste" | sort -u)" = "root/root"
+
+# the copyright file in the machine-readable form, with its licence
+kopie=$tmp/inhalt/usr/share/doc/kalvendo/copyright
+pruefe "copyright ohne Format-Zeile" grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$kopie"
+pruefe "copyright ohne Files: *" grep -qx 'Files: \*' "$kopie"
+pruefe "copyright ohne Copyright:" grep -q '^Copyright: ' "$kopie"
+pruefe "copyright ohne License:" grep -q '^License: ' "$kopie"
+pruefe "Rechte von copyright" test "$(awk '$6 == "./usr/share/doc/kalvendo/copyright" {print $1}' "$tmp/liste")" = "-rw-r--r--"
 
 # the programs: stripped, no search path into the build folder
 for p in kalvendo kalvendo-cli; do
