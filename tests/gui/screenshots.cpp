@@ -198,7 +198,7 @@ void quotenUndGarantie(ui::TFMain& w, const QString& ziel) {
 // The normal slip entry window: narrow at its start, with the operator's
 // table pasted and read, then wide with a suggestion and its rows listed and
 // reduced at random.
-void normalschein(ui::TFMain& w, const QString& ziel) {
+void normalschein(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     w.kontext().befehle().ausfuehren(QStringLiteral("NeuenNormalscheineingeben1"));
     auto* fenster = qobject_cast<ui::TFEingabe*>(ui::fensterSuchen(QStringLiteral("FEingabe")));
     if (!fenster) return;
@@ -211,6 +211,11 @@ void normalschein(ui::TFMain& w, const QString& ziel) {
     speichern(fenster, ziel, QStringLiteral("normalschein-eingefuegt"));
     fenster->BAuslesenClick();
     speichern(fenster, ziel, QStringLiteral("normalschein-spielplan"));
+    // the saved fixture list's name in the file label, on two lines where it must
+    welt.dialoge().speichernAntwort(welt.ablage() + QStringLiteral("Spieltag 12.sp13"));
+    fenster->BSaveClick();
+    speichern(fenster, ziel, QStringLiteral("normalschein-gespeichert"));
+    schirmSpeichern(ziel, QStringLiteral("bildschirm-normalschein"));
     // the suggestion makes it wide; the rows listed and reduced
     fenster->BVorschlagClick();
     fenster->findChild<QCheckBox*>(QStringLiteral("cbFilter"))->setChecked(false);
@@ -238,6 +243,10 @@ void systemschein(ui::TFMain& w, TestUmgebung& welt, const QString& gemischt, co
     QTest::keyClick(bild, Qt::Key_Down);
     QTest::keyClick(bild, Qt::Key_Right);
     speichern(sys, ziel, QStringLiteral("systemschein-schmal"));
+    welt.dialoge().speichernAntwort(welt.ablage() + QStringLiteral("zufall12.kv13"));
+    sys->BSaveClick();
+    speichern(sys, ziel, QStringLiteral("systemschein-gespeichert"));
+    schirmSpeichern(ziel, QStringLiteral("bildschirm-systemschein"));
     sys->cbAlle()->click();
     speichern(sys, ziel, QStringLiteral("systemschein-breit"));
     speichern(sys->Feld(4), ziel, QStringLiteral("systemschein-feld-vew"));
@@ -320,11 +329,32 @@ int main(int argc, char* argv[]) {
 
     TestUmgebung welt;
     Begegnungen b;
-    const char* vereine[26] = {
-        "Hamburg",   "Bremen",   "Dortmund",  "Schalke", "Köln",           "Mainz",     "Freiburg",
-        "Stuttgart", "Hannover", "Wolfsburg", "Bochum",  "Bielefeld",      "Augsburg",  "Nürnberg",
-        "Kiel",      "Rostock",  "Dresden",   "Leipzig", "Kaiserslautern", "Karlsruhe", "Darmstadt",
-        "Frankfurt", "Berlin",   "Potsdam",   "Aachen",  "Münster"};
+    const char* vereine[26] = {"Hamburg",
+                               "Bremen",
+                               "Dortmund",
+                               "Schalke",
+                               "Köln",
+                               "Mainz",
+                               "Freiburg",
+                               "Stuttgart",
+                               "Hannover",
+                               "Wolfsburg",
+                               "Bochum",
+                               "Bielefeld",
+                               "Augsburg",
+                               "Nürnberg",
+                               "Kiel",
+                               "Rostock",
+                               "Borussia Mönchengladbach",
+                               "Leipzig",
+                               "Kaiserslautern",
+                               "Karlsruhe",
+                               "Darmstadt",
+                               "Frankfurt",
+                               "Berlin",
+                               "Potsdam",
+                               "Aachen",
+                               "Münster"};
     for (int m = 0; m < 13; ++m) {
         b[static_cast<std::size_t>(m)].Heim = vereine[2 * m];
         b[static_cast<std::size_t>(m)].Gast = vereine[2 * m + 1];
@@ -401,7 +431,7 @@ int main(int argc, char* argv[]) {
 
     updateFenster(w, welt, ziel);
     systemschein(w, welt, links, ziel);
-    normalschein(w, ziel);
+    normalschein(w, welt, ziel);
     druckFenster(w, welt, ziel);
     quotenUndGarantie(w, ziel);
 

@@ -18,6 +18,7 @@
 #include "common/Farben.h"
 #include "common/Fenster.h"
 #include "common/Fensterleiste.h"
+#include "common/Passlabel.h"
 #include "common/Programmkontext.h"
 #include "common/Symbole.h"
 #include "common/UpDown.h"
@@ -247,9 +248,10 @@ QWidget* TFEingabe::spielplanBauen() {
     QLabel* kopf = label(QStringLiteral("Datei"), "", kasten);
     kopf->setFont(schrift(kasten, 10, false));
     k->addWidget(kopf);
-    LDatei_ = label(QString(), "LDatei", kasten);
+    // a long file name wraps onto a second line rather than being cut
+    LDatei_ = new Passlabel(Passlabel::Art::Datei, kasten, 2);
+    LDatei_->setObjectName(QStringLiteral("LDatei"));
     LDatei_->setFont(schrift(kasten, 12, true));
-    LDatei_->setTextFormat(Qt::PlainText);
     k->addWidget(LDatei_);
     oben->addWidget(kasten, 1);
     l->addLayout(oben);

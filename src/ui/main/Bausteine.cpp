@@ -7,6 +7,7 @@
 
 #include "common/Bauteile.h"
 #include "common/Farben.h"
+#include "common/Passlabel.h"
 
 namespace kv::ui {
 
@@ -34,7 +35,7 @@ QWidget* dateiKasten(const char* name, QLabel*& label, const char* labelName, in
     l->setContentsMargins(4, 2, 4, 2);
     l->setSpacing(0);
     l->addWidget(hinweis(QStringLiteral("Datei"), k, 10));
-    label = new QLabel(k);
+    label = new Passlabel(Passlabel::Art::Datei, k);
     label->setObjectName(QString::fromLatin1(labelName));
     label->setFont(schrift(k, 12, true));
     l->addWidget(label);

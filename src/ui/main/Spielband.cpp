@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "common/Farben.h"
 #include "common/Programmkontext.h"
 #include "common/Symbole.h"
@@ -17,6 +19,38 @@
 #include "main/TFfrErg.h"
 
 namespace kv::ui {
+
+namespace {
+
+// The row of the 13 score frames: each as wide as the designed frame where
+// there is room, narrower (down to TFfrErg::kMinBreite) in a window too
+// narrow for that, so that all 13 stay in view on a laptop screen before
+// the band scrolls.
+class Ergebnisreihe : public QWidget {
+  public:
+    static constexpr int kAbstand = 2;
+    static constexpr int kLinks = 5;
+
+    explicit Ergebnisreihe(QWidget* eltern) : QWidget(eltern) {
+        setObjectName(QStringLiteral("PErgebnisse"));
+        setFixedHeight(TFfrErg::kHoehe);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    static int breiteFuer(int rahmen) { return 13 * (rahmen + kAbstand) + kLinks; }
+    QSize sizeHint() const override { return {breiteFuer(TFfrErg::kBreite), TFfrErg::kHoehe}; }
+    QSize minimumSizeHint() const override { return {breiteFuer(TFfrErg::kMinBreite), TFfrErg::kHoehe}; }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override {
+        const int b =
+            std::clamp((width() - kLinks) / 13 - kAbstand, int{TFfrErg::kMinBreite}, int{TFfrErg::kBreite});
+        const QList<TFfrErg*> rahmen = findChildren<TFfrErg*>(Qt::FindDirectChildrenOnly);
+        for (TFfrErg* f : rahmen)
+            f->setGeometry((f->spiel() - 1) * (b + kAbstand) + kLinks, 0, b, TFfrErg::kHoehe);
+    }
+};
+
+}  // namespace
 
 Spielband::Spielband(Programmkontext& kontext, QWidget* eltern)
     : Querband(eltern), zustand_(kontext.zustand()) {
@@ -77,16 +111,13 @@ Spielband::Spielband(Programmkontext& kontext, QWidget* eltern)
     l->addWidget(PTool1);
 
     // the 13 score frames
-    auto* frames = new QWidget(PSpiele);
-    frames->setObjectName(QStringLiteral("PErgebnisse"));
+    auto* frames = new Ergebnisreihe(PSpiele);
     for (int i = 1; i <= 13; ++i) {
         auto* f = new TFfrErg(i, frames);
-        f->move((i - 1) * (TFfrErg::kBreite + 2) + 5, 0);
         connect(f, &TFfrErg::torGeaendert, this, &Spielband::torGeaendert);
         connect(f, &TFfrErg::laufUmschalten, this, &Spielband::laufUmschalten);
         frSpiel_[static_cast<std::size_t>(i - 1)] = f;
     }
-    frames->setFixedSize(13 * (TFfrErg::kBreite + 2) + 5, TFfrErg::kHoehe);
     l->addWidget(frames);
     // in a window narrower than the 13 frames they scroll sideways
     inhaltSetzen(PSpiele);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "common/Farben.h"
+#include "common/Passlabel.h"
 #include "common/Symbole.h"
 #include "common/UpDown.h"
 
@@ -24,7 +25,10 @@ QWidget* streifen(QWidget* eltern, const char* name, int hoehe) {
 
 TFfrErg::TFfrErg(int spiel, QWidget* eltern) : QFrame(eltern), spiel_(spiel) {
     setObjectName(QStringLiteral("frSpiel%1").arg(spiel));
-    setFixedSize(kBreite, kHoehe);
+    setFixedHeight(kHoehe);
+    setMinimumWidth(kMinBreite);
+    setMaximumWidth(kBreite);
+    resize(kBreite, kHoehe);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
     faerben(this, Qt::white, Qt::black);
@@ -63,9 +67,12 @@ TFfrErg::TFfrErg(int spiel, QWidget* eltern) : QFrame(eltern), spiel_(spiel) {
     auto* l2 = new QVBoxLayout(Panel2);
     l2->setContentsMargins(3, 0, 3, 0);
     l2->setSpacing(0);
-    LHeim_ = new QLabel(QStringLiteral("Heimmannschaft"), Panel2);
+    // a long club name is shortened with "…" (and shown whole as a tool tip)
+    LHeim_ = new Passlabel(Passlabel::Art::Name, Panel2);
+    LHeim_->setText(QStringLiteral("Heimmannschaft"));
     LHeim_->setObjectName(QStringLiteral("LHeim"));
-    LGast_ = new QLabel(QStringLiteral("Gastmannschaft"), Panel2);
+    LGast_ = new Passlabel(Passlabel::Art::Name, Panel2);
+    LGast_->setText(QStringLiteral("Gastmannschaft"));
     LGast_->setObjectName(QStringLiteral("LGast"));
     LHeim_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     LGast_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

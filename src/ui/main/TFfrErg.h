@@ -16,6 +16,9 @@ class TFfrErg : public QFrame {
   public:
     static constexpr int kBreite = 104;
     static constexpr int kHoehe = 88;
+    // the narrowest a frame gets in a narrow window (goals, arrows and the
+    // button still have room)
+    static constexpr int kMinBreite = 92;
 
     TFfrErg(int spiel, QWidget* eltern);
 
