@@ -1,0 +1,153 @@
+// The program under Wayland (weston, started by tests/schreibtisch/
+// schreibtisch), where a program cannot place its own windows: it starts,
+// opens a slip given on its command line and the system slip window, ends,
+// says nothing but Qt's own notices, and leaves the remembered positions as
+// they were (it keeps the sizes).
+//
+//   imProzess:       the program as programmAufbauen() builds it, in this
+//                    process, under a headless weston (schreibtisch --wayland)
+//   echtesProgramm:  the real program, used with keys typed into weston's
+//                    window on an X server (schreibtisch --wayland-x11)
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Aussensicht.h"
+#include "Hauptfenstertest.h"
+#include "Programm.h"
+#include "TestUmgebung.h"
+#include "common/Fenster.h"
+#include "main/TFMain.h"
+#include "settings/IniDatei.h"
+
+using namespace kv;
+using namespace kv::test;
+using kv::ui::TFMain;
+
+namespace {
+
+const char kEinstellungen[] =
+    "[Fenster]\nHaupt-Left=123\nHaupt-Top=45\nHaupt-Width=900\nHaupt-Height=500\n"
+    "Schein-Left=77\nSchein-Top=66\n";
+
+// The messages the program wrote, apart from Qt's own notices (categories
+// "qt.…", as the Wayland plugin writes them).
+QStringList eigeneMeldungen;
+QtMessageHandler vorigerHandler = nullptr;
+
+void meldungMerken(QtMsgType art, const QMessageLogContext& kontext, const QString& text) {
+    const QString kategorie = QString::fromLatin1(kontext.category ? kontext.category : "");
+    if (!kategorie.startsWith(QLatin1String("qt.")) && art != QtDebugMsg) eigeneMeldungen << text;
+    if (vorigerHandler) vorigerHandler(art, kontext, text);
+}
+
+void einstellungenPruefen(const QString& datei) {
+    const IniDatei ini(datei.toStdString());
+    QCOMPARE(ini.leseZahl("Fenster", "Haupt-Left", 0), 123);
+    QCOMPARE(ini.leseZahl("Fenster", "Haupt-Top", 0), 45);
+    QCOMPARE(ini.leseZahl("Fenster", "Schein-Left", 0), 77);
+    QCOMPARE(ini.leseZahl("Fenster", "Schein-Top", 0), 66);
+}
+
+}  // namespace
+
+class TestWayland : public Hauptfenstertest {
+    Q_OBJECT
+  private Q_SLOTS:
+    void imProzess();
+    void echtesProgramm();
+};
+
+void TestWayland::imProzess() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        QFAIL("kein Wayland: mit tests/schreibtisch/schreibtisch --wayland starten");
+    {
+        QFile f(welt().einstellungsdatei());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kEinstellungen);
+    }
+    const QString schein = welt().schein(QStringLiteral("Wayland.kv13"), {reihe("1021021021021"), vew(5)});
+    eigeneMeldungen.clear();
+    vorigerHandler = qInstallMessageHandler(meldungMerken);
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        TFMain& w = starten();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        welt().programm()->dateienOeffnen({schein});
+        QTRY_COMPARE(w.PC1()->count(), 1);
+        w.kontext().befehle().ausfuehren(QStringLiteral("NeuenSystemscheineingeben1"));
+        QWidget* sys = ui::fensterSuchen(QStringLiteral("FEingabeSys"));
+        QVERIFY(sys && QTest::qWaitForWindowExposed(sys));
+        sys->close();
+        QVERIFY(welt().beenden());
+        einstellungenPruefen(welt().einstellungsdatei());
+        const IniDatei ini(welt().einstellungsdatei().toStdString());
+        QCOMPARE(ini.leseZahl("Fenster", "Haupt-Width", 0), 900);
+        QCOMPARE(ini.leseZahl("Fenster", "Haupt-Height", 0), 500);
+    }
+    qInstallMessageHandler(vorigerHandler);
+    QVERIFY2(eigeneMeldungen.isEmpty(), qPrintable(eigeneMeldungen.join(QLatin1Char('\n'))));
+}
+
+void TestWayland::echtesProgramm() {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        QFAIL("kein weston im X-Server: mit tests/schreibtisch/schreibtisch --wayland-x11 starten");
+    QTemporaryDir heim;
+    const QString daten = heim.path() + QStringLiteral("/.local/share/Kalvendo");
+    QVERIFY(QDir().mkpath(daten));
+    {
+        QFile f(daten + QStringLiteral("/Einstellungen.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kEinstellungen);
+    }
+    const QString schein = welt().schein(QStringLiteral("Echt.kv13"), {reihe("1111111111111")});
+    QProcess p;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("HOME"), heim.path());
+    umgebung.insert(QStringLiteral("XDG_DATA_HOME"), heim.path() + QStringLiteral("/.local/share"));
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    p.setProcessEnvironment(umgebung);
+    p.start(QStringLiteral(KALVENDO_PROGRAMM), {schein});
+    QVERIFY(p.waitForStarted());
+    // the program is up once it answers a second start (its socket)
+    QTest::qWait(3000);
+    QCOMPARE(p.state(), QProcess::Running);
+    const auto taste = [](const QString& t) {
+        ausfuehren(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), t});
+        QTest::qWait(400);
+    };
+    // the main window has the keyboard: "Datei → Neuen Systemschein eingeben..."
+    for (const char* t : {"alt+d", "Down", "Down", "Down", "Return"}) taste(QLatin1String(t));
+    QTest::qWait(1500);
+    // "Schließen" of the system slip window (Alt+L), then "Datei → Beenden"
+    taste(QStringLiteral("alt+l"));
+    QTest::qWait(800);
+    taste(QStringLiteral("alt+d"));
+    taste(QStringLiteral("b"));
+    QVERIFY2(p.state() == QProcess::NotRunning || p.waitForFinished(20000), "das Programm endet nicht");
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    QStringList fehler;
+    for (const QString& zeile : QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n')))
+        if (!zeile.trimmed().isEmpty() && !zeile.startsWith(QLatin1String("qt."))) fehler << zeile;
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
+    einstellungenPruefen(daten + QStringLiteral("/Einstellungen.ini"));
+    // the system slip window was shown and closed: its size is on record
+    const IniDatei ini((daten + QStringLiteral("/Einstellungen.ini")).toStdString());
+    QVERIFY(ini.leseZahl("Fenster", "Schein-Width", 0) > 0);
+}
+
+int main(int argc, char* argv[]) {
+    kv::ui::deutschVorbereiten();
+    QApplication app(argc, argv);
+    kv::ui::deutschLaden(app);
+    TestWayland t;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_wayland.moc"
