@@ -257,7 +257,8 @@ void TestFensterplatz::mittig() {
     update->close();
 
     // each edge on its own: -1000 centres the left edge, a stored top stays
-    einstellungen(QStringLiteral("[Fenster]\nHaupt-Left=-1000\nHaupt-Top=50\nHaupt-Width=900\nHaupt-Height=500\n"));
+    einstellungen(
+        QStringLiteral("[Fenster]\nHaupt-Left=-1000\nHaupt-Top=50\nHaupt-Width=900\nHaupt-Height=500\n"));
     const QRect halb = rahmen(&starten());
     QCOMPARE(halb.top(), 50);
     QVERIFY2(qAbs(halb.center().x() - schirm_.center().x()) <= 1, qPrintable(text(halb)));
@@ -303,8 +304,11 @@ void TestFensterplatz::reiterAendertDieGroesseNicht() {
     const QRect vorher = rahmen(&w);
     const QSize minimum = w.minimumSizeHint();
     QCOMPARE(w.size(), QSize(1000, 600));
-    w.DateienEinlesen(welt().schein(QStringLiteral("Reiter.kv13"), {vollsystem()}));
-    w.DateienEinlesen(welt().schein(QStringLiteral("Zweiter.kv13"), {reihe("1021021021021"), vew(9)}));
+    // as the user opens them: "Spielschein(e) öffnen...", the last one in front
+    dialoge().oeffnenAntwort(
+        {welt().schein(QStringLiteral("Reiter.kv13"), {vollsystem()}),
+         welt().schein(QStringLiteral("Zweiter.kv13"), {reihe("1021021021021"), vew(9)})});
+    w.BOpen2Click();
     QTest::qWait(300);
     QCOMPARE(w.size(), QSize(1000, 600));
     QCOMPARE(w.minimumSizeHint(), minimum);
