@@ -257,6 +257,8 @@ void TestFensterplatz::mittig() {
     update->close();
 
     // each edge on its own: -1000 centres the left edge, a stored top stays
+    // (written once the program has ended: its closing sequence writes them)
+    QVERIFY(welt().beenden());
     einstellungen(
         QStringLiteral("[Fenster]\nHaupt-Left=-1000\nHaupt-Top=50\nHaupt-Width=900\nHaupt-Height=500\n"));
     const QRect halb = rahmen(&starten());
