@@ -19,7 +19,7 @@
 #include "entry/TFQuotenFilter.h"
 #include "expansion/Feld.h"
 #include "garantie/Garantieanalyse.h"
-#include "main/TFGarantie.h"
+#include "garantie/TFGarantie.h"
 #include "main/TFMain.h"
 #include "model/Schein.h"
 #include "model/Spielscheindatei.h"

@@ -17,9 +17,9 @@
 #include "common/Fenstergitter.h"
 #include "common/Gitter.h"
 #include "common/Programmkontext.h"
-#include "main/TFGarantie.h"
+#include "garantie/TFGarantie.h"
+#include "garantie/Verteilungsbild.h"
 #include "main/TFMain.h"
-#include "main/Verteilungsbild.h"
 
 using namespace kv;
 using namespace kv::test;

@@ -1,4 +1,4 @@
-#include "main/TFGarantie.h"
+#include "garantie/TFGarantie.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,9 +22,9 @@
 #include "common/Sanduhr.h"
 #include "common/Symbole.h"
 #include "garantie/Garantietexte.h"
+#include "garantie/Verteilungsbild.h"
 #include "help/Hilfe.h"
 #include "io/Datei.h"
-#include "main/Verteilungsbild.h"
 #include "settings/Einstellungen.h"
 
 namespace kv::ui {

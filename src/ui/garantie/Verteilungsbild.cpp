@@ -1,4 +1,4 @@
-#include "main/Verteilungsbild.h"
+#include "garantie/Verteilungsbild.h"
 
 #include <QLocale>
 #include <QPainter>
