@@ -47,7 +47,9 @@ constexpr std::array<std::uint8_t, 4096> vierSpieleTabelle() {
 }
 constexpr auto kVierSpiele = vierSpieleTabelle();
 
-std::uint32_t indexVon(Reihe r) {
+}  // namespace
+
+std::uint32_t ausgangsindex(Reihe r) {
     const Reihe k = r >> kreuzIndex(1, 1);  // match m's crosses at bits 3(m-1) .. 3(m-1)+2
     const unsigned letztes = static_cast<unsigned>(k >> 36) & 7u;
     return kVierSpiele[k & 0xfff] * kSchritt[3] + kVierSpiele[(k >> 12) & 0xfff] * kSchritt[7] +
@@ -56,6 +58,8 @@ std::uint32_t indexVon(Reihe r) {
             : letztes & 2u ? 1u
                            : 2u);
 }
+
+namespace {
 
 // Calls f(index) for every outcome of the span.
 template <class F>
@@ -119,7 +123,7 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
         if (a.einzeln) {  // a run of single rows, taken as they are held
             const Reihe* r = schein.einzelreihen() + a.index;
             const std::size_t n = schein.abschnittFelder(ai);
-            for (std::size_t i = 0; i < n; ++i) abstand_[indexVon(r[i])] = 0;
+            for (std::size_t i = 0; i < n; ++i) abstand_[ausgangsindex(r[i])] = 0;
             reihen = reihen || n > 0;
             continue;
         }
@@ -127,9 +131,9 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
         if (f.reihenAnzahl() == 0) continue;
         reihen = true;
         if (f.istVew()) {
-            for (Reihe r : f.vewReihen()) abstand_[indexVon(r)] = 0;
+            for (Reihe r : f.vewReihen()) abstand_[ausgangsindex(r)] = 0;
         } else if (f.reihenAnzahl() == 1) {
-            abstand_[indexVon(f.reihe(0))] = 0;
+            abstand_[ausgangsindex(f.reihe(0))] = 0;
         } else {
             // A full system plays every outcome within its tips.
             fuerJedenAusgang(Ausgangsbereich::ausFeld(f.daten()), [&](std::uint32_t i) { abstand_[i] = 0; });
@@ -142,7 +146,27 @@ Garantieanalyse::Garantieanalyse(const Schein& schein) : abstand_(kAlleAusgaenge
 
 Garantieanalyse::Garantieanalyse(const std::vector<Reihe>& reihen) : abstand_(kAlleAusgaenge, kFern) {
     if (reihen.empty()) throw KeineReihen("Es gibt keine Tippreihe; ohne Reihen gibt es keine Garantie.");
-    for (Reihe r : reihen) abstand_[indexVon(r)] = 0;
+    for (Reihe r : reihen) abstand_[ausgangsindex(r)] = 0;
+    abstaendeBerechnen();
+}
+
+Garantieanalyse::Garantieanalyse(const std::vector<Ausgangsbereich>& systeme,
+                                 const std::vector<Reihe>& reihen,
+                                 const std::vector<std::uint32_t>& jeAusgang)
+    : abstand_(kAlleAusgaenge, kFern) {
+    bool gespielt = !reihen.empty();
+    for (const Ausgangsbereich& b : systeme) {
+        gespielt = gespielt || b.anzahl() > 0;
+        fuerJedenAusgang(b, [&](std::uint32_t i) { abstand_[i] = 0; });
+    }
+    for (Reihe r : reihen) abstand_[ausgangsindex(r)] = 0;
+    if (jeAusgang.size() == kAlleAusgaenge)
+        for (std::uint32_t i = 0; i < kAlleAusgaenge; ++i)
+            if (jeAusgang[i] != 0) {
+                abstand_[i] = 0;
+                gespielt = true;
+            }
+    if (!gespielt) throw KeineReihen("Es gibt keine Tippreihe; ohne Reihen gibt es keine Garantie.");
     abstaendeBerechnen();
 }
 
@@ -200,7 +224,34 @@ const Trefferverteilung& Garantiebericht::feld(std::size_t i) const {
 }
 
 Garantiebericht garantieBericht(const Schein& schein) {
-    const Garantieanalyse analyse(schein);
+    return garantieBericht(Garantieanalyse(schein), schein);
+}
+
+Ausgangsbereich scheinTipps(const Schein& schein) {
+    Ausgangsbereich tipps;
+    Reihe kreuze = 0;  // every cross of every field
+    const auto& abschnitte = schein.abschnitte();
+    for (std::size_t ai = 0; ai < abschnitte.size(); ++ai) {
+        const Schein::Abschnitt& a = abschnitte[ai];
+        if (!a.einzeln) {
+            const Ausgangsbereich feld = Ausgangsbereich::ausFeld(schein.mehrfeld(a).daten());
+            for (std::size_t m = 0; m < tipps.spalten.size(); ++m)
+                tipps.spalten[m] = static_cast<std::uint8_t>(tipps.spalten[m] | feld.spalten[m]);
+            continue;
+        }
+        const Reihe* reihen = schein.einzelreihen() + a.index;
+        const std::size_t n = schein.abschnittFelder(ai);
+        for (std::size_t i = 0; i < n; ++i) kreuze |= reihen[i];
+    }
+    for (int m = 1; m <= kSpiele; ++m)
+        for (int c = 1; c <= kSpalten; ++c)
+            if ((kreuze >> kreuzIndex(m, c)) & 1u)
+                tipps.spalten[static_cast<std::size_t>(m - 1)] = static_cast<std::uint8_t>(
+                    tipps.spalten[static_cast<std::size_t>(m - 1)] | (1u << (c - 1)));
+    return tipps;
+}
+
+Garantiebericht garantieBericht(const Garantieanalyse& analyse, const Schein& schein) {
     Garantiebericht b;
     b.alle = analyse.verteilung(Ausgangsbereich::alle());
     std::size_t felder = 0;
@@ -212,7 +263,6 @@ Garantiebericht garantieBericht(const Schein& schein) {
             b.laeufe.push_back({felder, n, v});
         felder += n;
     };
-    Ausgangsbereich tipps;
     // The span of a single-row field is its own row, which the slip holds:
     // one outcome with 13 hits. Runs of them need no field made up each.
     Trefferverteilung eigeneReihe;
@@ -221,25 +271,12 @@ Garantiebericht garantieBericht(const Schein& schein) {
     const auto& abschnitte = schein.abschnitte();
     for (std::size_t ai = 0; ai < abschnitte.size(); ++ai) {
         const Schein::Abschnitt& a = abschnitte[ai];
-        if (!a.einzeln) {
-            const Ausgangsbereich feld = Ausgangsbereich::ausFeld(schein.mehrfeld(a).daten());
-            for (std::size_t m = 0; m < tipps.spalten.size(); ++m)
-                tipps.spalten[m] = static_cast<std::uint8_t>(tipps.spalten[m] | feld.spalten[m]);
-            anhaengen(1, analyse.verteilung(feld));
-            continue;
-        }
-        const Reihe* reihen = schein.einzelreihen() + a.index;
-        const std::size_t n = schein.abschnittFelder(ai);
-        Reihe kreuze = 0;
-        for (std::size_t i = 0; i < n; ++i) kreuze |= reihen[i];
-        anhaengen(n, eigeneReihe);
-        for (int m = 1; m <= kSpiele; ++m)
-            for (int c = 1; c <= kSpalten; ++c)
-                if ((kreuze >> kreuzIndex(m, c)) & 1u)
-                    tipps.spalten[static_cast<std::size_t>(m - 1)] = static_cast<std::uint8_t>(
-                        tipps.spalten[static_cast<std::size_t>(m - 1)] | (1u << (c - 1)));
+        if (a.einzeln)
+            anhaengen(schein.abschnittFelder(ai), eigeneReihe);
+        else
+            anhaengen(1, analyse.verteilung(Ausgangsbereich::ausFeld(schein.mehrfeld(a).daten())));
     }
-    b.tipps = analyse.verteilung(tipps);
+    b.tipps = analyse.verteilung(scheinTipps(schein));
     return b;
 }
 

@@ -51,15 +51,29 @@ class KeineReihen : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The index of the outcome a row plays in the tables of every outcome: the
+// columns - 1 of matches 1..13 as base-3 digits, match 1 highest (so match 13
+// changes fastest, as in a full system's row order). The row has one cross
+// on every match.
+std::uint32_t ausgangsindex(Reihe r);
+
 class Garantieanalyse {
   public:
     // Throws KeineReihen when the slip has no row. About 1.6 MB whatever the slip.
     explicit Garantieanalyse(const Schein& schein);
     explicit Garantieanalyse(const std::vector<Reihe>& reihen);
+    // Rows held in summary: every outcome of the spans (full systems), the
+    // rows, and every outcome with a non-zero count in `jeAusgang` (empty, or
+    // one entry per outcome) is played. Throws KeineReihen when none is.
+    Garantieanalyse(const std::vector<Ausgangsbereich>& systeme, const std::vector<Reihe>& reihen,
+                    const std::vector<std::uint32_t>& jeAusgang);
 
     // Best hits of the slip for one outcome (columns 1..3 of matches 1..13).
     int besteTreffer(const std::array<std::uint8_t, kSpiele>& ausgang) const;
     Trefferverteilung verteilung(const Ausgangsbereich& bereich) const;
+    // The distance of every outcome to the nearest row (13 - best hits),
+    // kAlleAusgaenge entries indexed as ausgangsindex().
+    const std::uint8_t* abstaende() const { return abstand_.data(); }
 
   private:
     void abstaendeBerechnen();
@@ -93,5 +107,10 @@ struct Garantiebericht {
 };
 // Throws KeineReihen (German message) for a slip without rows.
 Garantiebericht garantieBericht(const Schein& schein);
+// The report from an analysis of the same slip made before.
+Garantiebericht garantieBericht(const Garantieanalyse& analyse, const Schein& schein);
+// The outcomes whose results all lie within the tips of the slip (per match
+// the tips of any field); the span of Garantiebericht::tipps.
+Ausgangsbereich scheinTipps(const Schein& schein);
 
 }  // namespace kv
