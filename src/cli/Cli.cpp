@@ -1,6 +1,8 @@
 #include "Cli.h"
 
+#include "Angaben.h"
 #include "Ausgabe.h"
+#include "Chances.h"
 #include "Guarantee.h"
 #include "ImportFixtures.h"
 #include "ImportRows.h"
@@ -118,6 +120,21 @@ const char* const kHilfe =
     "      die gelisteten Reihen im Format der Text-Datei aus (1,0,2,... mit CR LF).\n"
     "      Spiele ohne lesbare Tendenz im Spielplan haben 0 Punkte.\n"
     "\n"
+    "  chances DATEI.kv13 (--tendencies T | --fixtures SPIELPLAN.sp13)\n"
+    "          [--result ZIFFERN [--finished LISTE]] [--stake CENT] [--json]\n"
+    "      Wie wahrscheinlich jede Gewinnklasse ist: je Klasse I bis IV (13, 12, 11, 10\n"
+    "      Richtige) die Wahrscheinlichkeit, dass mindestens eine Reihe so viele oder\n"
+    "      mehr Richtige hat, und die erwartete Zahl der Reihen mit genau so vielen.\n"
+    "      Ein offenes Spiel endet mit Heim/10, Remis/10, Gast/10 seiner Tendenz (ohne\n"
+    "      Tendenz je 1/3), ein beendetes mit seinem Ergebnis. T: 13 durch Kommas\n"
+    "      getrennte Angaben, je - (keine Tendenz) oder drei Ziffern mit Bindestrichen\n"
+    "      (5-3-2; Remis = 10 - Heim - Gast, die mittlere Ziffer zählt nicht).\n"
+    "      --fixtures: die Tendenzen eines Spielplans; eine unlesbare heißt keine.\n"
+    "      ZIFFERN und LISTE wie bei evaluate; ohne --result ist kein Spiel beendet.\n"
+    "      CENT: der Einsatz je Reihe (Vorgabe 50). --json: {\"rows\": R,\n"
+    "      \"stake_cents\": R*CENT, \"classes\": [{\"class\": \"I\", \"hits\": 13,\n"
+    "      \"at_least\": P, \"expected_rows\": E}, ...]}, Zahlen mit 17 Stellen.\n"
+    "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
     "\n"
@@ -128,12 +145,8 @@ const char* const kHilfe =
     "Rückgabewert: 0 in Ordnung, 1 Datei oder Ausgabe nicht les- oder schreibbar,\n"
     "2 ungültige Eingabe (unbekannter Befehl, falsche ZIFFERN, LISTE, TIPPS, R oder S,\n"
     "ungültiger Spielschein oder ungültiges Schein-Format, Ende vor Start, nichts zu\n"
-    "drucken, bei guarantee ein Spielschein ohne Tippreihe).\n";
-
-struct Fehler {
-    int status;
-    std::string text;
-};
+    "drucken, bei guarantee ein Spielschein ohne Tippreihe, bei chances eine ungültige\n"
+    "Tendenz oder ein ungültiger Einsatz).\n";
 
 void jsonEscape(std::string& o, char32_t zeichen) {
     static const char* hex = "0123456789abcdef";
@@ -164,71 +177,6 @@ std::string jsonText(const std::string& s) {
         i += n;
     }
     return o + "\"";
-}
-
-std::optional<std::array<std::uint8_t, kSpiele>> zifferReihe(const std::string& s) {
-    if (s.size() != kSpiele) return std::nullopt;
-    std::array<std::uint8_t, kSpiele> r{};
-    for (int m = 0; m < kSpiele; ++m) {
-        const int spalte = s[m] >= '0' && s[m] <= '2' ? spalteVonZiffer(s[m] - '0') : 0;
-        if (spalte == 0) return std::nullopt;
-        r[m] = static_cast<std::uint8_t>(spalte);
-    }
-    return r;
-}
-
-std::optional<int> spielNummer(const std::string& s) {
-    if (s.empty() || s.size() > 2 ||
-        !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    const int n = std::stoi(s);
-    if (n < 1 || n > kSpiele) return std::nullopt;
-    return n;
-}
-
-// "1-5,7", "all", "none" -> bit m - 1 for every finished match m.
-std::optional<std::uint16_t> beendetListe(const std::string& s) {
-    if (s == "all") return static_cast<std::uint16_t>(0x1FFF);
-    if (s == "none") return static_cast<std::uint16_t>(0);
-    std::uint16_t maske = 0;
-    std::size_t p = 0;
-    while (p <= s.size()) {
-        std::size_t q = s.find(',', p);
-        if (q == std::string::npos) q = s.size();
-        const std::string teil = s.substr(p, q - p);
-        const std::size_t strich = teil.find('-');
-        const auto von = spielNummer(teil.substr(0, strich));
-        const auto bis = strich == std::string::npos ? von : spielNummer(teil.substr(strich + 1));
-        if (!von || !bis || *bis < *von) return std::nullopt;
-        for (int m = *von; m <= *bis; ++m) maske = static_cast<std::uint16_t>(maske | (1u << (m - 1)));
-        p = q + 1;
-    }
-    return maske;
-}
-
-// Memory ran out for a file: an I/O error, as the file could not be handled.
-Fehler zuWenigSpeicher(const std::string& pfad, const char* was) {
-    return {kEaFehler,
-            "Die Datei " + pfad + " konnte nicht " + was + " werden: " + systemFehlerText(ENOMEM) + "."};
-}
-
-// Reads a slip; on failure returns the error (I/O 1, invalid content 2).
-std::optional<Fehler> lies(const std::string& pfad, Schein& schein) {
-    try {
-        schein = leseSchein(pfad);
-        return std::nullopt;
-    } catch (const UngueltigeDatei& e) {
-        return Fehler{kEingabeFehler, einzeilig(e.what())};
-    } catch (const DateiFehler& e) {
-        return Fehler{kEaFehler, e.what()};
-    } catch (const std::bad_alloc&) {
-        return zuWenigSpeicher(pfad, "gelesen");
-    }
-}
-
-int melde(std::ostream& err, const Fehler& f) {
-    err << "kalvendo-cli: " << f.text << "\n";
-    return f.status;
 }
 
 int benutzung(std::ostream& err, const std::string& text) {
@@ -362,16 +310,10 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
     Ergebnislage lage;
     if (ergebnis) {
         const auto r = zifferReihe(*ergebnis);
-        if (!r)
-            return benutzung(err, "Die Gewinnreihe \"" + *ergebnis +
-                                      "\" ist ungültig: erwartet sind genau 13 Ziffern aus 1, 0 und 2.");
+        if (!r) return benutzung(err, meldungZifferReihe(*ergebnis));
         lage.gewinnreihe = *r;
-        const auto l = beendetListe(beendet.value_or("none"));
-        if (!l)
-            return benutzung(
-                err, "Die Liste der beendeten Spiele \"" + *beendet +
-                         "\" ist ungültig: erwartet sind Spielnummern 1 bis 13 und Bereiche wie 1-5,7, "
-                         "oder all oder none.");
+        const auto l = beendetListe(beendet.value_or(kKeineBeendet));
+        if (!l) return benutzung(err, meldungBeendetListe(*beendet));
         lage.beendet = *l;
     } else {
         Spielstaende st{};
@@ -450,6 +392,7 @@ int befehlAusfuehren(const std::vector<std::string>& args, std::ostream& out, st
     if (befehl == "guarantee") return guarantee(args, out, err);
     if (befehl == "reduce") return reduce(args, out, err);
     if (befehl == "suggest") return suggest(args, out, err);
+    if (befehl == "chances") return chances(args, out, err);
     return benutzung(err, "Unbekannter Befehl " + befehl + ".");
 }
 

@@ -1,5 +1,6 @@
 #include "Suggest.h"
 
+#include "Angaben.h"
 #include "Ausgabe.h"
 #include "Cli.h"
 
@@ -7,9 +8,7 @@
 #include <ostream>
 
 #include "eingabe/Normalscheineingabe.h"
-#include "eingabe/Spielplanimport.h"
 #include "io/Datei.h"
-#include "model/Spielplandatei.h"
 
 namespace kv::cli {
 
@@ -91,16 +90,13 @@ int suggest(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     if (spielplan.empty()) return benutzung(err, "Die Spielplan-Datei fehlt.");
 
-    Begegnungen begegnungen{};
+    TendenzWerte tendenzen{};
     try {
-        leseBegegnungen(spielplan, begegnungen);
+        tendenzen = tendenzenAusSpielplan(spielplan);
     } catch (const DateiFehler& f) {
         err << "kalvendo-cli: " << f.what() << "\n";
         return kEaFehler;
     }
-    TendenzWerte tendenzen{};
-    Spielplanraster raster;
-    BegegnungenTendenzen(begegnungen, raster, tendenzen);
 
     Normalscheineingabe eingabe;
     eingabe.BAktualClick(tendenzen, einstellungen);
