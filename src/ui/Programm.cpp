@@ -7,6 +7,7 @@
 #include "Uebergabe.h"
 #include "common/Fenster.h"
 
+#include "chancen/TFEinsatz.h"
 #include "common/Rechner.h"
 #include "entry/TFEingabe.h"
 #include "entry/TFEingabeSys.h"
@@ -69,6 +70,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
     befehle.anmelden(rechnerBefehl());
     befehle.anmelden(kalenderBefehl(k));
     befehle.anmelden(garantieBefehl(k));
+    befehle.anmelden(einsatzBefehl(k));
     befehle.anmelden(hilfeInhaltBefehl(&haupt));
     befehle.anmelden(hilfeSuchenBefehl(&haupt));
     befehle.anmelden(infoBefehl(k));

@@ -27,6 +27,8 @@
 #include "Programm.h"
 #include "TestServer.h"
 #include "TestUmgebung.h"
+#include "chancen/Chancenzeile.h"
+#include "chancen/TFEinsatz.h"
 #include "common/Feldbild.h"
 #include "common/Fenster.h"
 #include "common/TFfrFeld.h"
@@ -100,6 +102,20 @@ void meldungZeigen(QMessageBox::Icon art, const QString& text, QWidget* eltern, 
     box.show();
     speichern(&box, ziel, name);
     box.close();
+}
+
+// Until every line "Wahrscheinlichkeit" shown has its figures (they are
+// computed off the user interface thread).
+void chancenAbwarten() {
+    warte(
+        [] {
+            for (QWidget* t : QApplication::topLevelWidgets())
+                for (const auto* z : t->findChildren<ui::Chancenzeile*>())
+                    if (z->isVisible() && !z->rechner().chancen() && z->rechner().fehler().isEmpty())
+                        return false;
+            return true;
+        },
+        "Wahrscheinlichkeiten");
 }
 
 // The update window in its states, against a local HTTPS server.
@@ -220,8 +236,10 @@ void normalschein(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     fenster->BVorschlagClick();
     fenster->findChild<QCheckBox*>(QStringLiteral("cbFilter"))->setChecked(false);
     fenster->BFilterClick();
+    chancenAbwarten();
     speichern(fenster, ziel, QStringLiteral("normalschein-breit"));
     fenster->BZufallClick();
+    chancenAbwarten();
     speichern(fenster, ziel, QStringLiteral("normalschein-reduziert"));
     fenster->close();
 }
@@ -388,6 +406,7 @@ int main(int argc, char* argv[]) {
         w.frSpiel(m)->Up2()->setzePosition(tore[m - 1][1]);
     }
     for (int m : {1, 3, 4, 7, 10}) w.BRunClick(m);
+    chancenAbwarten();
     speichern(&w, ziel, QStringLiteral("hauptfenster"));
     // on a real screen: what the user sees of it, and the window filling the screen
     schirmSpeichern(ziel, QStringLiteral("bildschirm-hauptfenster"));
@@ -412,6 +431,9 @@ int main(int argc, char* argv[]) {
     w.fr(2)->PC5()->setCurrentIndex(1);
     w.PC1()->setCurrentIndex(0);
     speichern(w.fr(1), ziel, QStringLiteral("tabelle-zwei-systeme"));
+    w.kontext().befehle().ausfuehren(QStringLiteral("EinsatzJeReihe1"));
+    speichern(fenster(QStringLiteral("FEinsatz")), ziel, QStringLiteral("einsatz-je-reihe"));
+    if (QWidget* e = fenster(QStringLiteral("FEinsatz"))) e->close();
     w.Image1Click();
     speichern(&w, ziel, QStringLiteral("hauptfenster-eingeklappt"));
     w.Image1Click();

@@ -78,18 +78,20 @@ class TestFenster : public Hauptfenstertest {
 
 void TestFenster::menuesUndWerkzeugleiste() {
     TFMain& w = starten();
-    QCOMPARE(texte(w.menueDatei()),
-             (QStringList{"Tippschein(e) öffnen...", "Tippschein(e) drucken...", "Neuen Normalschein eingeben...",
-                          "Neuen Systemschein eingeben...", "-", "Gesondert gespeicherte Spielstände öffnen...",
-                          "Spielstände gesondert speichern...", "Automatisch gespeicherte Spielstände einlesen ", "-",
-                          "&Beenden"}));
-    QCOMPARE(texte(w.menueExtras()), (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool",
-                                                  "&Garantie-Analyse...", "-", "&Update-Prüfung"}));
+    QCOMPARE(
+        texte(w.menueDatei()),
+        (QStringList{"Tippschein(e) öffnen...", "Tippschein(e) drucken...", "Neuen Normalschein eingeben...",
+                     "Neuen Systemschein eingeben...", "-", "Gesondert gespeicherte Spielstände öffnen...",
+                     "Spielstände gesondert speichern...", "Automatisch gespeicherte Spielstände einlesen ",
+                     "-", "&Beenden"}));
+    QCOMPARE(texte(w.menueExtras()),
+             (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "&Garantie-Analyse...",
+                          "&Einsatz je Reihe...", "-", "&Update-Prüfung"}));
     QCOMPARE(texte(w.menueHilfe()),
              (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "&Programm-Info"}));
-    QCOMPARE(knoepfe(w.PTool()), (QStringList{"BClose", "BEingabe", "BSys", "BDruck", "BGZdirekt1",
-                                              "bsSkinSpeedButton1", "BUpdate", "BCalc", "BKal",
-                                              "bsSkinSpeedButton6", "Label10"}));
+    QCOMPARE(knoepfe(w.PTool()),
+             (QStringList{"BClose", "BEingabe", "BSys", "BDruck", "BGZdirekt1", "bsSkinSpeedButton1",
+                          "BUpdate", "BCalc", "BKal", "bsSkinSpeedButton6", "Label10"}));
     // "Beenden" closes the window after saving
     aktion(w, "Beenden1")->trigger();
     QVERIFY(!w.isVisible());

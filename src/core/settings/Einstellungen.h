@@ -64,11 +64,13 @@ inline constexpr Zahl kGZEingabeLeft{kFenster, "GZEingabe-Left",
 inline constexpr Zahl kGZEingabeTop{kFenster, "GZEingabe-Top", 0};  // 0: aligned with the main window
 inline constexpr Zahl kGZEingabeWidth{kFenster, "GZEingabe-Width", 0};
 inline constexpr Zahl kGZEingabeHeight{kFenster, "GZEingabe-Height", 0};
-inline constexpr Zahl kQuotenFilterLeft{kFenster, "QuotenFilter-Left", -1000};  // odds filter; -1000 centres it
+inline constexpr Zahl kQuotenFilterLeft{kFenster, "QuotenFilter-Left",
+                                        -1000};  // odds filter; -1000 centres it
 inline constexpr Zahl kQuotenFilterTop{kFenster, "QuotenFilter-Top", -1000};
 inline constexpr Zahl kQuotenFilterWidth{kFenster, "QuotenFilter-Width", 0};
 inline constexpr Zahl kQuotenFilterHeight{kFenster, "QuotenFilter-Height", 0};
-inline constexpr Zahl kGarantieLeft{kFenster, "Garantie-Left", -1000};  // guarantee analysis; -1000 centres it
+inline constexpr Zahl kGarantieLeft{kFenster, "Garantie-Left",
+                                    -1000};  // guarantee analysis; -1000 centres it
 inline constexpr Zahl kGarantieTop{kFenster, "Garantie-Top", -1000};
 inline constexpr Zahl kGarantieWidth{kFenster, "Garantie-Width", 0};
 inline constexpr Zahl kGarantieHeight{kFenster, "Garantie-Height", 0};
@@ -127,6 +129,11 @@ inline constexpr Zahl kDruckReihen{kDruck, "Reihen", 0};  // item index of "eine
 inline constexpr Einstellungsreihe<bool> kDruckZusatz{kDruck, "Zusatz", false};  // Zusatz1 ... Zusatz4
 inline constexpr Schalter kDruckScheinNr{kDruck, "ScheinNr", false};
 inline constexpr Schalter kDruckFragen{kDruck, "Fragen", true};
+
+// [Chancen]: the stake per row, in cents, by which the prize-class chances
+// show what a slip costs (0,50 € unless set).
+inline constexpr const char* kChancen = "Chancen";
+inline constexpr Zahl kChancenEinsatz{kChancen, "Einsatz je Reihe", 50};
 
 }  // namespace einst
 

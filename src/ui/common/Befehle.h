@@ -42,6 +42,7 @@ enum class Menueplatz {
     ExtrasRechner,
     ExtrasTransfer,
     ExtrasGarantie,
+    ExtrasEinsatz,
     ExtrasTrenner,
     ExtrasUpdate,
     HilfeInhalt,

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "chancen/Chancenzeile.h"
 #include "common/Bauteile.h"
 #include "common/Einzelfeldrahmen.h"
 #include "common/Farben.h"
@@ -380,6 +381,9 @@ QWidget* TFEingabe::rechtsBauen(QWidget* eltern) {
     LAnz_->setFont(schrift(p, 12, true));
     anzahl->addWidget(LAnz_, 1);
     l->addLayout(anzahl);
+    // how likely each prize class is with the listed rows, and what they cost
+    chancen_ = new Chancenzeile(kontext_, p);
+    l->addWidget(chancen_);
 
     POben_ = new QFrame(p);
     POben_->setObjectName(QStringLiteral("POben"));

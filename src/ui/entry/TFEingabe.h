@@ -36,6 +36,7 @@ class Fensterleiste;
 class Programmkontext;
 class Spielplanansicht;
 class Spielplanmodell;
+class Chancenzeile;
 class Einzelfeldrahmen;
 class Garantiereduzierung;
 using TFfrFeld2 = Einzelfeldrahmen;
@@ -94,6 +95,8 @@ class TFEingabe : public QWidget {
     UpDown* upZ() const { return upZ_; }
     Zeilenliste* M2() const { return M2_; }
     Garantiereduzierung* garantie() const { return garantie_; }
+    // The chances of the listed rows, beside "Anzahl Tippreihen".
+    Chancenzeile* chancen() const { return chancen_; }
     int Reduz() const { return einstellungen_.Reduz; }
 
   protected:
@@ -156,6 +159,7 @@ class TFEingabe : public QWidget {
     UpDown* upZ_ = nullptr;
     QLabel* LReduz_ = nullptr;
     Garantiereduzierung* garantie_ = nullptr;
+    Chancenzeile* chancen_ = nullptr;
     Zeilenliste* M2_ = nullptr;
 };
 

@@ -12,6 +12,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "chancen/Chancenzeile.h"
 #include "common/Bauteile.h"
 #include "common/Dialoge.h"
 #include "common/Farben.h"
@@ -167,6 +170,10 @@ TFGarantie::TFGarantie(Programmkontext& kontext, QWidget* eltern)
     LGarantie_->setTextFormat(Qt::PlainText);
     LGarantie_->setMinimumHeight(40);
     l->addWidget(LGarantie_);
+    LGewichtet_ = label(QString(), "LGewichtet", inhalt, true);
+    LGewichtet_->setFont(schrift(this, 11, false));
+    LGewichtet_->setTextFormat(Qt::PlainText);
+    l->addWidget(LGewichtet_);
     auto* erklaerung = label(
         QStringLiteral(
             "Ein Ausgang ist eine mögliche Gewinnreihe der 13 Spiele. Für jeden Ausgang zählt die Reihe "
@@ -221,6 +228,11 @@ TFGarantie::TFGarantie(Programmkontext& kontext, QWidget* eltern)
     connect(&kontext_.melder(), &Zustandsmelder::scheinGeaendert, this, &TFGarantie::scheineGeaendert);
     connect(&kontext_.melder(), &Zustandsmelder::linkerScheinGeaendert, this,
             [this] { scheineGeaendert(-1); });
+    // new tendencies weigh the outcomes anew (a report of a slip that has
+    // changed meanwhile is made anew when the window is shown)
+    connect(&kontext_.melder(), &Zustandsmelder::tendenzWerteGeaendert, this, [this] {
+        if (bericht_ && !veraltet_) zeileZeigen(zeile_);
+    });
     scheineAuflisten();
     resize(960, 560);
 }
@@ -277,13 +289,16 @@ void TFGarantie::analysieren(bool melden) {
     const int s = slot();
     gezeigt_ = s;
     std::optional<Garantiebericht> neu;
+    std::unique_ptr<Garantieanalyse> analyse;
     QString fehler;
     if (s < 0) {
         fehler = QStringLiteral("Es ist kein Spielschein geöffnet.");
     } else {
         const Sanduhr sanduhr;
         try {
-            neu = garantieBericht(kontext_.zustand().slot(s).schein);
+            const Schein& schein = kontext_.zustand().slot(s).schein;
+            analyse = std::make_unique<Garantieanalyse>(schein);
+            neu = garantieBericht(*analyse, schein);
         } catch (const KeineReihen& e) {
             fehler = QString::fromUtf8(e.what());
         } catch (const std::bad_alloc&) {
@@ -291,24 +306,63 @@ void TFGarantie::analysieren(bool melden) {
         }
     }
     bericht_ = std::move(neu);
+    analyse_ = std::move(analyse);
     GVerteilung_->zeilenGeaendert();
     if (!fehler.isEmpty()) {
         LGarantie_->setText(fehler);
+        LGewichtet_->clear();
         Bild_->setzeVerteilung(std::nullopt);
+        Bild_->setzeGewichtet(std::nullopt);
         if (s >= 0 && melden) dialoge().information(this, fehler);
         return;
     }
     zeileZeigen(0);
 }
 
+std::optional<GewichteteVerteilung> TFGarantie::gewichtet(std::uint64_t zeile) const {
+    if (!analyse_ || !quelle_->verteilung(zeile)) return std::nullopt;
+    const Schein& schein = kontext_.zustand().slot(gezeigt_).schein;
+    const std::size_t n = quelle_->bereich(zeile);
+    if (n != 0 && n != kScheintipps && n > schein.feldAnzahl()) return std::nullopt;
+    const Ausgangsbereich bereich = n == 0 ? Ausgangsbereich::alle()
+                                    : n == kScheintipps
+                                        ? scheinTipps(schein)
+                                        : Ausgangsbereich::ausFeld(schein.feld(n - 1).daten());
+    return gewichteteVerteilung(*analyse_, bereich, spielgewichte(kontext_.zustand().tendenzWerte()));
+}
+
 void TFGarantie::zeileZeigen(std::uint64_t zeile) {
     const Trefferverteilung* v = quelle_->verteilung(zeile);
     if (!v) return;
+    zeile_ = zeile;
     quelle_->setzeAktuell(zeile);
     if (GVerteilung_->aktuelleZeile() != zeile) GVerteilung_->setzeAktuelleZeile(zeile);
     GVerteilung_->datenGeaendert();
     LGarantie_->setText(QString::fromStdString(garantieZeile(*v, quelle_->bereich(zeile))));
     Bild_->setzeVerteilung(*v);
+    // beside the count of outcomes: how likely each class is by the tendencies
+    const std::optional<GewichteteVerteilung> g = gewichtet(zeile);
+    const TendenzWerte& t = kontext_.zustand().tendenzWerte();
+    const bool mitTendenzen =
+        std::any_of(t.begin(), t.end(), [](const TTendenzWert& w) { return hatTendenz(w); });
+    if (!g || g->summe == 0) {
+        Bild_->setzeGewichtet(std::nullopt);
+        LGewichtet_->setText(
+            g ? QStringLiteral("Nach den Tendenzen ist kein Ausgang dieses Bereichs möglich.") : QString());
+        return;
+    }
+    std::array<double, 5> anteile{};
+    QStringList teile;
+    for (int k = 0; k < 5; ++k) {
+        anteile[static_cast<std::size_t>(k)] = g->anteil(k);
+        teile << (k < 4 ? QStringLiteral("%1 Richtige ").arg(kSpiele - k)
+                        : QStringLiteral("höchstens 9 Richtige ")) +
+                     prozentText(g->anteil(k));
+    }
+    Bild_->setzeGewichtet(anteile);
+    LGewichtet_->setText((mitTendenzen ? QStringLiteral("Nach den Tendenzen gewichtet: ")
+                                       : QStringLiteral("Ohne Tendenzen (gleich wahrscheinlich): ")) +
+                         teile.join(QStringLiteral(", ")) + QLatin1Char('.'));
 }
 
 void TFGarantie::showEvent(QShowEvent* e) {

@@ -2,7 +2,8 @@
 // the 13 matches the best hits any row of the slip reaches, gathered over all
 // 1,594,323 outcomes and over the outcomes within the tips of each field, as
 // counts and as bar charts, with the guarantee (the fewest best hits) in
-// words. Made on first use; closing only hides it.
+// words; beside the counts, how likely each class is when the outcomes are
+// weighted by the tendencies. Made on first use; closing only hides it.
 #pragma once
 
 #include <QWidget>
@@ -13,6 +14,7 @@
 
 #include "common/Befehle.h"
 #include "garantie/Garantieanalyse.h"
+#include "garantie/Gewinnchancen.h"
 
 class QComboBox;
 class QLabel;
@@ -33,6 +35,7 @@ class TFGarantie : public QWidget {
     QComboBox* CBSchein() const { return CBSchein_; }
     Fenstergitter* GVerteilung() const { return GVerteilung_; }
     QLabel* LGarantie() const { return LGarantie_; }
+    QLabel* LGewichtet() const { return LGewichtet_; }
     Verteilungsbild* Bild() const { return Bild_; }
 
     // Analyses slot `slot` (0-based) and shows it; -1 or a slot without a
@@ -41,6 +44,9 @@ class TFGarantie : public QWidget {
     // The slot shown; -1 for none.
     int slot() const;
     const std::optional<Garantiebericht>& bericht() const { return bericht_; }
+    // The outcomes of row `zeile` of the table weighted by the tendencies
+    // (nothing while no slip is analysed).
+    std::optional<GewichteteVerteilung> gewichtet(std::uint64_t zeile) const;
     // Shows row `zeile` of the table (0 = all outcomes, then for a slip of
     // several fields the tips of the slip, then the fields) in the guarantee
     // line and the large chart.
@@ -61,12 +67,15 @@ class TFGarantie : public QWidget {
     Programmkontext& kontext_;
     QComboBox* CBSchein_ = nullptr;
     QLabel* LGarantie_ = nullptr;
+    QLabel* LGewichtet_ = nullptr;
     Fenstergitter* GVerteilung_ = nullptr;
     std::unique_ptr<VerteilungsQuelle> quelle_;  // what GVerteilung_ shows
     Verteilungsbild* Bild_ = nullptr;
     std::optional<Garantiebericht> bericht_;
-    int gezeigt_ = -1;       // the slot of the report shown
-    bool veraltet_ = false;  // the shown slip changed while the window was hidden
+    std::unique_ptr<Garantieanalyse> analyse_;  // of the report shown
+    std::uint64_t zeile_ = 0;                   // the row shown
+    int gezeigt_ = -1;                          // the slot of the report shown
+    bool veraltet_ = false;                     // the shown slip changed while the window was hidden
 };
 
 // The command "&Garantie-Analyse..." (menu "&Extras"): analyses the slip of

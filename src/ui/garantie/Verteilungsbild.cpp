@@ -15,6 +15,15 @@ namespace {
 // 13 hits green as the top prize, down to grey for "at most 9".
 const QColor kBalken[5] = {QColor(40, 150, 60), QColor(90, 180, 90), QColor(150, 200, 110),
                            QColor(200, 210, 140), QColor(170, 170, 170)};
+// the share weighted by the tendencies
+const QColor kGewichtet(60, 110, 200);
+
+QString anteilText(double anteil, bool etwas) {
+    // a class with outcomes never reads as nothing
+    return etwas && anteil < 0.0005
+               ? QStringLiteral("< 0,1 %")
+               : QLocale(QLocale::German).toString(100 * anteil, 'f', 1) + QStringLiteral(" %");
+}
 
 }  // namespace
 
@@ -29,6 +38,11 @@ Verteilungsbild::Verteilungsbild(QWidget* eltern) : QWidget(eltern) {
 
 void Verteilungsbild::setzeVerteilung(const std::optional<Trefferverteilung>& v) {
     verteilung_ = v;
+    update();
+}
+
+void Verteilungsbild::setzeGewichtet(const std::optional<std::array<double, 5>>& anteile) {
+    gewichtet_ = anteile;
     update();
 }
 
@@ -66,28 +80,51 @@ void Verteilungsbild::paintEvent(QPaintEvent*) {
     QFont f = schrift(this, 11, false);
     p.setFont(f);
     const QFontMetrics fm(f);
-    const int unten = height() - fm.height() - 8;  // baseline of the bars
-    const int oben = 2 * fm.height() + 10;         // room for count and share
+    const int zeilen = gewichtet_ ? 3 : 2;                 // count, share (, weighted share)
+    const int legende = gewichtet_ ? fm.height() + 4 : 0;  // what the two colours are
+    const int unten = height() - fm.height() - 8;          // baseline of the bars
+    const int oben = legende + zeilen * fm.height() + 10;  // room for the labels
     const int spalte = (width() - 20) / 5;
-    const auto h = balkenhoehen(v, unten - oben);
+    const int hoehe = unten - oben;
+    const auto h = balkenhoehen(v, hoehe);
     const double n = static_cast<double>(std::max<std::uint64_t>(1, v.ausgaenge()));
+    if (gewichtet_) {
+        p.setPen(QColor(90, 90, 90));
+        p.drawText(QRect(10, 4, width() - 20, fm.height()), Qt::AlignLeft,
+                   QStringLiteral("Anteil der Ausgänge"));
+        p.setPen(kGewichtet);
+        p.drawText(QRect(10, 4, width() - 20, fm.height()), Qt::AlignRight,
+                   QStringLiteral("nach Tendenzen gewichtet"));
+    }
     for (int k = 0; k < 5; ++k) {
+        const auto ki = static_cast<std::size_t>(k);
         const int x = 10 + k * spalte;
-        const int hk = h[static_cast<std::size_t>(k)];
-        p.fillRect(QRect(x + 6, unten - hk, spalte - 12, hk), kBalken[k]);
+        const int hk = h[ki];
+        const int breite = gewichtet_ ? (spalte - 14) / 2 : spalte - 12;
+        p.fillRect(QRect(x + 6, unten - hk, breite, hk), kBalken[k]);
+        int hoechster = hk;
+        if (gewichtet_) {
+            const double g = (*gewichtet_)[ki];
+            const int hg = g > 0 ? std::max(1, static_cast<int>(g * hoehe + 0.5)) : 0;
+            p.fillRect(QRect(x + 8 + breite, unten - hg, breite, hg), kGewichtet);
+            hoechster = std::max(hoechster, hg);
+        }
         p.setPen(Qt::black);
         p.drawText(QRect(x, unten + 4, spalte, fm.height()), Qt::AlignCenter, klassenText(k));
-        const std::uint64_t anzahl = v.beste[static_cast<std::size_t>(k)];
-        const double anteil = 100.0 * static_cast<double>(anzahl) / n;
-        // a class with outcomes never reads as nothing
-        const QString prozent =
-            anzahl > 0 && anteil < 0.05
-                ? QStringLiteral("< 0,1 %")
-                : QLocale(QLocale::German).toString(anteil, 'f', 1) + QStringLiteral(" %");
-        p.drawText(QRect(x, unten - hk - 2 * fm.height() - 4, spalte, fm.height()), Qt::AlignCenter,
+        const std::uint64_t anzahl = v.beste[ki];
+        int y = unten - hoechster - zeilen * fm.height() - 2 * zeilen;
+        p.drawText(QRect(x, y, spalte, fm.height()), Qt::AlignCenter,
                    QString::fromStdString(tausender(anzahl)));
+        y += fm.height() + 2;
         p.setPen(QColor(90, 90, 90));
-        p.drawText(QRect(x, unten - hk - fm.height() - 2, spalte, fm.height()), Qt::AlignCenter, prozent);
+        p.drawText(QRect(x, y, spalte, fm.height()), Qt::AlignCenter,
+                   anteilText(static_cast<double>(anzahl) / n, anzahl > 0));
+        if (gewichtet_) {
+            y += fm.height() + 2;
+            p.setPen(kGewichtet);
+            p.drawText(QRect(x, y, spalte, fm.height()), Qt::AlignCenter,
+                       anteilText((*gewichtet_)[ki], (*gewichtet_)[ki] > 0));
+        }
     }
     p.setPen(QColor(120, 120, 120));
     p.drawLine(8, unten, width() - 8, unten);

@@ -30,6 +30,8 @@ inline constexpr int kHilfeDruck = 1130;
 inline constexpr int kHilfeAWerte = 1140;
 // The guarantee analysis window and the guaranteed reduction of the normal slip window.
 inline constexpr int kHilfeGarantie = 1150;
+// The prize-class chances ("Wahrscheinlichkeit") and the stake per row.
+inline constexpr int kHilfeChancen = 1160;
 
 // Shows the help window (one for the whole program, reused) at the page of
 // `kontext` for the window that asks (`eltern`, may be null); an unknown

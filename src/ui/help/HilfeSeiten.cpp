@@ -24,10 +24,10 @@ constexpr const char* kPfad = "/hilfe/seiten/";
 
 // The order of the contents list.
 constexpr const char* kSeiten[] = {
-    "inhalt.html",       "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html",
-    "gewinnzahlen.html", "spielplan.html", "vorschlag.html", "filter.html", "systemschein.html",
-    "transfer.html", "csvupload.html", "druck.html", "awerte.html", "garantie.html",
-    "update.html",       "kalender.html",     "programminfo.html",
+    "inhalt.html",    "hauptfenster.html", "spielstaende.html", "ergebnistabellen.html", "gewinnzahlen.html",
+    "spielplan.html", "vorschlag.html",    "filter.html",       "systemschein.html",     "transfer.html",
+    "csvupload.html", "druck.html",        "awerte.html",       "garantie.html",         "chancen.html",
+    "update.html",    "kalender.html",     "programminfo.html",
 };
 
 // A number with a window name belongs to that window only; the first entry
@@ -38,19 +38,13 @@ struct Kontext {
     const char* fenster = nullptr;
 };
 constexpr Kontext kKontexte[] = {
-    {kHilfeHauptfenster, "hauptfenster.html"},
-    {kHilfeGewinnzahlen, "gewinnzahlen.html"},
-    {kHilfeSystemschein, "systemschein.html"},
-    {kHilfeSpielplan, "spielplan.html"},
-    {kHilfeVorschlag, "vorschlag.html"},
-    {kHilfeFilter, "filter.html"},
-    {kHilfeCsvUpload, "csvupload.html"},
-    {kHilfeKalender, "kalender.html"},
-    {kHilfeUpdate, "update.html", "FNeu"},
-    {kHilfeTransfer, "transfer.html"},
-    {kHilfeDruck, "druck.html", "FDruck"},
-    {kHilfeAWerte, "awerte.html"},
-    {kHilfeGarantie, "garantie.html"},
+    {kHilfeHauptfenster, "hauptfenster.html"}, {kHilfeGewinnzahlen, "gewinnzahlen.html"},
+    {kHilfeSystemschein, "systemschein.html"}, {kHilfeSpielplan, "spielplan.html"},
+    {kHilfeVorschlag, "vorschlag.html"},       {kHilfeFilter, "filter.html"},
+    {kHilfeCsvUpload, "csvupload.html"},       {kHilfeKalender, "kalender.html"},
+    {kHilfeUpdate, "update.html", "FNeu"},     {kHilfeTransfer, "transfer.html"},
+    {kHilfeDruck, "druck.html", "FDruck"},     {kHilfeAWerte, "awerte.html"},
+    {kHilfeGarantie, "garantie.html"},         {kHilfeChancen, "chancen.html"},
     {kHilfeProgrammInfo, "programminfo.html"},
 };
 

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "chancen/Chancenzeile.h"
 #include "common/Programmkontext.h"
 #include "common/Symbole.h"
 #include "io/Datei.h"
@@ -104,6 +105,7 @@ void Ergebnistabs::scheinZeichnen(int slot) {
     l->addWidget(frame);
     grids_[static_cast<std::size_t>(slot)] = frame;
     frame->ScheinInTabelle();
+    frame->unterDieKlassen(Chancenzeile::fuerSchein(kontext_, slot, frame));
     // a new tab does not change the active page (the first one becomes it by itself)
     PC1_->addTab(seite, QString::fromStdString(dateiNameOhneEndung(s.datei)));
 }

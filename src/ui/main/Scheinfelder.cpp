@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "chancen/Chancenzeile.h"
 #include "common/Farben.h"
 #include "common/Gitter.h"
 #include "common/Programmkontext.h"
@@ -26,6 +27,12 @@ Scheinfelder::Scheinfelder(Programmkontext& kontext, QWidget* eltern)
         Tippfeld_[static_cast<std::size_t>(j - 1)] = f;
     }
     felder->setMinimumSize(12 * (TFFrScheineS::kBreite + 11) + 11, 521);
+    // the chances of the left slip, below its fields
+    auto* chancen = Chancenzeile::fuerSchein(kontext, Chancenzeile::kLinks, felder);
+    chancen->setzeEinzeilig(true);
+    chancen->setGeometry(11, 10 + TFFrScheineS::kHoehe + 2, 12 * (TFFrScheineS::kBreite + 11) - 11,
+                         521 - TFFrScheineS::kHoehe - 12);
+    chancen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWidget(felder);
     faerben(viewport(), farbe::tipps);
     // a window lower than the 12 frames lets them scroll up and down as well

@@ -281,6 +281,13 @@ QString TFfrGrid::ScheinInTabelle() {
 
 TFfrGrid::~TFfrGrid() = default;
 
+void TFfrGrid::unterDieKlassen(QWidget* w) {
+    auto* l = qobject_cast<QVBoxLayout*>(layout());
+    w->setParent(this);
+    w->setContentsMargins(4, 0, 4, 0);
+    l->insertWidget(l->indexOf(band_) + 1, w);
+}
+
 void TFfrGrid::auswertungAnzeigen() {
     const Scheinslot& s = zustand_->slot(static_cast<int>(slot_));
     if (!s.auswertung || s.stand == gezeigt_) return;

@@ -43,6 +43,9 @@ class TFfrGrid : public QWidget {
     // when the slot was not evaluated since).
     void auswertungAnzeigen();
 
+    // Puts `w` across the frame under the prize-class counts.
+    void unterDieKlassen(QWidget* w);
+
     // "Als Text- Datei" (bsSkinSpeedButton2): the rows (columns 1..13) as a
     // text row file.
     void alsTextDateiSpeichern();
