@@ -133,7 +133,7 @@ const char* const kHilfe =
     "      ZIFFERN und LISTE wie bei evaluate; ohne --result ist kein Spiel beendet.\n"
     "      CENT: der Einsatz je Reihe (Vorgabe 50). --json: {\"rows\": R,\n"
     "      \"stake_cents\": R*CENT, \"classes\": [{\"class\": \"I\", \"hits\": 13,\n"
-    "      \"at_least\": P, \"expected_rows\": E}, ...]}, Zahlen mit 17 Stellen.\n"
+    "      \"at_least\": P, \"expected_rows\": E}, ...]}, Zahlen auf 17 Stellen genau.\n"
     "\n"
     "  --help\n"
     "      Diese Hilfe.\n"
