@@ -26,13 +26,7 @@ std::optional<int> spielNummer(const std::string& s) {
     return n;
 }
 
-}  // namespace
-
-int melde(std::ostream& err, const Fehler& f) {
-    err << "kalvendo-cli: " << f.text << "\n";
-    return f.status;
-}
-
+// --result: the shown digits -> columns; nothing for anything else.
 std::optional<std::array<std::uint8_t, kSpiele>> zifferReihe(const std::string& s) {
     if (s.size() != kSpiele) return std::nullopt;
     std::array<std::uint8_t, kSpiele> r{};
@@ -44,10 +38,7 @@ std::optional<std::array<std::uint8_t, kSpiele>> zifferReihe(const std::string& 
     return r;
 }
 
-std::string meldungZifferReihe(const std::string& s) {
-    return "Die Gewinnreihe \"" + s + "\" ist ungültig: erwartet sind genau 13 Ziffern aus 1, 0 und 2.";
-}
-
+// --finished: bit m - 1 for every finished match m.
 std::optional<std::uint16_t> beendetListe(const std::string& s) {
     if (s == "all") return static_cast<std::uint16_t>(0x1FFF);
     if (s == "none") return static_cast<std::uint16_t>(0);
@@ -67,9 +58,27 @@ std::optional<std::uint16_t> beendetListe(const std::string& s) {
     return maske;
 }
 
-std::string meldungBeendetListe(const std::string& s) {
-    return "Die Liste der beendeten Spiele \"" + s +
-           "\" ist ungültig: erwartet sind Spielnummern 1 bis 13 und Bereiche wie 1-5,7, oder all oder none.";
+}  // namespace
+
+int melde(std::ostream& err, const Fehler& f) {
+    err << "kalvendo-cli: " << f.text << "\n";
+    return f.status;
+}
+
+std::optional<std::string> ergebnisLesen(const std::string& ergebnis,
+                                         const std::optional<std::string>& beendet, Ergebnislage& lage) {
+    const auto r = zifferReihe(ergebnis);
+    if (!r)
+        return "Die Gewinnreihe \"" + ergebnis +
+               "\" ist ungültig: erwartet sind genau 13 Ziffern aus 1, 0 und 2.";
+    const auto l = beendetListe(beendet.value_or("none"));
+    if (!l)
+        return "Die Liste der beendeten Spiele \"" + *beendet +
+               "\" ist ungültig: erwartet sind Spielnummern 1 bis 13 und Bereiche wie 1-5,7, oder all oder "
+               "none.";
+    lage.gewinnreihe = *r;
+    lage.beendet = *l;
+    return std::nullopt;
 }
 
 Fehler zuWenigSpeicher(const std::string& pfad, const char* was) {

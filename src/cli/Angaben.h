@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "evaluation/Auswertung.h"
 #include "model/Records.h"
 #include "model/Schein.h"
 
@@ -24,15 +25,11 @@ struct Fehler {
 // Writes "kalvendo-cli: TEXT" to `err`; returns the status.
 int melde(std::ostream& err, const Fehler& f);
 
-// --result DIGITS: the 13 winning tendencies as shown digits 1, 0, 2 ->
-// columns; nothing for anything else.
-std::optional<std::array<std::uint8_t, kSpiele>> zifferReihe(const std::string& s);
-std::string meldungZifferReihe(const std::string& s);
-// --finished LIST: "1-5,7", "all", "none" -> bit m - 1 for every finished match m.
-std::optional<std::uint16_t> beendetListe(const std::string& s);
-std::string meldungBeendetListe(const std::string& s);
-// The default of --finished.
-inline const char* const kKeineBeendet = "none";
+// --result DIGITS (the 13 winning tendencies as shown digits 1, 0, 2) and
+// --finished LIST ("1-5,7", "all", "none"; absent: "none") into `lage`.
+// Returns the message of the first bad one, or nothing.
+std::optional<std::string> ergebnisLesen(const std::string& ergebnis,
+                                         const std::optional<std::string>& beendet, Ergebnislage& lage);
 
 // Memory ran out for a file: an I/O error, as the file could not be handled
 // (`was`: "gelesen", "ausgewertet", ...).

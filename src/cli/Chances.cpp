@@ -188,12 +188,7 @@ int chances(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     // Without a result nothing is finished.
     Ergebnislage lage;
     if (ergebnis) {
-        const auto r = zifferReihe(*ergebnis);
-        if (!r) return benutzung(err, meldungZifferReihe(*ergebnis));
-        lage.gewinnreihe = *r;
-        const auto l = beendetListe(beendet.value_or(kKeineBeendet));
-        if (!l) return benutzung(err, meldungBeendetListe(*beendet));
-        lage.beendet = *l;
+        if (const auto fehler = ergebnisLesen(*ergebnis, beendet, lage)) return benutzung(err, *fehler);
     }
     std::uint64_t jeReihe = 50;
     if (einsatz) {

@@ -309,12 +309,7 @@ int evaluate(const std::vector<std::string>& a, std::ostream& out, std::ostream&
 
     Ergebnislage lage;
     if (ergebnis) {
-        const auto r = zifferReihe(*ergebnis);
-        if (!r) return benutzung(err, meldungZifferReihe(*ergebnis));
-        lage.gewinnreihe = *r;
-        const auto l = beendetListe(beendet.value_or(kKeineBeendet));
-        if (!l) return benutzung(err, meldungBeendetListe(*beendet));
-        lage.beendet = *l;
+        if (const auto fehler = ergebnisLesen(*ergebnis, beendet, lage)) return benutzung(err, *fehler);
     } else {
         Spielstaende st{};
         try {
