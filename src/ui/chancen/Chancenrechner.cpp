@@ -39,6 +39,16 @@ void Chancenrechner::setzeReihen(Reihenbestand reihen) {
     anstossen();
 }
 
+void Chancenrechner::setzeFehler(const QString& fehler, std::uint64_t reihen) {
+    ++stand_;
+    reihen_ = reihen;
+    bestand_.reset();
+    basis_.reset();
+    chancen_.reset();
+    fehler_ = fehler;
+    Q_EMIT geaendert();
+}
+
 void Chancenrechner::setzeGewichte(const Spielgewichte& gewichte) {
     if (gewichte_ == gewichte) return;
     gewichte_ = gewichte;
@@ -61,8 +71,7 @@ void Chancenrechner::anstossen() {
             if (!auftrag->basis) auftrag->basis = std::make_shared<const Chancenbasis>(std::move(*bestand));
             auftrag->chancen = auftrag->basis->chancen(auftrag->gewichte);
         } catch (const std::bad_alloc&) {
-            auftrag->fehler =
-                QStringLiteral("Für die Wahrscheinlichkeiten reicht der Arbeitsspeicher nicht.");
+            auftrag->fehler = speicherMeldung();
         } catch (const std::length_error& e) {
             auftrag->fehler = QString::fromUtf8(e.what());
         }

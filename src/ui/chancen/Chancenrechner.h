@@ -17,6 +17,11 @@
 
 namespace kv::ui {
 
+// Why a slip has no figures when the memory runs out.
+inline QString speicherMeldung() {
+    return QStringLiteral("Für die Wahrscheinlichkeiten reicht der Arbeitsspeicher nicht.");
+}
+
 class Chancenrechner : public QObject {
     Q_OBJECT
   public:
@@ -26,6 +31,8 @@ class Chancenrechner : public QObject {
     // New rows (taken from a slip or list at once): the figures are computed
     // anew; until they are there, chancen() is empty.
     void setzeReihen(Reihenbestand reihen);
+    // `reihen` rows that could not be taken (why): no figures until new rows come.
+    void setzeFehler(const QString& fehler, std::uint64_t reihen);
     // New weights: nothing happens when they are the ones asked for last.
     void setzeGewichte(const Spielgewichte& gewichte);
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
+#include <stdexcept>
 
 #include "chancen/Einsatz.h"
 #include "common/Farben.h"
@@ -89,11 +91,37 @@ void Chancenzeile::scheinNeu(int slot) {
         hide();
         return;
     }
-    setzeReihen(Reihenbestand(z.slot(s).schein));
+    zeigeReihen(z.slot(s).schein);
 }
 
-void Chancenzeile::setzeReihen(Reihenbestand reihen) {
-    rechner_->setzeReihen(std::move(reihen));
+void Chancenzeile::zeigeReihen(const Schein& schein) {
+    reihenNehmen(schein);
+}
+
+void Chancenzeile::zeigeReihen(const std::vector<Reihe>& reihen) {
+    reihenNehmen(reihen);
+}
+
+namespace {
+
+std::uint64_t anzahl(const Schein& s) {
+    return s.zeilen();
+}
+std::uint64_t anzahl(const std::vector<Reihe>& r) {
+    return r.size();
+}
+
+}  // namespace
+
+template <typename Quelle>
+void Chancenzeile::reihenNehmen(const Quelle& quelle) {
+    try {
+        rechner_->setzeReihen(Reihenbestand(quelle));
+    } catch (const std::bad_alloc&) {
+        rechner_->setzeFehler(speicherMeldung(), anzahl(quelle));
+    } catch (const std::length_error& e) {
+        rechner_->setzeFehler(QString::fromUtf8(e.what()), anzahl(quelle));
+    }
     schreiben();
     show();
 }

@@ -18,7 +18,7 @@ class Programmkontext;
 class Chancenzeile : public QLabel {
     Q_OBJECT
   public:
-    // A line whose rows come through setzeReihen(); shown once it has rows.
+    // A line whose rows come through zeigeReihen(); shown once it has rows.
     Chancenzeile(Programmkontext& kontext, QWidget* eltern);
 
     // The line of the slip of slot `slot` (0-based), or with kLinks of the
@@ -26,7 +26,10 @@ class Chancenzeile : public QLabel {
     static constexpr int kLinks = -1;
     static Chancenzeile* fuerSchein(Programmkontext& kontext, int slot, QWidget* eltern);
 
-    void setzeReihen(Reihenbestand reihen);
+    // The rows of a slip, or of a list; taken at once (the slip or list may
+    // change afterwards), the figures follow.
+    void zeigeReihen(const Schein& schein);
+    void zeigeReihen(const std::vector<Reihe>& reihen);
     // Figures and stake on one line instead of two (a wide place).
     void setzeEinzeilig(bool einzeilig);
     const Chancenrechner& rechner() const { return *rechner_; }
@@ -35,6 +38,8 @@ class Chancenzeile : public QLabel {
     void gewichteNeu();
     void schreiben();
     void scheinNeu(int slot);
+    template <typename Quelle>
+    void reihenNehmen(const Quelle& quelle);
 
     Programmkontext& kontext_;
     Chancenrechner* rechner_;

@@ -61,14 +61,14 @@ void TFEingabe::BFilterClick() {
     eingabe_.BFilterClick(einstellungen().filter);
     M2_->zeigeListe(&eingabe_.liste());
     LAnz_->setText(QString::number(M2_->zeilen()));
-    chancen_->setzeReihen(Reihenbestand(eingabe_.liste().reihen()));
+    chancen_->zeigeReihen(eingabe_.liste().reihen());
     garantie_->zuruecksetzen();
 }
 
 void TFEingabe::garantieReduziert() {
     M2_->zeigeListe(&eingabe_.liste());
     LAnz_->setText(QString::number(M2_->zeilen()));
-    chancen_->setzeReihen(Reihenbestand(eingabe_.liste().reihen()));
+    chancen_->zeigeReihen(eingabe_.liste().reihen());
 }
 
 void TFEingabe::quotenFilterClick() {
@@ -100,7 +100,7 @@ void TFEingabe::BZufallClick() {
     const std::vector<std::uint64_t> alt = liste.reduzieren(upZ_->position(), zufall);
     M2_->neuOrdnen(alt, bearbeitet ? vorher : liste);
     LAnz_->setText(QString::number(M2_->zeilen()));
-    chancen_->setzeReihen(Reihenbestand(eingabe_.liste().reihen()));
+    chancen_->zeigeReihen(eingabe_.liste().reihen());
     garantie_->zuruecksetzen();  // a random choice guarantees nothing
 }
 
