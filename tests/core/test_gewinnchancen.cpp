@@ -142,6 +142,9 @@ TEST(Gewinnchancen, GleichVielWieAlleAusgaengeAbzuzaehlen) {
         feldAus({"10", "102", "1", "02", "102", "0", "12", "102", "2", "10", "102", "1", "0"}, 13);
     const TScheinOffen zeile = reiheAus("1021102210010");
     const TScheinOffen daneben = reiheAus("1021102210012");  // one match from `zeile`
+    // 3-ways on the last three matches: whole blocks of 27 outcomes at one distance
+    const TScheinOffen hinten =
+        feldAus({"1", "0", "2", "1", "0", "2", "1", "0", "10", "1", "102", "102", "102"});
     struct Fall {
         const char* name;
         std::vector<TScheinOffen> felder;
@@ -155,6 +158,8 @@ TEST(Gewinnchancen, GleichVielWieAlleAusgaengeAbzuzaehlen) {
         {"zwei Felder, die sich überdecken", {zeile, daneben}, 3},
         {"Vollsystem und Einzelreihen", {voll, zeile, daneben, vew}, 6},
         {"alles beendet", {voll, zeile, vew}, 13},
+        {"Dreiwege auf den letzten Spielen", {hinten}, 3},
+        {"Dreiwege auf den letzten Spielen, nichts beendet", {hinten, zeile}, 0},
     };
     const TendenzWerte t = gemischteTendenzen();
     for (const Fall& f : faelle) {

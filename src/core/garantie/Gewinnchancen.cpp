@@ -32,14 +32,36 @@ constexpr auto kSchritt = schrittweiten();
 // at distance 0, 1, 2, 3 and more from the nearest row. Weights are whole
 // numbers below 2^53 and so are all sums (at most the denominator, 10^13):
 // doubles add them exactly, and in a form the compiler can vectorise.
+//
+// A block is the 27 outcomes that differ only in the last three matches. With
+// `bloecke` (one entry per block: its distance class 0..4 when all 27 share
+// it, kGemischt otherwise) a uniform block is one addition: a slip of a few
+// fields lies far (4 or more) from most blocks, a full system on all of them.
 class Gewichtung {
   public:
     // The last kInnen matches are taken in one inner loop.
     static constexpr int kInnen = 3;
     static constexpr int kAussen = kSpiele - kInnen;
+    static constexpr std::uint32_t kBlock = 27;
+    static constexpr std::uint8_t kGemischt = 0xFF;
 
-    Gewichtung(const std::uint8_t* abstand, const Ausgangsbereich& bereich, const Spielgewichte& g)
-        : abstand_(abstand), bereich_(bereich), g_(g) {
+    // The block classes of a distance table.
+    static std::vector<std::uint8_t> blockklassen(const std::uint8_t* abstand) {
+        std::vector<std::uint8_t> k(kAlleAusgaenge / kBlock);
+        for (std::size_t b = 0; b < k.size(); ++b) {
+            const std::uint8_t* d = abstand + b * kBlock;
+            const std::uint8_t erste = std::min<std::uint8_t>(d[0], 4);
+            bool gleich = true;
+            for (std::uint32_t i = 1; i < kBlock && gleich; ++i)
+                gleich = std::min<std::uint8_t>(d[i], 4) == erste;
+            k[b] = gleich ? erste : kGemischt;
+        }
+        return k;
+    }
+
+    Gewichtung(const std::uint8_t* abstand, const Ausgangsbereich& bereich, const Spielgewichte& g,
+               const std::uint8_t* bloecke = nullptr)
+        : abstand_(abstand), bloecke_(bloecke), bereich_(bereich), g_(g) {
         // the outcomes of the inner matches with a weight: offset and weight
         innen_ = 0;
         for (int a = 0; a < kSpalten; ++a)
@@ -52,6 +74,7 @@ class Gewichtung {
                                        static_cast<std::uint32_t>(b) * kSchritt[kAussen + 1] +
                                        static_cast<std::uint32_t>(c) * kSchritt[kAussen + 2];
                     gewicht_[innen_] = w;
+                    innenSumme_ += w;
                     ++innen_;
                 }
     }
@@ -73,6 +96,13 @@ class Gewichtung {
 
     void aussen(int m, std::uint32_t basis, double w) {
         if (m == kAussen) {
+            if (bloecke_) {
+                const std::uint8_t k = bloecke_[basis / kBlock];
+                if (k != kGemischt) {
+                    s_[k] += w * innenSumme_;
+                    return;
+                }
+            }
             const std::uint8_t* d = abstand_ + basis;
             double s0 = 0, s1 = 0, s2 = 0, s3 = 0, alle = 0;
             for (int j = 0; j < innen_; ++j) {
@@ -100,11 +130,13 @@ class Gewichtung {
     }
 
     const std::uint8_t* abstand_;
+    const std::uint8_t* bloecke_;
     const Ausgangsbereich& bereich_;
     const Spielgewichte& g_;
     std::array<std::uint32_t, 27> versatz_{};
     std::array<double, 27> gewicht_{};
     int innen_ = 0;
+    double innenSumme_ = 0;
     std::array<double, 5> s_{};
 };
 
@@ -381,10 +413,11 @@ Chancenbasis::Chancenbasis(Reihenbestand bestand) : bestand_(std::move(bestand))
     std::vector<Ausgangsbereich> systeme;
     for (const auto& s : bestand_.systeme_) systeme.push_back(s.bereich);
     analyse_.emplace(systeme, bestand_.einzeln_, bestand_.jeAusgang_);
+    bloecke_ = Gewichtung::blockklassen(analyse_->abstaende());
 }
 
 std::size_t Chancenbasis::speicher() const {
-    return bestand_.speicher() + (analyse_ ? std::size_t{kAlleAusgaenge} : 0);
+    return bestand_.speicher() + (analyse_ ? std::size_t{kAlleAusgaenge} : 0) + bloecke_.capacity();
 }
 
 Gewinnchancen Chancenbasis::chancen(const Spielgewichte& g) const {
@@ -394,7 +427,7 @@ Gewinnchancen Chancenbasis::chancen(const Spielgewichte& g) const {
     if (!analyse_) return c;
 
     const std::array<std::uint64_t, 5> je =
-        Gewichtung(analyse_->abstaende(), Ausgangsbereich::alle(), g).summen();
+        Gewichtung(analyse_->abstaende(), Ausgangsbereich::alle(), g, bloecke_.data()).summen();
     std::uint64_t bisher = 0;
     for (std::size_t k = 0; k < 4; ++k) {
         bisher += je[k];

@@ -120,6 +120,9 @@ class Chancenbasis {
   private:
     Reihenbestand bestand_;
     std::optional<Garantieanalyse> analyse_;
+    // Per block of 27 outcomes (the last three matches) their distance class
+    // when all share it (see Gewinnchancen.cpp).
+    std::vector<std::uint8_t> bloecke_;
 };
 
 // The outcomes of a span weighed by their probability: per class of best hits
