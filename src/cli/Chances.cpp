@@ -4,6 +4,8 @@
 #include "Ausgabe.h"
 #include "Cli.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <ostream>
@@ -109,7 +111,21 @@ std::string zahl(double x) {
     return puffer;
 }
 
-std::string mitKomma(std::string s) {
+// For the German text: 15 significant digits, written out without an
+// exponent ("0,00006048"), decimal comma.
+std::string deutscheZahl(double x) {
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.15g", x);
+    std::string s = puffer;
+    if (s.find('e') != std::string::npos) {
+        const int stellen = std::clamp(14 - static_cast<int>(std::floor(std::log10(std::fabs(x)))), 0, 40);
+        std::snprintf(puffer, sizeof puffer, "%.*f", stellen, x);
+        s = puffer;
+        if (s.find('.') != std::string::npos) {
+            s.erase(s.find_last_not_of('0') + 1);
+            if (s.back() == '.') s.pop_back();
+        }
+    }
     for (char& c : s)
         if (c == '.') c = ',';
     return s;
@@ -140,8 +156,8 @@ std::string text(const Gewinnchancen& c, Gross einsatz, std::uint64_t jeReihe) {
         const std::string h = std::to_string(kSpiele - k);
         t += "Gewinnklasse " + std::string(Gewinnklassen[static_cast<std::size_t>(k)]) + " (" + h +
              " Richtige): Wahrscheinlichkeit, dass mindestens eine Reihe " + h +
-             " oder mehr Richtige hat: " + mitKomma(zahl(c.mindestens(k))) + "; erwartete Reihen mit genau " +
-             h + " Richtigen: " + mitKomma(zahl(c.erwartet(kSpiele - k))) + "\n";
+             " oder mehr Richtige hat: " + deutscheZahl(c.mindestens(k)) + "; erwartete Reihen mit genau " +
+             h + " Richtigen: " + deutscheZahl(c.erwartet(kSpiele - k)) + "\n";
     }
     return t;
 }
