@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <random>
 
+#include "Beispiele.h"
 #include "garantie/Garantieanalyse.h"
 #include "garantie/Garantiereduktion.h"
 #include "model/Schein.h"
@@ -94,19 +95,7 @@ BENCHMARK(BM_RefExpansionReduziert59049)->Unit(benchmark::kMillisecond);
 // Two million single-row fields (a long row list of the transfer tool): the
 // report holds their run as one entry, so the analysis costs about what
 // looking at every row once costs.
-const Schein& einzelreihen2M() {
-    static const Schein s = [] {
-        Schein e;
-        std::mt19937 zufall(13);
-        std::array<std::uint8_t, kSpiele> spalten{};
-        for (int i = 0; i < 2000000; ++i) {
-            for (auto& c : spalten) c = static_cast<std::uint8_t>(1 + zufall() % 3);
-            e.reiheAnhaengen(reiheAusSpalten(spalten));
-        }
-        return e;
-    }();
-    return s;
-}
+using kv::bench::einzelreihen2M;
 
 void BM_GarantieEinzelreihen2M(benchmark::State& state) {
     for (auto _ : state) {

@@ -79,16 +79,7 @@ echo "kalvendo-cli evaluate peak RSS: $mb MB (goal <= 16 MB)"
 # 2,000,000 single-row fields (a long row list of the transfer tool): the peak
 # memory of evaluating them, next to the 16 MB the rows take at 8 bytes each
 # and to the bare process (kalvendo-cli --help).
-python3 - "$work/einzel2m.kv13" <<'PY'
-import random, sys
-rnd = random.Random(13)
-with open(sys.argv[1], "wb") as f:
-    for _ in range(2_000_000):
-        rec = bytearray(40)
-        for m in range(13):
-            rec[1 + 3 * m + rnd.randint(0, 2)] = 1
-        f.write(rec)
-PY
+python3 bench/einzelreihen.py "$work/einzel2m.kv13"
 e=$("$work/spitze" "$build/src/cli/kalvendo-cli" evaluate --result 1021102210010 --finished 1-5 --json "$work/einzel2m.kv13")
 h=$("$work/spitze" "$build/src/cli/kalvendo-cli" --help)
 echo "kalvendo-cli evaluate 2,000,000 single rows peak RSS: $e MB (rows at 8 bytes: 16.0 MB; bare process: $h MB; goal <= 40 MB)"
