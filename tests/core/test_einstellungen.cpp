@@ -15,6 +15,7 @@
 #include "model/Records.h"
 #include "settings/Einstellungen.h"
 #include "settings/IniDatei.h"
+#include "update/Updatepruefung.h"
 
 namespace kv {
 namespace {
@@ -190,10 +191,22 @@ TEST(Einstellungen, ScheineMerkenErsetztDenAbschnitt) {
     EXPECT_EQ(gemerkteScheine(Einstellungen(pfad)), (std::vector<std::string>{"/neu eins", "/neu zwei"}));
 }
 
-// The version comes from the build: four numbers with dots, the title the
-// program's name.
-TEST(Version, AusDemBuild) {
+// The version comes from the build: four numbers with dots, as the maker's
+// version file publishes them. A record of that file carries at most 15
+// characters: the installed version must fit one, read back unchanged, or the
+// update check could never find the published version equal to it. The title
+// is the program's name.
+TEST(Version, AusDemBuildPasstInDieVersionsdatei) {
+    using update::downloadAngeboten;
+    using update::leseVersion;
+    using update::versionsSatz;
     EXPECT_TRUE(std::regex_match(kVersion, std::regex("[0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+"))) << kVersion;
+    std::vector<std::uint8_t> datei;
+    ASSERT_NO_THROW(datei = versionsSatz(kVersion)) << kVersion;
+    const std::string gelesen = leseVersion(datei);
+    EXPECT_EQ(gelesen, kVersion);
+    EXPECT_FALSE(downloadAngeboten(gelesen, kVersion));
+    EXPECT_TRUE(downloadAngeboten(leseVersion(versionsSatz(std::string(kVersion) + "1")), kVersion));
     EXPECT_STREQ(kProgrammTitel, "Kalvendo");
 }
 

@@ -66,15 +66,32 @@ TEST(Feldbeschriftung, ReihenzahlUndVew) {
               "");
     EXPECT_EQ(vewText(Feld(reiheAus("1021021021021"))), "");
 
-    const int s = 1;
-    std::array<std::string, kSpiele> t;
-    t.fill("1");
-    int m = 0;
-    for (int i = 0; i < VewSysteme[s].Zweiwege; ++i) t[m++] = "10";
-    for (int i = 0; i < VewSysteme[s].Dreiwege; ++i) t[m++] = "102";
-    const Feld vew(feldAus(t, s));
-    EXPECT_EQ(vewText(vew), std::string("VEW ") + VewSysteme[s].Name);
-    EXPECT_EQ(tippreihenText(vew), std::to_string(VewSysteme[s].Reihen) + " VEW-Reihen");
+    // VEW fields: the system's name and its rows, not the product of the tips
+    struct Vewfall {
+        int sys;
+        std::array<std::string, kSpiele> tipps;
+        const char* vew;
+        const char* reihen;
+    };
+    const Vewfall faelle[] = {
+        {1,
+         {"10", "10", "10", "10", "10", "1", "1", "1", "1", "1", "1", "1", "1"},
+         "VEW 5-0",
+         "8 VEW-Reihen"},
+        {7,
+         {"10", "10", "10", "10", "102", "102", "102", "1", "1", "1", "1", "1", "1"},
+         "VEW 4-3",
+         "48 VEW-Reihen"},
+        {13,
+         {"10", "10", "10", "10", "102", "102", "102", "102", "1", "1", "1", "1", "1"},
+         "VEW 4-4",
+         "144 VEW-Reihen"},
+    };
+    for (const Vewfall& f : faelle) {
+        const Feld vew(feldAus(f.tipps, f.sys));
+        EXPECT_EQ(vewText(vew), f.vew) << f.sys;
+        EXPECT_EQ(tippreihenText(vew), f.reihen) << f.sys;
+    }
 }
 
 TEST(Reihentabelle, ZeilenUeberFelderHinwegMitChancen) {

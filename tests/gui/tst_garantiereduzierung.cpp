@@ -90,10 +90,8 @@ void TstGarantiereduzierung::unvollstaendigesFeldAbgelehnt() {
     QSignalSpy reduziert(&g, &Garantiereduzierung::reduziert);
     klicke(g.BGarantie());
     QCOMPARE(reduziert.count(), 0);
-    const QString meldung = dialoge().nimmMeldung(TestDialoge::Art::Information);
-    ReduktionsOptionen o;
-    QCOMPARE(meldung, QString::fromStdString(reduktionsFehler(n.vorschlagsfeld().daten(), o)));
-    QVERIFY(!meldung.isEmpty());
+    QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Information),
+             QStringLiteral("Spiel 1 hat keinen Tipp; ein Feld ohne Tipp lässt sich nicht reduzieren."));
     QCOMPARE(n.liste().anzahl(), 2u);
     QCOMPARE(g.LGarantie()->text(), QString());
 }

@@ -275,13 +275,17 @@ void TstQuotenfilter::schliessenVersteckt() {
     QVERIFY(!w->isVisible());
     QVERIFY(ui::fensterSuchen(QStringLiteral("FQuotenFilter")) == w);
     Einstellungen e(kontext().einstellungsdatei().toStdString());
+    QCOMPARE(e.lese(einst::kQuotenFilterLeft), 120);
+    QCOMPARE(e.lese(einst::kQuotenFilterTop), 90);
     QCOMPARE(e.lese(einst::kQuotenFilterWidth), 1000);
     QCOMPARE(e.lese(einst::kQuotenFilterHeight), 640);
-    // shown again at the place and size it had
+    // shown again at the place and size it had, read from the settings: the
+    // hidden window was moved and resized in between
+    w->move(300, 250);
+    w->resize(700, 500);
     oeffnen(reihe("2222222222222"));
     QCOMPARE(w->size(), QSize(1000, 640));
-    QCOMPARE(w->frameGeometry().topLeft(),
-             QPoint(e.lese(einst::kQuotenFilterLeft), e.lese(einst::kQuotenFilterTop)));
+    QCOMPARE(w->frameGeometry().topLeft(), QPoint(120, 90));
 }
 
 KV_GUI_TEST_MAIN(TstQuotenfilter)
