@@ -5,10 +5,14 @@
 // refusal of a slip without rows, and a left slip replaced while shown.
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <array>
+#include <cstdlib>
 
 #include "GuiHilfen.h"
 #include "Hauptfenstertest.h"
@@ -34,6 +38,45 @@ QString tabellenzeile(const TFGarantie* w, int zeile) {
     for (int c = 2; c <= 6; ++c) klassen << zelle(g, zeile, c);
     return zelle(g, zeile, 0) + QStringLiteral(" | ") + zelle(g, zeile, 1) + QStringLiteral(" | ") +
            klassen.join(QLatin1Char(' ')) + QStringLiteral(" | ") + zelle(g, zeile, 7);
+}
+
+// The bars of a chart in `bild` within `bereich`, for 13, 12, 11, 10 and at
+// most 9 hits: per class the pixel rows that hold a run of at least 6 pixels
+// of its colour (the edges of a text never make such a run).
+std::array<int, 5> balken(const QImage& bild, const QRect& bereich) {
+    static const QRgb farben[5] = {qRgb(40, 150, 60), qRgb(90, 180, 90), qRgb(150, 200, 110),
+                                   qRgb(200, 210, 140), qRgb(170, 170, 170)};
+    std::array<int, 5> h{};
+    const QRect r = bereich & bild.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (std::size_t k = 0; k < h.size(); ++k) {
+            int lauf = 0;
+            bool balkenzeile = false;
+            for (int x = r.left(); x <= r.right() && !balkenzeile; ++x) {
+                lauf = qRgb(qRed(bild.pixel(x, y)), qGreen(bild.pixel(x, y)), qBlue(bild.pixel(x, y))) ==
+                               farben[k]
+                           ? lauf + 1
+                           : 0;
+                balkenzeile = lauf >= 6;
+            }
+            if (balkenzeile) ++h[k];
+        }
+    return h;
+}
+
+// The large chart as drawn.
+std::array<int, 5> grosseBalken(const TFGarantie* w) {
+    const QImage bild = w->Bild()->grab().toImage();
+    return balken(bild, bild.rect());
+}
+
+// The small chart in the last column of table row `zeile`, as drawn.
+std::array<int, 5> zellBalken(const TFGarantie* w, std::uint64_t zeile) {
+    const ui::Gitter* g = w->GVerteilung()->gitter();
+    const int sichtbar = static_cast<int>(zeile - w->GVerteilung()->oben());
+    const QRect zelle = g->visualRect(g->model()->index(sichtbar, g->model()->columnCount() - 1));
+    if (sichtbar < 0 || !zelle.isValid()) return {-1, -1, -1, -1, -1};
+    return balken(g->viewport()->grab().toImage(), zelle);
 }
 
 }  // namespace
@@ -128,18 +171,37 @@ void TstGarantieanalyse::feldzeileGewaehlt() {
         QStringLiteral("Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 1 liegen "
                        "(432 Ausgänge)."));
     QCOMPARE(w->Bild()->verteilung()->beste[1], 384u);
+    // the large chart shows field 1: 48 outcomes with 13 hits, eight times as
+    // many with 12, no other class; the small charts of the rows agree
+    const std::array<int, 5> feld1 = grosseBalken(w);
+    const auto achtmal = [](const std::array<int, 5>& h) {
+        return h[0] >= 1 && std::abs(h[1] - 8 * h[0]) <= 5 && h[2] == 0 && h[3] == 0 && h[4] == 0;
+    };
+    const auto balkenText = [](const std::array<int, 5>& h) {
+        return QStringLiteral("%1 %2 %3 %4 %5").arg(h[0]).arg(h[1]).arg(h[2]).arg(h[3]).arg(h[4]);
+    };
+    QVERIFY2(achtmal(feld1), qPrintable(balkenText(feld1)));
+    QVERIFY2(achtmal(zellBalken(w, 1)), qPrintable(balkenText(zellBalken(w, 1))));
+    QVERIFY2(achtmal(zellBalken(w, 2)), qPrintable(balkenText(zellBalken(w, 2))));
     w->GVerteilung()->setzeAktuelleZeile(3);
     QCOMPARE(
         w->LGarantie()->text(),
         QStringLiteral("Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 2 liegen "
                        "(2 Ausgänge)."));
+    // field 2: every outcome 13 hits, one bar of the full height
+    const std::array<int, 5> feld2 = grosseBalken(w);
+    QVERIFY2(std::abs(feld2[0] - (feld1[0] + feld1[1])) <= 1 && feld2[1] == 0 && feld2[2] == 0 &&
+                 feld2[3] == 0 && feld2[4] == 0,
+             qPrintable(balkenText(feld2)));
+    const std::array<int, 5> zelle2 = zellBalken(w, 3);
+    QVERIFY2(zelle2[0] > zellBalken(w, 2)[1] && zelle2[1] == 0 && zelle2[4] == 0,
+             qPrintable(balkenText(zelle2)));
     w->GVerteilung()->setzeAktuelleZeile(1);
     QCOMPARE(
         w->LGarantie()->text(),
         QStringLiteral("Garantie: 12 Richtige, wenn alle Ergebnisse innerhalb der Tipps des Spielscheins "
                        "liegen (432 Ausgänge)."));
-    // the chart of a cell and the large one are drawn without fault
-    QVERIFY(!w->grab().isNull());
+    QCOMPARE(grosseBalken(w), feld1);
 }
 
 void TstGarantieanalyse::scheinOhneReihenAbgelehnt() {
@@ -188,7 +250,12 @@ void TstGarantieanalyse::vieleEinzelreihen() {
     QCOMPARE(w->LGarantie()->text(),
              QStringLiteral("Garantie: 13 Richtige, wenn alle Ergebnisse innerhalb der Tipps von Feld 100000 "
                             "liegen (1 Ausgang)."));
-    QVERIFY(!w->grab().isNull());
+    // its one outcome with 13 hits: a single bar, in the large chart and in
+    // the last row's cell
+    for (const std::array<int, 5>& h : {grosseBalken(w), zellBalken(w, kFelder + 1)})
+        QVERIFY2(
+            h[0] >= 10 && h[1] == 0 && h[2] == 0 && h[3] == 0 && h[4] == 0,
+            qPrintable(QStringLiteral("%1 %2 %3 %4 %5").arg(h[0]).arg(h[1]).arg(h[2]).arg(h[3]).arg(h[4])));
 }
 
 void TstGarantieanalyse::ersetzterLinkerScheinNeuAnalysiert() {
