@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -86,6 +87,26 @@ class Testoeffner : public kv::ui::Tabellenoeffner {
         return antwort;
     }
 };
+
+// The rows of the workbook's first sheet as a spreadsheet library reads
+// them: per row its cells from column A on, joined by "|" (an empty cell as
+// ""), and the sheet's name first. Debian's python3 with openpyxl is part of
+// the test command's packages; without it the test fails.
+QStringList blattLesen(const QString& mappe) {
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import sys, openpyxl\n"
+                            "wb = openpyxl.load_workbook(sys.argv[1])\n"
+                            "ws = wb.worksheets[0]\n"
+                            "print(ws.title)\n"
+                            "for row in ws.iter_rows(values_only=True):\n"
+                            "    print('|'.join('' if v is None else str(v) for v in row))\n"),
+             mappe});
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return {QStringLiteral("Lesefehler: ") + QString::fromUtf8(p.readAllStandardError())};
+    return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 
 }  // namespace
 
@@ -408,9 +429,18 @@ class TstTransfer : public Hauptfenstertest {
         klick("BExcel");
         ui::Tabellenoeffner::setzeTabellenoeffner(nullptr);
         QCOMPARE(oeffner.geoeffnet.size(), 1);
-        const QByteArray mappe = lies(oeffner.geoeffnet.first());
-        QVERIFY(mappe.startsWith("PK"));
         QVERIFY(oeffner.geoeffnet.first().startsWith(welt().datenordner()));
+        // the two rows and nothing else, every tip a text cell with a
+        // no-break space before the digit, so that the spreadsheet keeps "0"
+        const QString nb(QChar(0x00A0));
+        auto zeile = [&](const QString& ziffern) {
+            QStringList zellen;
+            for (const QChar z : ziffern) zellen << nb + z;
+            return zellen.join(QLatin1Char('|'));
+        };
+        QCOMPARE(blattLesen(oeffner.geoeffnet.first()),
+                 (QStringList{QStringLiteral("Tippreihen"), zeile(QStringLiteral("1021021021021")),
+                              zeile(QStringLiteral("0000000000000"))}));
     }
 
     void schriftHilfeUndSchliessen() {
