@@ -5,12 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QSet>
 #include <QTest>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 #include "GuiHilfen.h"
 #include "Hauptfenstertest.h"
@@ -47,6 +48,10 @@ TFMain& mitSchein(TestUmgebung& welt) {
     return w;
 }
 
+// How long a test waits for the save delay to pass on a busy machine: far
+// beyond the delay itself.
+constexpr int kReichlich = 30000;
+
 QByteArray lies(const QString& fn) {
     QFile f(fn);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -64,6 +69,7 @@ class TestSpielstand : public Hauptfenstertest {
     void spielstandDateien();
     void spielstandDateiMitZuGrossenToren();
     void laufendGesichert();
+    void pfeilGehaltenUndTasten();
     void tastatur();
     void haekchenSofortGemerkt();
     void direkteEingabe();
@@ -266,31 +272,111 @@ void TestSpielstand::laufendGesichert() {
             b.append(char(s.Heim)).append(char(s.Gast)).append(char(s.Beendet));
         return b;
     };
+    // every write puts a new file in place of the old one
+    const auto fassung = [&] {
+        struct stat st {};
+        return ::stat(QFile::encodeName(datei).constData(), &st) == 0 ? st.st_ino : ino_t{0};
+    };
     QVERIFY(!QFile::exists(datei));
 
-    // an arrow key held down: twenty changes, 25 ms apart
-    QElapsedTimer uhr;
-    uhr.start();
-    QSet<QByteArray> gesehen;
-    for (int i = 0; i < 20; ++i) {
+    // changes one right after the other wait for the save delay together:
+    // nothing is on disk at once, then one write holds them all
+    for (int i = 0; i < 6; ++i)
         klicke(i % 2 ? w.frSpiel(3)->Up2()->knopfHoch() : w.frSpiel(3)->Up1()->knopfHoch());
+    QVERIFY(w.sicherung()->wartet());
+    QVERIFY(!QFile::exists(datei));
+    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), kReichlich);
+    QCOMPARE(lies(datei).mid(6, 3), QByteArray("\x03\x03\x00", 3));
+    QVERIFY(!w.sicherung()->wartet());
+
+    // an arrow held down: the changes go on, and the first of them is on
+    // disk while they still do, not only once they stop
+    const ino_t erste = fassung();
+    int schritte = 0;
+    for (; fassung() == erste && schritte < 400; ++schritte) {
+        klicke(schritte % 2 ? w.frSpiel(3)->Up1()->knopfRunter() : w.frSpiel(3)->Up1()->knopfHoch());
         QTest::qWait(25);
-        if (QFile::exists(datei)) gesehen << lies(datei);
     }
-    const qint64 dauer = uhr.elapsed();
-    QVERIFY2(gesehen.size() <= dauer / ui::Spielstandsicherung::kVerzoegerung + 2,
-             qPrintable(QStringLiteral("%1 Fassungen in %2 ms").arg(gesehen.size()).arg(dauer)));
-    QCOMPARE(w.zustand().spielstand(3), (TSpielstand{10, 10, 0}));
-    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), 1500);
+    QVERIFY2(fassung() != erste, qPrintable(QStringLiteral("%1 Schritte ohne Sicherung").arg(schritte)));
+    if (schritte % 2) klicke(w.frSpiel(3)->Up1()->knopfRunter());
+    QCOMPARE(w.zustand().spielstand(3), (TSpielstand{3, 3, 0}));
+    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), kReichlich);
 
     beenden(w, 3);
-    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), 1500);
-    QCOMPARE(lies(datei).mid(6, 3), QByteArray("\x0a\x0a\x01", 3));
+    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), kReichlich);
+    QCOMPARE(lies(datei).mid(6, 3), QByteArray("\x03\x03\x01", 3));
 
     klicke(w.BAlles());
-    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), 1500);
+    QTRY_COMPARE_WITH_TIMEOUT(lies(datei), stand(), kReichlich);
     QTRY_VERIFY_WITH_TIMEOUT(
-        IniDatei(welt().einstellungsdatei().toStdString()).leseBool("Spieltag", "Ende", false), 1500);
+        IniDatei(welt().einstellungsdatei().toStdString()).leseBool("Spieltag", "Ende", false), kReichlich);
+}
+
+// An arrow button held down counts on, one goal per repeat, up to 12, and
+// stops when it is let go; each step is shown and evaluated. The keys the
+// help names: arrows (held: repeated key presses), + and - (also on the
+// keypad) one goal more or less, Pos1 back to 0.
+void TestSpielstand::pfeilGehaltenUndTasten() {
+    TFMain& w = mitSchein(welt());
+    ui::UpDown* heim = w.frSpiel(5)->Up1();
+    QTest::mousePress(heim->knopfHoch(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(w.zustand().spielstand(5).Heim >= 3, kReichlich);
+    QCOMPARE(gewinnreihe(w), QStringLiteral("0000100000000"));
+    // field 3 tips "1" and "2" on match 5: its "1" row gains the hit
+    QCOMPARE(farbe(w.Ausgang(3, 5, 1)), hellGruen);
+    QTRY_COMPARE_WITH_TIMEOUT(w.zustand().spielstand(5).Heim, std::uint8_t{12}, kReichlich);
+    QCOMPARE(w.frSpiel(5)->PHeim()->text(), QStringLiteral("12"));
+    // held on at the top it stays there
+    const int repeats = heim->knopfHoch()->autoRepeatInterval();
+    QTest::qWait(4 * repeats);
+    QTest::mouseRelease(heim->knopfHoch(), Qt::LeftButton);
+    QCOMPARE(w.zustand().spielstand(5).Heim, std::uint8_t{12});
+
+    QTest::mousePress(heim->knopfRunter(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(w.zustand().spielstand(5).Heim <= 9, kReichlich);
+    QTest::mouseRelease(heim->knopfRunter(), Qt::LeftButton);
+    const std::uint8_t losgelassen = w.zustand().spielstand(5).Heim;
+    QVERIFY(losgelassen > 0);
+    QCOMPARE(w.frSpiel(5)->PHeim()->text(), QString::number(losgelassen));
+    // let go, it counts no more
+    QTest::qWait(heim->knopfRunter()->autoRepeatDelay() + 4 * repeats);
+    QCOMPARE(w.zustand().spielstand(5).Heim, losgelassen);
+
+    // a key held down: the first press and the repeats each count one goal
+    ui::UpDown* gast = w.frSpiel(5)->Up2();
+    gast->setFocus();
+    for (int i = 0; i < 15; ++i) {
+        QKeyEvent druck(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), i > 0);
+        QApplication::sendEvent(gast, &druck);
+        if (i == 1) QCOMPARE(w.zustand().spielstand(5).Gast, std::uint8_t{2});
+    }
+    QKeyEvent los(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(gast, &los);
+    QCOMPARE(w.zustand().spielstand(5).Gast, std::uint8_t{12});
+    QCOMPARE(w.frSpiel(5)->PGast()->text(), QStringLiteral("12"));
+
+    struct Taste {
+        Qt::Key taste;
+        Qt::KeyboardModifiers zusatz;
+        int vorher, nachher;
+    };
+    const Taste tasten[] = {
+        {Qt::Key_Plus, Qt::NoModifier, 3, 4},      {Qt::Key_Plus, Qt::KeypadModifier, 3, 4},
+        {Qt::Key_Minus, Qt::NoModifier, 3, 2},     {Qt::Key_Minus, Qt::KeypadModifier, 3, 2},
+        {Qt::Key_Home, Qt::NoModifier, 7, 0},      {Qt::Key_Plus, Qt::NoModifier, 12, 12},
+        {Qt::Key_Minus, Qt::KeypadModifier, 0, 0}, {Qt::Key_Home, Qt::NoModifier, 0, 0},
+    };
+    heim->setFocus();
+    for (const Taste& t : tasten) {
+        const QString fall = QStringLiteral("Taste %1 bei %2").arg(t.taste, 0, 16).arg(t.vorher);
+        QVERIFY(heim->setzePosition(t.vorher));
+        QTest::keyClick(heim, t.taste, t.zusatz);
+        QVERIFY2(w.zustand().spielstand(5).Heim == t.nachher, qPrintable(fall));
+        QVERIFY2(w.frSpiel(5)->PHeim()->text() == QString::number(t.nachher), qPrintable(fall));
+        // the away side has 12: a draw only at 12, else "2"
+        QVERIFY2(gewinnreihe(w).at(4) == (t.nachher == 12 ? QLatin1Char('0') : QLatin1Char('2')),
+                 qPrintable(fall + QStringLiteral(": ") + gewinnreihe(w)));
+    }
 }
 
 // Goals and finished flags with the keyboard alone: Tab goes from the

@@ -1,9 +1,10 @@
 // Stands in for the program's start in the hand-over tests: it settles with
 // Uebergabe, as kalvendo does, whether it is the first program or hands its
 // files over, and says so on standard output. As the first it prints every
-// list it receives and ends after DAUER milliseconds.
+// list it receives and ends after DAUER milliseconds. FRIST is how long it
+// waits for another start that holds the lock (kalvendo: 10000).
 //
-//     kalvendo-uebergabe-probe LAUFZEITORDNER DATENORDNER DAUER ANTWORTFRIST [DATEI...]
+//     kalvendo-uebergabe-probe LAUFZEITORDNER DATENORDNER DAUER ANTWORTFRIST FRIST [DATEI...]
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -21,9 +22,9 @@ void sage(const QString& zeile) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList a = QCoreApplication::arguments();
-    if (a.size() < 5) return 2;
+    if (a.size() < 6) return 2;
     kv::ui::Uebergabe uebergabe(a[1], a[2]);
-    switch (uebergabe.starten(a.mid(5), 10000, a[4].toInt())) {
+    switch (uebergabe.starten(a.mid(6), a[5].toInt(), a[4].toInt())) {
         case kv::ui::Uebergabe::Ergebnis::Uebergeben:
             sage(QStringLiteral("UEBERGEBEN"));
             return 0;
