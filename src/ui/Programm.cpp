@@ -25,7 +25,12 @@
 namespace kv::ui {
 
 Programm::Programm(const QString& datenordner)
-    : kontext_(datenordner), hauptfenster_(std::make_unique<TFMain>(kontext_)) {}
+    : kontext_(datenordner), hauptfenster_(std::make_unique<TFMain>(kontext_)) {
+    // files that came while the main window started (a later start handed
+    // them over while a message of the start was open) open now
+    QObject::connect(hauptfenster_.get(), &TFMain::gestartet, hauptfenster_.get(),
+                     [this] { wartendeOeffnen(); });
+}
 
 Programm::~Programm() {
     // the windows go before the state they show

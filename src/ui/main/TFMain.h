@@ -122,6 +122,8 @@ class TFMain : public QMainWindow {
     TFGZEingabe* gzEingabe() const;
 
   Q_SIGNALS:
+    // The start is over (startFertig()): files from outside open from now on.
+    void gestartet();
     // A fixture list was read (full file name).
     void spielplanGelesen(const QString& fn);
     // The window closed after saving: the program ends.

@@ -111,6 +111,7 @@ void TFMain::FormShow() {
     // tick boxes go to disk as they change
     sicherung_->starten();
     haekchenSofortMerken();
+    Q_EMIT gestartet();
 }
 
 void TFMain::haekchenSofortMerken() {
