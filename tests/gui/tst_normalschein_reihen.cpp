@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -202,6 +204,10 @@ void TstNormalscheinReihen::auflistenReduzierenSpeichernAuswerten() {
     QCOMPARE(lies(schein),
              QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
     QCOMPARE(teil<QLabel>(w, "LDatei")->text(), QStringLiteral("Gespeichert: Vier.kv13"));
+    // the main window names the saved file in its status line
+    const QString status = QStringLiteral("Spielschein gespeichert: ") + schein +
+                           QStringLiteral(" – „Spielschein öffnen...“ zeigt ihn hier an.");
+    QCOMPARE(haupt_->statusBar()->currentMessage(), status);
 
     // as text: the lines with commas, CR LF each
     const QString text = welt().ablage() + QStringLiteral("/Vier.txt");
@@ -213,9 +219,25 @@ void TstNormalscheinReihen::auflistenReduzierenSpeichernAuswerten() {
     QCOMPARE(lies(text), soll.toLatin1());
     QCOMPARE(lies(text).size(), 4 * 27);
 
+    // a save that fails is no saved slip: the status line keeps the last one
+    dialoge().speichernAntwort(welt().ablage() + QStringLiteral("fehlt/Nein.kv13"));
+    klicke(teil<QPushButton>(w, "bsSkinSpeedButton1"));
+    QVERIFY(dialoge().nimmMeldung(TestDialoge::Art::Fehler).contains(QStringLiteral("Nein.kv13")));
+    QCOMPARE(haupt_->statusBar()->currentMessage(), status);
+
+    // "Spielschein(e) öffnen..." has the saved slip chosen already: one
+    // click opens it as a tab
+    dialoge().oeffnenAntwort({schein});
+    klicke(haupt_->findChild<QAbstractButton*>(QStringLiteral("BOpen2")));
+    QCOMPARE(dialoge().dateiDialoge().last().titel, QStringLiteral("Spielschein-Datei einlesen"));
+    QCOMPARE(dialoge().dateiDialoge().last().vorauswahl, schein);
+    QCOMPARE(haupt_->PC1()->count(), 1);
+    QCOMPARE(haupt_->PC1()->tabText(0), QStringLiteral("Vier"));
+
     // the saved slip opened in the main window: its four rows on the left
     dialoge().oeffnenAntwort({schein});
     klicke(haupt_->findChild<QAbstractButton*>(QStringLiteral("BOpen")));
+    QCOMPARE(dialoge().dateiDialoge().last().vorauswahl, schein);
     const Programmzustand& z = haupt_->kontext().zustand();
     QVERIFY(z.linkerSchein() >= 0);
     const Schein& links = z.slot(z.linkerSchein()).schein;
