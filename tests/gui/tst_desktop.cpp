@@ -90,8 +90,10 @@ class TestDesktop : public Hauptfenstertest {
   private:
     QString laufzeit() const { return laufzeit_->path(); }
     // Starts the probe; `dauer`: how long it stays as the first program;
-    // `frist`: how long it waits for another start holding the lock.
-    Probe probe(const QStringList& dateien, int dauer = 3000, int antwort = 30000, int frist = 10000);
+    // `frist`: how long it waits for another start holding the lock;
+    // `aufLos`: it says BEREIT and starts on a line written to it.
+    Probe probe(const QStringList& dateien, int dauer = 3000, int antwort = 30000, int frist = 10000,
+                bool aufLos = false);
     // The program as a second start, in the test's data and runtime folders.
     QProcess* programm(const QStringList& argumente, const QString& arbeitsordner = {});
 
@@ -122,8 +124,13 @@ void TestDesktop::cleanup() {
     laufzeit_.reset();
 }
 
-Probe TestDesktop::probe(const QStringList& dateien, int dauer, int antwort, int frist) {
+Probe TestDesktop::probe(const QStringList& dateien, int dauer, int antwort, int frist, bool aufLos) {
     Probe pr;
+    if (aufLos) {
+        QProcessEnvironment u = QProcessEnvironment::systemEnvironment();
+        u.insert(QStringLiteral("KALVENDO_PROBE_AUF_LOS"), QStringLiteral("1"));
+        pr.p->setProcessEnvironment(u);
+    }
     pr.p->start(QStringLiteral(KALVENDO_UEBERGABE_PROBE),
                 QStringList{laufzeit(), welt().datenordner(), QString::number(dauer),
                             QString::number(antwort), QString::number(frist)} +
@@ -483,13 +490,16 @@ void TestDesktop::getoetetOhneVerlust() {
 }
 
 void TestDesktop::gleichzeitigeStartsWaehlenEinenErsten() {
-    // Five starts at once: one becomes the first and stays until the test
-    // ends it; the other four hand their files to it and end. A second first
-    // would stay as well, so four ends are awaited and no more.
+    // Five starts at the same moment: each waits at its start until all are
+    // there. One becomes the first and stays until the test ends it; the
+    // other four hand their files to it and end. A second first would stay
+    // as well, so four ends are awaited and no more.
     for (int runde = 0; runde < 3; ++runde) {
         std::vector<Probe> starts;
         for (const char* datei : {"/a.kv13", "/b.kv13", "/c.kv13", "/d.kv13", "/e.kv13"})
-            starts.push_back(probe({datei}, 600000));
+            starts.push_back(probe({datei}, 600000, 30000, 10000, true));
+        for (Probe& s : starts) QTRY_COMPARE_WITH_TIMEOUT(s.ausgabe(), QStringLiteral("BEREIT\n"), 60000);
+        for (Probe& s : starts) s.p->write("LOS\n");
         const auto beendet = [&] {
             return std::count_if(starts.begin(), starts.end(),
                                  [](const Probe& s) { return s.p->state() == QProcess::NotRunning; });
@@ -499,12 +509,12 @@ void TestDesktop::gleichzeitigeStartsWaehlenEinenErsten() {
                                    [](const Probe& s) { return s.p->state() != QProcess::NotRunning; });
         QVERIFY(erster != starts.end());
         // the first has every file handed over by the time their starts ended
-        QTRY_COMPARE_WITH_TIMEOUT(erster->ausgabe().count(QLatin1Char('\n')), 5, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(erster->ausgabe().count(QLatin1Char('\n')), 6, 60000);
         erster->p->kill();
         QVERIFY(erster->p->waitForFinished(20000));
         QStringList erste, uebergeben, erhalten;
         for (Probe& s : starts) {
-            const QStringList zeilen = s.ausgabe().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            const QStringList zeilen = s.ausgabe().split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1);
             QVERIFY(!zeilen.isEmpty());
             if (zeilen.first() == QLatin1String("ERSTER")) {
                 erste << s.p->arguments().last();
