@@ -9,17 +9,22 @@
 //     MELDUNG Text                 a message box shown (line breaks as \n)
 //     MELDUNG ZU                   the message box was answered
 //     HAEKCHEN cbA=1 cbB=0 ...     the main window's tick boxes
+//     FENSTER Name|Name            the object names of the shown windows
 //
 // and acts as the user on the lines it reads from standard input:
 //
 //     OK                           presses the default button of the message box
 //     ENDE                         closes the main window ("Beenden")
+//     WAEHLE Menü/Eintrag          chooses an entry of the main window's menu bar
+//     KLICKE Fenster/Knopf         clicks a button of a shown window (object names)
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGenericPlugin>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -69,6 +74,12 @@ class Sonde : public QObject {
     }
 
     void schauen() {
+        QStringList gezeigt;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && !w->objectName().isEmpty() && !qobject_cast<const QMenu*>(w))
+                gezeigt << w->objectName();
+        gezeigt.sort();
+        melden(fenster_, QStringLiteral("FENSTER ") + gezeigt.join(QLatin1Char('|')));
         QWidget* haupt = hauptfenster();
         if (haupt) {
             if (const auto* tabs = haupt->findChild<QTabWidget*>(QStringLiteral("PC1"))) {
@@ -134,13 +145,25 @@ class Sonde : public QObject {
             }
         } else if (befehl == "ENDE") {
             if (QWidget* h = hauptfenster()) h->close();
+        } else if (befehl.startsWith("WAEHLE ")) {
+            const QStringList weg = QString::fromUtf8(befehl.mid(7)).split(QLatin1Char('/'));
+            if (QWidget* h = hauptfenster(); h && weg.size() == 2)
+                for (const QMenu* m : h->findChildren<QMenu*>())
+                    if (QString(m->title()).remove(QLatin1Char('&')) == weg[0])
+                        for (QAction* a : m->actions())
+                            if (QString(a->text()).remove(QLatin1Char('&')) == weg[1]) a->trigger();
+        } else if (befehl.startsWith("KLICKE ")) {
+            const QStringList weg = QString::fromUtf8(befehl.mid(7)).split(QLatin1Char('/'));
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (weg.size() == 2 && w->isVisible() && w->objectName() == weg[0])
+                    if (auto* b = w->findChild<QAbstractButton*>(weg[1])) b->click();
         }
     }
 
     QTimer uhr_;
     QSocketNotifier* eingabe_ = nullptr;
     QByteArray gelesen_;
-    QString reiter_, vorn_, haken_;
+    QString reiter_, vorn_, haken_, fenster_;
     QPointer<QMessageBox> box_;
     bool offen_ = false;
 };
