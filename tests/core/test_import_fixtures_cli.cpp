@@ -50,8 +50,8 @@ TEST_F(ImportFixtures, GibtJedesSpielAusUndSpeichertDenSpielplan) {
 
 TEST_F(ImportFixtures, DieSpaltenSindDieUebernommenenSpalten) {
     // Date and kick-off are kept columns: they come first. Match 5's line
-    // ends with a tab, so its tendency is not read; the header of the other
-    // file takes match position 1.
+    // ends with a tab, so its tendency is not read; the header line of the
+    // other file is skipped.
     Lauf l = starte(daten("spielplan_spalten_crlf.txt"));
     EXPECT_EQ(l.status, 0) << l.err;
     EXPECT_TRUE(l.out.starts_with("1\tSa, 14.09.\t15:30\tFC Bayern München\t5,3,2\n")) << l.out;
@@ -60,7 +60,10 @@ TEST_F(ImportFixtures, DieSpaltenSindDieUebernommenenSpalten) {
 
     l = starte(daten("spielplan_kopf_crlf.txt"));
     EXPECT_EQ(l.status, 0) << l.err;
-    EXPECT_TRUE(l.out.starts_with("1\tHeim\tGast\tTendenz\t-\n2\tFC Bayern München\t")) << l.out;
+    EXPECT_TRUE(
+        l.out.starts_with("1\tFC Bayern München\tBorussia Dortmund\t5 - 3 - 2\t5,3,2\n2\t1. FC Köln\t"))
+        << l.out;
+    EXPECT_TRUE(l.out.ends_with("13\tFC St. Pauli\tHansa Rostock\t5 - 3 - 2\t5,3,2\nfound 13\n")) << l.out;
 
     // Two kept columns: the third is empty.
     std::string zwei;

@@ -10,6 +10,7 @@
 
 #include "Hilfen.h"
 #include "Schreibpruefung.h"
+#include "eingabe/Entwurf.h"
 #include "eingabe/Spielplanimport.h"
 #include "io/Datei.h"
 #include "model/Spielplandatei.h"
@@ -107,14 +108,14 @@ TEST(DatenAuslesen, EingefuegteTabellen) {
     };
     const Fall faelle[] = {
         {"spielplan_lf.txt", 13, {1, 2, 3}, {}, 1, {"FC Bayern München", "Borussia Dortmund", "5 - 3 - 2"}},
-        // The header takes match position 1; pairing 13 is the 14th line and ignored.
-        {"spielplan_kopf_crlf.txt", 12, {1, 2, 3}, {1}, 1, {"Heim", "Gast", "Tendenz"}},
+        // The header line before the first match is skipped: 13 pairings.
         {"spielplan_kopf_crlf.txt",
-         12,
-         {1, 2, 3},
-         {1},
          13,
-         {"Karlsruher SC", "SV Darmstadt 98", "2 - 3 - 5"}},
+         {1, 2, 3},
+         {},
+         1,
+         {"FC Bayern München", "Borussia Dortmund", "5 - 3 - 2"}},
+        {"spielplan_kopf_crlf.txt", 13, {1, 2, 3}, {}, 13, {"FC St. Pauli", "Hansa Rostock", "5 - 3 - 2"}},
         {"spielplan_quotes_crlf.txt",
          13,
          {1, 2, 3},
@@ -179,8 +180,121 @@ TEST(DatenAuslesen, EingefuegteTabellen) {
     EXPECT_EQ(im.tendenzen[2], tw(4, 4, 2));
     EXPECT_EQ(im.tendenzen[9], tw(3, 4, 3));
     EXPECT_EQ(im.tendenzen[11], tw(2, 3, 5));
-    // Header plus pairings: pairing 1 is match 2.
-    EXPECT_EQ(DatenAuslesen(testdatei("spielplan_kopf_crlf.txt"), TendenzWerte{}).tendenzen[1], tw(5, 3, 2));
+    // Header plus pairings: pairing 1 is match 1, and the status line says so.
+    const Spielplanimport kopf = DatenAuslesen(testdatei("spielplan_kopf_crlf.txt"), TendenzWerte{});
+    EXPECT_EQ(kopf.tendenzen[1], tw(4, 3, 3));
+    EXPECT_EQ(kopf.kopfzeilen, 1);
+    EXPECT_TRUE(kopf.uebernehmbar());
+    EXPECT_EQ(kopf.bericht(), "Kopfzeile übersprungen. 13 Spielpaarungen mit Tendenz gelesen.");
+}
+
+TEST(DatenAuslesen, KopfzeilenVorDemErstenSpiel) {
+    struct Fall {
+        const char* zeile;
+        bool kopf;
+    };
+    const Fall faelle[] = {
+        {"Nr\tHeim\tGast\tTendenz", true},
+        {"Spieltag am Samstag\tHeimmannschaft", true},   // no digit at all
+        {"Nr.\t Heim \tGast\tTendenz 1 - 0 - 2", true},  // column titles, digits in one
+        {"\t\tSpiel\t1\t0\t2", true},
+        {"1\tHeim 1\tGast 1\t5 - 3 - 2", false},
+        {"Heimspiel 2\tGastgeber FC\t5 - 3 - 2", false},
+        {"\t\t7", false},
+    };
+    for (const Fall& f : faelle) EXPECT_EQ(istKopfzeile(f.zeile), f.kopf) << f.zeile;
+
+    // two header lines, then 13 matches: all read, nothing shifted
+    const Spielplanimport im = DatenAuslesen(
+        "Spieltag 12\n" + std::string("Nr\tHeim\tGast\tTendenz\n") + tabelle(dreizehnMal("5 - 3 - 2")), {});
+    EXPECT_EQ(im.kopfzeilen, 2);
+    EXPECT_EQ(im.paarungen, 13);
+    EXPECT_EQ(im.zeilen.front().second, (Zellen{"Heim 1", "Gast 1", "5 - 3 - 2"}));
+    EXPECT_EQ(im.bericht(), "2 Kopfzeilen übersprungen. 13 Spielpaarungen mit Tendenz gelesen.");
+
+    // a header and only twelve pairings: not 13 matches
+    std::vector<std::string> zwoelf = dreizehnMal("5 - 3 - 2");
+    zwoelf.pop_back();
+    EXPECT_EQ(DatenAuslesen("Nr\tHeim\tGast\tTendenz\n" + tabelle(zwoelf), {}).fehler,
+              meldungKeine13Zeilen());
+}
+
+// Only an import that read all 13 pairings reaches the main window; a junk or
+// partial import says what it found, and names the lines without a tendency.
+TEST(DatenAuslesen, NurVollstaendigeImporteSindUebernehmbar) {
+    std::string muell;
+    for (int i = 1; i <= 13; ++i) muell += "izwdi\teq\tqx" + std::to_string(i * 7) + "zt\n";
+    const Spielplanimport junk = DatenAuslesen(muell, {});
+    EXPECT_EQ(junk.fehler, "");
+    EXPECT_TRUE(junk.rasterSchreiben);
+    EXPECT_EQ(junk.paarungen, 0);
+    EXPECT_FALSE(junk.uebernehmbar());
+    EXPECT_EQ(junk.tendenzprobleme.size(), 13u);
+    EXPECT_EQ(junk.tendenzprobleme[2], (Tendenzproblem{3, "qx21zt", false}));
+    EXPECT_EQ(
+        junk.bericht(),
+        "Nur 0 von 13 Spielpaarungen vollständig gelesen; die Spielpaarungen im Hauptfenster bleiben, wie "
+        "sie waren.");
+
+    std::vector<std::string> t = dreizehnMal("5 - 3 - 2");
+    t[3] = "45 - 30 - 25";
+    t[8] = "abc";
+    std::string text = tabelle(t);
+    text.replace(text.find("Heim 11"), 7, " ");  // a blank home cell: no pairing
+    const Spielplanimport teil = DatenAuslesen(text, {});
+    EXPECT_EQ(teil.gefunden, 11);
+    EXPECT_EQ(teil.paarungen, 10);
+    EXPECT_FALSE(teil.uebernehmbar());
+    EXPECT_EQ(teil.tendenzprobleme,
+              (std::vector<Tendenzproblem>{{4, "45 - 30 - 25", true}, {9, "abc", false}}));
+    EXPECT_EQ(meldungTendenzen(teil.tendenzprobleme),
+              std::string(
+                  "Diese Zeilen haben keine Tendenz der Form 5 - 3 - 2 (Punkte von 10 für Heimsieg, "
+                  "Unentschieden und Auswärtssieg):\n"
+                  "Zeile 4: \"45 - 30 - 25\" sind Prozente; erwartet werden Punkte von 10, z. B. 5 - 3 - 2\n"
+                  "Zeile 9: \"abc\"") +
+                  kAbsatz + "Ohne die Tendenzen aller 13 Spiele kann ich keinen Tipp vorschlagen.");
+    // a line ending with a tab has no tendency in its last cell
+    EXPECT_NE(meldungTendenzen({{6, "", false}}).find("Zeile 6: keine Tendenz in der letzten Spalte"),
+              std::string::npos);
+
+    const Spielplanimport ganz = DatenAuslesen(tabelle(dreizehnMal("5 - 3 - 2")), {});
+    EXPECT_TRUE(ganz.uebernehmbar());
+    EXPECT_TRUE(ganz.tendenzprobleme.empty());
+    EXPECT_EQ(ganz.bericht(), "13 Spielpaarungen mit Tendenz gelesen.");
+}
+
+// The grid counts as changed against the list last shown or saved; a draft
+// brings its cells back, still changed.
+TEST(Spielplanraster, GeaendertUndEntwurf) {
+    Spielplanraster r;
+    EXPECT_FALSE(r.geaendert());
+    r.uebernehme(DatenAuslesen(tabelle(dreizehnMal("5 - 3 - 2")), {}));
+    EXPECT_TRUE(r.geaendert());
+    Begegnungen b;
+    b[0] = {"4 - 4 - 2", "A", "B"};
+    TendenzWerte t{};
+    BegegnungenTendenzen(b, r, t);
+    EXPECT_FALSE(r.geaendert());
+    r.setzeZelle(2, 5, "von Hand");
+    EXPECT_TRUE(r.geaendert());
+    r.setzeZelle(2, 5, "");
+    EXPECT_FALSE(r.geaendert());
+    r.setzeZelle(1, 13, "Heim 13");
+    r.setzeSpaltenAnzahl(5);
+
+    Entwurfsschreiber s;
+    r.entwurfSchreiben(s);
+    Spielplanraster neu;
+    Entwurfsleser l(s.daten());
+    neu.entwurfLesen(l);
+    EXPECT_TRUE(l.amEnde());
+    EXPECT_TRUE(neu.geaendert());
+    EXPECT_EQ(neu.spaltenAnzahl(), 5);
+    for (int z = 0; z < Spielplanraster::kZeilen; ++z)
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(neu.zelle(c, z), r.zelle(c, z)) << z << "," << c;
+    Entwurfsleser kurz(std::string_view(s.daten()).substr(0, s.daten().size() - 1));
+    EXPECT_THROW(neu.entwurfLesen(kurz), UngueltigeDatei);
 }
 
 TEST(DatenAuslesen, AbbruecheMitMeldung) {

@@ -1,5 +1,6 @@
-// The system slip entry window's slip: saving the complete fields, opening a
-// slip file only after it was read and checked as a whole.
+// The system slip entry window's slip: saving the complete fields (and
+// nothing without one), opening a slip file only after it was read and
+// checked as a whole, what counts as changed, and its draft.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -42,6 +43,11 @@ TEST(Systemscheineingabe, SpeichertNurVollstaendigeFelderMitIhremSystem) {
     s.feld(9).TrefferVerwerten(213, 1);  // a 2-way on match 13
     const SystemscheinPruefung p = s.speicherPruefung();
     EXPECT_EQ(p.fehlerFeld, 0);
+    EXPECT_EQ(p.gespeichert, (std::vector<int>{2, 5, 9}));
+    EXPECT_EQ(p.unvollstaendig, std::vector<int>{4});
+    EXPECT_EQ(
+        speicherBericht(p, "system.kv13"),
+        "In system.kv13 gespeichert: Felder 2, 5 und 9. Nicht gespeichert, weil unvollständig: Feld 4.");
     const std::string pfad = tmp.datei("system.kv13");
     s.speichern(pfad);
     EXPECT_EQ(s.LDatei(), "Gespeichert: system.kv13");
@@ -71,15 +77,79 @@ TEST(Systemscheineingabe, UnpassendesSystemInFeld3SchreibtNichts) {
     EXPECT_EQ(s.LDatei(), "");
 }
 
-TEST(Systemscheineingabe, OhneVollstaendigesFeldEineLeereDatei) {
+TEST(Systemscheineingabe, OhneVollstaendigesFeldWirdNichtsGeschrieben) {
+    // An empty file would replace a good slip: nothing is written instead.
     test::TempOrdner tmp;
     Systemscheineingabe s;
     fuelle(s, 1, kUnvollstaendig);
-    s.speichern(tmp.datei("leer.kv13"));
-    EXPECT_EQ(test::dateiInhalt(tmp.datei("leer.kv13")), "");
-    // A write that fails leaves the label as it was.
+    fuelle(s, 3, kUnvollstaendig);
+    const SystemscheinPruefung p = s.speicherPruefung();
+    EXPECT_TRUE(p.felder.empty());
+    EXPECT_EQ(p.unvollstaendig, (std::vector<int>{1, 3}));
+    const std::string gut = bytesAls({feldAus(kEinzel)});
+    test::schreibeRoh(tmp.datei("gut.kv13"), gut);
+    EXPECT_THROW(s.speichern(tmp.datei("gut.kv13")), std::logic_error);
+    EXPECT_EQ(test::dateiInhalt(tmp.datei("gut.kv13")), gut);
+    EXPECT_EQ(s.LDatei(), "");
+    EXPECT_EQ(meldungKeinFeldVollstaendig(),
+              std::string("Kein Tippfeld ist vollständig: Ein Feld wird nur gespeichert, wenn jedes der 13 "
+                          "Spiele mindestens ein Kreuz hat.") +
+                  kAbsatz + "Ich speichere daher nichts.");
+    // A write that fails leaves the label as it was, and the slip unsaved.
+    fuelle(s, 2, kEinzel);
     EXPECT_THROW(s.speichern(tmp.datei("fehlt/x.kv13")), DateiFehler);
-    EXPECT_EQ(s.LDatei(), "Gespeichert: leer.kv13");
+    EXPECT_EQ(s.LDatei(), "");
+    EXPECT_TRUE(s.geaendert());
+}
+
+// Changed means: other than last opened, saved or emptied.
+TEST(Systemscheineingabe, GeaendertGegenueberDemZuletztGesichertenStand) {
+    test::TempOrdner tmp;
+    Systemscheineingabe s;
+    EXPECT_FALSE(s.geaendert());
+    s.feld(6).TrefferVerwerten(104, 1);
+    EXPECT_TRUE(s.geaendert());
+    s.feld(6).TrefferVerwerten(104, 1);  // the cross removed again
+    EXPECT_FALSE(s.geaendert());
+    fuelle(s, 1, kEinzel);
+    s.speichern(tmp.datei("a.kv13"));
+    EXPECT_FALSE(s.geaendert());
+    s.feld(1).RGVEWClick(1);  // only the VEW choice
+    EXPECT_TRUE(s.geaendert());
+    s.NeuerSchein();
+    EXPECT_FALSE(s.geaendert());
+    s.oeffnen(tmp.datei("a.kv13"), systemscheinLesen(tmp.datei("a.kv13")));
+    EXPECT_FALSE(s.geaendert());
+    s.feld(12).TrefferVerwerten(301, 1);
+    EXPECT_TRUE(s.geaendert());
+}
+
+TEST(Systemscheineingabe, EntwurfBringtFelderUndDateilabelZurueck) {
+    test::TempOrdner tmp;
+    Systemscheineingabe s;
+    fuelle(s, 1, kEinzel);
+    s.speichern(tmp.datei("erster.kv13"));
+    fuelle(s, 5, kDreiDrei, 4);
+    fuelle(s, 6, kUnvollstaendig, 7);
+    const std::string entwurf = s.entwurf();
+
+    Systemscheineingabe t;
+    t.entwurfAnwenden(entwurf);
+    EXPECT_EQ(t.stand(), s.stand());
+    EXPECT_EQ(t.LDatei(), "Gespeichert: erster.kv13");
+    EXPECT_TRUE(t.geaendert());  // nothing of it is saved in this run
+    EXPECT_EQ(t.feld(5).PAnzText(), "24");
+
+    // bytes that are no such draft change nothing
+    std::string vew14 = entwurf;
+    vew14[8 + std::string("Gespeichert: erster.kv13").size()] = 14;  // sys of field 1
+    for (const std::string& kaputt : {entwurf.substr(0, entwurf.size() - 1), entwurf + "x", vew14}) {
+        Systemscheineingabe u;
+        fuelle(u, 2, kEinzel);
+        EXPECT_THROW(u.entwurfAnwenden(kaputt), UngueltigeDatei);
+        EXPECT_EQ(u.feld(2).daten(), feldAus(kEinzel));
+        EXPECT_EQ(u.feld(1).daten(), TScheinOffen{});
+    }
 }
 
 TEST(Systemscheineingabe, GespeicherteFelder2Und5KommenInFeld1Und2Zurueck) {

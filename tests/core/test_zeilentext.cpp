@@ -1,6 +1,7 @@
 // The text of the row list as the user edits it: untouched lines are the
 // rows, edits replace runs of lines, the text file takes what the user sees,
-// and a reduction keeps edited lines with their rows.
+// and only lines that show exactly the listed rows let a slip file or a
+// reduction take the list.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -144,33 +145,103 @@ TEST(Zeilentext, Einfuegen) {
     EXPECT_TRUE(leer.bearbeitet());
 }
 
-TEST(Zeilentext, ReduktionBehaeltBearbeiteteZeilen) {
-    Reihenliste l = neunReihen();
+// A slip file and a reduction take the list only while its lines show
+// exactly the listed rows: one changed digit, a row deleted and another typed
+// (the same count), two rows swapped are all refused; blank lines and blanks
+// at the ends of a line change no row.
+TEST(Zeilentext, StimmtNurMitDenGelistetenReihenUeberein) {
+    const Reihenliste l = neunReihen();
+    const std::string r0 = "1 1" + kRest, r1 = "1 0" + kRest, r2 = "1 2" + kRest, r8 = "2 2" + kRest;
+    struct Fall {
+        const char* name;
+        std::uint64_t ab, weg;
+        std::vector<std::string> neu;
+        bool stimmt;
+        std::uint64_t belegt;
+    };
+    const Fall faelle[] = {
+        {"unverändert", 0, 0, {}, true, 9},
+        {"eine Ziffer geändert", 1, 1, {"1 0 1 1 1 1 1 1 1 1 1 1 2"}, false, 9},
+        {"eine Reihe gelöscht, eine andere getippt", 2, 1, {"2 2 2 2 2 2 2 2 2 2 2 2 2"}, false, 9},
+        {"gelöschte Reihe am Ende neu getippt",
+         2,
+         7,
+         {"0 1" + kRest, "0 0" + kRest, "0 2" + kRest, "2 1" + kRest, "2 0" + kRest, r8, r2},
+         false,
+         9},
+        {"zwei Reihen vertauscht", 0, 2, {r1, r0}, false, 9},
+        {"eine Reihe gelöscht", 4, 1, {}, false, 8},
+        {"eine Reihe doppelt", 0, 0, {r0}, false, 10},
+        {"alles gelöscht", 0, 9, {}, false, 0},
+        {"Leerzeilen und Blanks am Rand", 1, 1, {"", "  " + r1 + " \t", " "}, true, 9},
+        {"getippt und wieder hergestellt", 1, 1, {r1}, true, 9},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Zeilentext t;
+        t.zeigeListe(&l);
+        t.ersetzen(f.ab, f.weg, f.neu);
+        EXPECT_EQ(t.stimmtMitListe(), f.stimmt);
+        EXPECT_EQ(t.belegteZeilen(), f.belegt);
+    }
+    // no list: only blank lines match it
+    Zeilentext leer;
+    EXPECT_TRUE(leer.stimmtMitListe());
+    leer.einfuegen(0, 0, " \n");
+    EXPECT_TRUE(leer.stimmtMitListe());
+    EXPECT_EQ(leer.belegteZeilen(), 0u);
+    leer.einfuegen(0, 0, "1");
+    EXPECT_FALSE(leer.stimmtMitListe());
+}
+
+// Hand edits count as unsaved until the text is saved (a text file), the
+// lines show the rows again, or the list is made anew.
+TEST(Zeilentext, UngesichertBisGespeichert) {
+    const Reihenliste l = neunReihen();
     Zeilentext t;
     t.zeigeListe(&l);
-    t.ersetzen(4, 1, {"von Hand"});
-    const std::vector<std::string> vorher = zeilen(t);
-    const Reihenliste alte = l;
-    Zufallsgenerator z(17);
-    const std::vector<std::uint64_t> alt = l.reduzieren(6, z);
-    t.neuOrdnen(alt, alte);
-    ASSERT_EQ(t.anzahl(), 6u);
-    for (std::size_t j = 0; j < alt.size(); ++j) {
-        EXPECT_EQ(t.zeile(j), vorher[static_cast<std::size_t>(alt[j])]) << j;
-        // untouched lines still show the row kept at that place
-        if (alt[j] != 4) {
-            EXPECT_EQ(t.zeile(j), zeilentext(l.reihe(j)));
-        }
-    }
+    EXPECT_FALSE(t.ungesichert());
+    const std::string alt = t.zeile(3);
+    t.ersetzen(3, 1, {"von Hand"});
+    EXPECT_TRUE(t.ungesichert());
+    t.alsGesichertMerken();
+    EXPECT_FALSE(t.ungesichert());
+    t.ersetzen(4, 1, {});
+    EXPECT_TRUE(t.ungesichert());
+    t.ersetzen(3, 1, {alt});
+    t.ersetzen(4, 0, {"0 0" + kRest});
+    EXPECT_FALSE(t.ungesichert());  // the rows again
+    t.ersetzen(0, 1, {});
+    EXPECT_TRUE(t.ungesichert());
+    t.zeigeListe(&l);
+    EXPECT_FALSE(t.ungesichert());
+}
 
-    // nothing edited: the lines are the reduced rows, and nothing counts as edited
-    Reihenliste m = neunReihen();
+// A draft brings the edited text back over the same rows: the same lines,
+// lines that are the row at their place are that row again, and the text
+// counts as unsaved.
+TEST(Zeilentext, AusTextWiederhergestellt) {
+    const Reihenliste l = neunReihen();
+    Zeilentext t;
+    t.zeigeListe(&l);
+    t.ersetzen(2, 2, {"x", "", "1 0 2"});
+    t.einfuegen(t.anzahl(), 0, "y");
     Zeilentext u;
-    u.zeigeListe(&m);
-    Zufallsgenerator z2(3);
-    u.neuOrdnen(m.reduzieren(4, z2), m);
-    EXPECT_FALSE(u.bearbeitet());
-    EXPECT_EQ(u.text(), m.text());
+    u.ausText(&l, t.text());
+    EXPECT_EQ(zeilen(u), zeilen(t));
+    EXPECT_EQ(u.text(), t.text());
+    EXPECT_TRUE(u.ungesichert());
+    EXPECT_EQ(u.stimmtMitListe(), t.stimmtMitListe());
+
+    // unchanged lines (LF or CR LF) are the rows themselves, one run of them
+    Zeilentext v;
+    std::string lf = l.text();
+    for (std::size_t p; (p = lf.find('\r')) != std::string::npos;) lf.erase(p, 1);
+    v.ausText(&l, lf);
+    EXPECT_FALSE(v.bearbeitet());
+    EXPECT_TRUE(v.stimmtMitListe());
+    EXPECT_FALSE(v.ungesichert());
+    EXPECT_EQ(v.text(), l.text());
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ std::string alleZeilen(const std::vector<Reihe>& reihen, char trenner) {
 
 std::string meldungListeGeaendert() {
     return std::string(
-               "Die Liste der Tippreihen wurde von Hand um Zeilen ergänzt oder gekürzt und passt nicht "
-               "mehr zu den aufgelisteten Reihen.") +
+               "Die Liste der Tippreihen wurde von Hand geändert (Zeilen ergänzt, gekürzt oder bearbeitet) "
+               "und passt nicht mehr zu den aufgelisteten Reihen.") +
            kAbsatz + "Bitte listen Sie die Reihen mit \"Aktualisieren\" neu auf.";
 }
 
@@ -105,10 +105,6 @@ void Reihenliste::auflisten(const Feld& feld, const Reihenfilter& filter) {
 
 std::string Reihenliste::text() const {
     return alleZeilen(reihen_, ' ');
-}
-
-bool Reihenliste::passtZuText(std::string_view text) const {
-    return passtZu(textZeilenAnzahl(text));
 }
 
 std::vector<std::uint64_t> Reihenliste::reduzieren(int N, Zufallsgenerator& zufall) {

@@ -4,10 +4,10 @@
 // The list keeps the rows it shows (8 bytes each), not positions in the
 // field's row list: a list that is stale because the field has changed since
 // still saves exactly the rows the user sees. `M2` shows one line per row,
-// the 13 digits separated by single blanks; the user may edit that text. An
-// edit that adds or removes lines breaks the match between lines and rows:
-// the reduction and the slip file then refuse (kListeGeaendert), while the
-// text file takes the text as it stands.
+// the 13 digits separated by single blanks; the user may edit that text
+// (kv::Zeilentext). Once the lines show anything but the listed rows in
+// their order, the reduction and the slip file refuse
+// (meldungListeGeaendert), while the text file takes the text as it stands.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +21,7 @@
 
 namespace kv {
 
-// The message when the lines of `M2` no longer match the listed rows
+// The message when the lines of `M2` no longer show the listed rows
 // (information, OK).
 std::string meldungListeGeaendert();
 
@@ -61,11 +61,6 @@ class Reihenliste {
 
     // The text of `M2`: one line per row, each ended by CR LF.
     std::string text() const;
-
-    // Whether a text of `M2` with that many lines (or that text) still
-    // matches the rows: the same number of lines.
-    bool passtZu(std::uint64_t zeilen) const { return zeilen == anzahl(); }
-    bool passtZuText(std::string_view text) const;
 
     // `BZufallClick`: keeps N rows in random order (N is clamped to 1..the
     // number of rows; an empty list stays empty). Returns the old positions of

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "eingabe/Entwurf.h"
+#include "io/Datei.h"
 #include "model/Cp1252.h"
 #include "model/Spielplandatei.h"
 #include "settings/Einstellungen.h"
@@ -33,6 +35,47 @@ std::string einzelneBlanks(std::string_view zeile) {
     for (char c : zeile)
         if (c != ' ' || s.empty() || s.back() != ' ') s += c;
     return s;
+}
+
+// Three whole numbers between hyphens that add up to 100.
+bool sindProzente(std::string_view t) {
+    int summe = 0, teile = 0;
+    std::size_t p = 0;
+    while (p <= t.size()) {
+        const std::size_t strich = std::min(t.find('-', p), t.size());
+        const std::string_view teil = getrimmt(t.substr(p, strich - p));
+        if (teil.empty() || teil.size() > 3) return false;
+        int zahl = 0;
+        for (char c : teil) {
+            if (c < '0' || c > '9') return false;
+            zahl = zahl * 10 + (c - '0');
+        }
+        summe += zahl;
+        ++teile;
+        p = strich + 1;
+    }
+    return teile == 3 && summe == 100;
+}
+
+// Column titles of the operator's tables, lower case; a cell that starts with
+// one of them is a title.
+constexpr std::array<std::string_view, 16> kSpaltentitel = {
+    "nr",      "spiel", "heim",   "gast", "tendenz", "begegnung", "paarung",    "datum",
+    "uhrzeit", "zeit",  "anstoß", "tipp", "quote",   "ergebnis",  "mannschaft", "verein"};
+
+std::string klein(std::string_view t) {
+    std::string s(t);
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+bool istTitel(std::string_view zelle) {
+    const std::string t = klein(getrimmt(zelle));
+    if (t == "1" || t == "0" || t == "2" || t == "x") return true;
+    for (std::string_view titel : kSpaltentitel)
+        if (t.compare(0, titel.size(), titel) == 0) return true;
+    return false;
 }
 
 std::string gekuerzt(const std::string& text, std::size_t zeichen) {
@@ -129,6 +172,39 @@ std::string meldungKeineZahlenfolge(int zeile, std::string_view tendenz) {
                       "\" keine Zahlenfolge.");
 }
 
+std::string meldungTendenzen(const std::vector<Tendenzproblem>& probleme) {
+    std::string s = probleme.size() == 1 ? "Diese Zeile hat" : "Diese Zeilen haben";
+    s += " keine Tendenz der Form 5 - 3 - 2 (Punkte von 10 für Heimsieg, Unentschieden und Auswärtssieg):";
+    for (const Tendenzproblem& p : probleme) {
+        s += "\nZeile " + std::to_string(p.zeile) + ": ";
+        s += p.text.empty() ? std::string("keine Tendenz in der letzten Spalte") : "\"" + p.text + "\"";
+        if (p.prozent) s += " sind Prozente; erwartet werden Punkte von 10, z. B. 5 - 3 - 2";
+    }
+    return s + kAbsatz + "Ohne die Tendenzen aller 13 Spiele kann ich keinen Tipp vorschlagen.";
+}
+
+bool istKopfzeile(std::string_view zeile) {
+    if (std::none_of(zeile.begin(), zeile.end(), [](char c) { return c >= '0' && c <= '9'; })) return true;
+    bool titel = false;
+    for (const std::string& z : zellenDerZeile(zeile)) {
+        if (getrimmt(z).empty()) continue;
+        if (!istTitel(z)) return false;
+        titel = true;
+    }
+    return titel;
+}
+
+std::string Spielplanimport::bericht() const {
+    if (!fehler.empty()) return {};
+    std::string s;
+    if (kopfzeilen == 1) s = "Kopfzeile übersprungen. ";
+    if (kopfzeilen > 1) s = std::to_string(kopfzeilen) + " Kopfzeilen übersprungen. ";
+    if (paarungen == kSpiele) return s + "13 Spielpaarungen mit Tendenz gelesen.";
+    return s + "Nur " + std::to_string(paarungen) +
+           " von 13 Spielpaarungen vollständig gelesen; die Spielpaarungen im Hauptfenster bleiben, "
+           "wie sie waren.";
+}
+
 Spielplanimport DatenAuslesen(std::string_view text, const TendenzWerte& bisher) {
     Spielplanimport im;
     im.tendenzen = bisher;
@@ -147,32 +223,45 @@ Spielplanimport DatenAuslesen(std::string_view text, const TendenzWerte& bisher)
         if (i > 0) im.text += '\n';
         im.text += zeilen[i];
     }
-    if (zeilen.size() < static_cast<std::size_t>(kSpiele)) {
+    if (im.text.find('\t') == std::string::npos) {
+        if (zeilen.size() < static_cast<std::size_t>(kSpiele))
+            im.fehler = meldungKeine13Zeilen();
+        else
+            im.fehler = meldungKeineSpaltentrennung();
+        return im;
+    }
+    // Header lines before the first match (the table's column titles copied
+    // along) are no matches.
+    std::size_t erste = 0;
+    while (erste < zeilen.size() && istKopfzeile(zeilen[erste])) ++erste;
+    if (zeilen.size() - erste < static_cast<std::size_t>(kSpiele)) {
         im.fehler = meldungKeine13Zeilen();
         return im;
     }
-    if (im.text.find('\t') == std::string::npos) {
-        im.fehler = meldungKeineSpaltentrennung();
-        return im;
-    }
+    im.kopfzeilen = static_cast<int>(erste);
+    zeilen.erase(zeilen.begin(), zeilen.begin() + static_cast<std::ptrdiff_t>(erste));
 
-    // Tendencies: line i stands for match i + 1.
+    // Tendencies: line i stands for match i + 1 (line erste + i + 1 of the text).
     std::vector<bool> lang(kSpiele);
     int letzteLange = -1;
     for (int i = 0; i < kSpiele; ++i) {
         lang[i] = zeichenAnzahl(zeilen[i]) > kKurzeZeile;
         if (!lang[i]) continue;
         letzteLange = i;
+        const int textzeile = static_cast<int>(erste) + i + 1;
         const std::vector<std::string> zellen = zellenDerZeile(zeilen[i]);
         const Tendenzlesung l = TendenzLesen(zellen.back());
         if (l.ergebnis == Tendenzlesung::Ergebnis::KeineZahl) {
-            im.fehler = meldungKeineZahlenfolge(i + 1, getrimmt(zellen.back()));
+            im.fehler = meldungKeineZahlenfolge(textzeile, getrimmt(zellen.back()));
             return im;
         }
         if (l.ergebnis == Tendenzlesung::Ergebnis::Gelesen) {
             im.tendenzen[i] = l.wert();
             im.gelesen[i] = true;
             ++im.gefunden;
+        } else {
+            const std::string_view t = getrimmt(zellen.back());
+            im.tendenzprobleme.push_back({textzeile, std::string(t), sindProzente(t)});
         }
     }
     im.vorschlagFrei = im.gefunden == kSpiele;
@@ -194,6 +283,9 @@ Spielplanimport DatenAuslesen(std::string_view text, const TendenzWerte& bisher)
         zeile.reserve(im.spalten.size());
         for (int p : im.spalten)
             zeile.push_back(static_cast<std::size_t>(p) < zellen.size() ? zellen[p] : std::string());
+        const bool paarung =
+            im.gelesen[i] && zeile.size() >= 2 && !getrimmt(zeile[0]).empty() && !getrimmt(zeile[1]).empty();
+        if (paarung) ++im.paarungen;
         im.zeilen.emplace_back(i + 1, std::move(zeile));
     }
     return im;
@@ -202,6 +294,36 @@ Spielplanimport DatenAuslesen(std::string_view text, const TendenzWerte& bisher)
 Spielplanraster::Spielplanraster() {
     for (auto& z : zellen_) z.resize(static_cast<std::size_t>(spalten_));
     zellen_[0] = {"Nr", "Heim", "Gast", "Tendenz"};
+    alsGesichertMerken();
+}
+
+void Spielplanraster::alsGesichertMerken() {
+    gesichertSpalten_ = spalten_;
+    gesichert_ = zellen_;
+}
+
+void Spielplanraster::zellenUebernehmen(const Spielplanraster& quelle) {
+    spalten_ = quelle.spalten_;
+    zellen_ = quelle.zellen_;
+}
+
+void Spielplanraster::entwurfSchreiben(Entwurfsschreiber& s) const {
+    s.zahl(static_cast<std::uint64_t>(spalten_));
+    for (int r = 1; r < kZeilen; ++r)
+        for (int c = 0; c < spalten_; ++c) s.text(zelle(c, r));
+}
+
+void Spielplanraster::entwurfLesen(Entwurfsleser& l) {
+    const int spalten = static_cast<int>(l.zahl(1000));
+    if (spalten < 1) throw UngueltigeDatei("Entwurf mit einem Spielplan ohne Spalten");
+    Zellen zellen = zellen_;
+    for (int r = 1; r < kZeilen; ++r) {
+        zellen[static_cast<std::size_t>(r)].resize(static_cast<std::size_t>(spalten));
+        for (int c = 0; c < spalten; ++c)
+            zellen[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = l.text();
+    }
+    spalten_ = spalten;
+    zellen_ = std::move(zellen);
 }
 
 std::string Spielplanraster::zelle(int spalte, int zeile) const {
@@ -256,6 +378,7 @@ int BegegnungenTendenzen(const Begegnungen& b, Spielplanraster& raster, TendenzW
         tendenzen[static_cast<std::size_t>(r - 1)] = l.wert();
         ++gelesen;
     }
+    raster.alsGesichertMerken();
     return gelesen;
 }
 

@@ -16,6 +16,9 @@
 
 namespace kv {
 
+class Entwurfsleser;
+class Entwurfsschreiber;
+
 // The cells of one pasted line. The line is cut at tabs: two tabs in a row
 // give an empty cell, a tab at the start an empty first cell, a tab at the
 // end one empty last cell. A piece that starts with a double quote is a
@@ -56,6 +59,24 @@ std::string meldungKeineSpielpaarungen();
 // A tendency cell whose characters are not all digits, in line `zeile` (1-based).
 std::string meldungKeineZahlenfolge(int zeile, std::string_view tendenz);
 
+// A line of the pasted text whose last cell is no tendency of the form
+// "5 - 3 - 2": its number in the text field (1-based) and that cell.
+struct Tendenzproblem {
+    int zeile = 0;
+    std::string text;
+    // Three whole numbers adding up to 100, e.g. "45 - 30 - 25": percentages
+    // where points out of 10 are wanted.
+    bool prozent = false;
+    friend bool operator==(const Tendenzproblem&, const Tendenzproblem&) = default;
+};
+// The message naming such lines and the form expected (information, OK).
+std::string meldungTendenzen(const std::vector<Tendenzproblem>& probleme);
+
+// Whether a pasted line before the first match is a header: it holds no
+// digit at all, or every cell that is not empty is a column title ("Nr",
+// "Heim", "Gast", "Tendenz", ...).
+bool istKopfzeile(std::string_view zeile);
+
 // What "Daten auslesen" does with the pasted text.
 struct Spielplanimport {
     // The error message to show; empty when the import went through.
@@ -77,9 +98,21 @@ struct Spielplanimport {
     std::vector<int> spalten;  // kept cell positions (0-based), in order
     // Grid rows to write: row r (1..13) and its cells for columns 1..k.
     std::vector<std::pair<int, std::vector<std::string>>> zeilen;
+    // Header lines skipped before the first match.
+    int kopfzeilen = 0;
+    // Matches read completely: a home and an away cell and a tendency.
+    int paarungen = 0;
+    // Lines whose last cell is no tendency (see meldungTendenzen).
+    std::vector<Tendenzproblem> tendenzprobleme;
 
     // All 13 tendencies were found: success icon, "Aufbereiteter Spielplan" shown.
     bool vollstaendig() const { return fehler.empty() && gefunden == kSpiele; }
+    // All 13 pairings were read: only then do they go to the main window.
+    bool uebernehmbar() const { return fehler.empty() && rasterSchreiben && paarungen == kSpiele; }
+    // The status line: skipped header lines, and how many pairings were read
+    // when not all of them (the main window then keeps its own). Empty when
+    // the import stopped with an error.
+    std::string bericht() const;
 };
 
 // `BAuslesenClick` on the text of `M1`, with the tendency table as it stands.
@@ -93,6 +126,7 @@ Spielplanimport DatenAuslesen(std::string_view text, const TendenzWerte& bisher)
 class Spielplanraster {
   public:
     static constexpr int kZeilen = kSpiele + 1;  // header and 13 matches
+    using Zellen = std::array<std::vector<std::string>, kZeilen>;
 
     // Four columns, the header, 13 empty rows.
     Spielplanraster();
@@ -115,9 +149,24 @@ class Spielplanraster {
     // column), not yet cut.
     Begegnungen begegnungen() const;
 
+    // Whether the grid differs from what was last opened or saved (the empty
+    // grid at the start): an import and hand edits change it.
+    bool geaendert() const { return spalten_ != gesichertSpalten_ || zellen_ != gesichert_; }
+    // What the grid shows now was opened or saved.
+    void alsGesichertMerken();
+    // Takes the columns and cells of `quelle`; what counts as saved stays.
+    void zellenUebernehmen(const Spielplanraster& quelle);
+
+    // The draft of the grid (columns and cells) and the grid from one,
+    // counting as changed; throws UngueltigeDatei for anything else.
+    void entwurfSchreiben(Entwurfsschreiber& s) const;
+    void entwurfLesen(Entwurfsleser& l);
+
   private:
     int spalten_ = 4;
-    std::array<std::vector<std::string>, kZeilen> zellen_;
+    Zellen zellen_;
+    int gesichertSpalten_ = 4;
+    Zellen gesichert_;
 };
 
 // `BegegnungenTendenzen`: shows a loaded fixture list in the grid (row r:

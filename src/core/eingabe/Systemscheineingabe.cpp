@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "eingabe/Entwurf.h"
+#include "expansion/VewTabellen.h"
 #include "io/Datei.h"
 
 namespace kv {
@@ -14,7 +16,31 @@ std::array<Tippfeld, kMaxFelder> zwoelfFelder(std::index_sequence<I...>) {
     return {Tippfeld(Feldvariante::Systemschein, static_cast<int>(I) + 1)...};
 }
 
+// "Feld 2", "Felder 1 und 3", "Felder 1, 3 und 5".
+std::string feldListe(const std::vector<int>& felder) {
+    std::string s = felder.size() == 1 ? "Feld " : "Felder ";
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        if (i > 0) s += i + 1 == felder.size() ? " und " : ", ";
+        s += std::to_string(felder[i]);
+    }
+    return s;
+}
+
 }  // namespace
+
+std::string meldungKeinFeldVollstaendig() {
+    return std::string(
+               "Kein Tippfeld ist vollständig: Ein Feld wird nur gespeichert, wenn jedes der 13 Spiele "
+               "mindestens ein Kreuz hat.") +
+           kAbsatz + "Ich speichere daher nichts.";
+}
+
+std::string speicherBericht(const SystemscheinPruefung& p, const std::string& datei) {
+    std::string s = "In " + datei + " gespeichert: " + feldListe(p.gespeichert) + ".";
+    if (!p.unvollstaendig.empty())
+        s += " Nicht gespeichert, weil unvollständig: " + feldListe(p.unvollstaendig) + ".";
+    return s;
+}
 
 Systemscheinlesung systemscheinLesen(const std::string& pfad) {
     const std::vector<std::uint8_t> bytes = leseDatei(pfad);
@@ -33,6 +59,41 @@ void Systemscheineingabe::NeuerSchein() {
     for (Tippfeld& f : felder_) f.alleKreuzeEntfernen();
     LDatei_.clear();
     for (Tippfeld& f : felder_) f.RGVEWClick(0);
+    alsGesichertMerken();
+}
+
+std::array<TScheinOffen, kMaxFelder> Systemscheineingabe::stand() const {
+    std::array<TScheinOffen, kMaxFelder> s;
+    for (std::size_t i = 0; i < felder_.size(); ++i) s[i] = felder_[i].daten();
+    return s;
+}
+
+std::string Systemscheineingabe::entwurf() const {
+    Entwurfsschreiber s;
+    s.text(LDatei_);
+    for (const TScheinOffen& f : stand()) {
+        s.byte(f.sys);
+        s.bytes(f.ja);
+    }
+    return s.daten();
+}
+
+void Systemscheineingabe::entwurfAnwenden(std::string_view daten) {
+    Entwurfsleser l(daten);
+    const std::string datei = l.text();
+    std::array<TScheinOffen, kMaxFelder> felder;
+    for (TScheinOffen& f : felder) {
+        f.sys = l.byte();
+        l.bytes(f.ja);
+        if (f.sys > kVewSystemAnzahl) throw UngueltigeDatei("Entwurf mit unbekanntem VEW-System");
+    }
+    l.ende();
+    NeuerSchein();
+    for (std::size_t k = 0; k < felder.size(); ++k) {
+        felder_[k].RGVEWClick(felder[k].sys);
+        felder_[k].kreuzeSetzen(felder[k]);
+    }
+    LDatei_ = datei;
 }
 
 int Systemscheineingabe::vollstaendigeFelder() const {
@@ -68,8 +129,10 @@ SystemscheinPruefung Systemscheineingabe::speicherPruefung() const {
 void Systemscheineingabe::speichern(const std::string& pfad) {
     const SystemscheinPruefung p = speicherPruefung();
     if (p.fehlerFeld != 0) throw std::logic_error(p.meldung);
+    if (p.felder.empty()) throw std::logic_error(meldungKeinFeldVollstaendig());
     schreibeSpielschein(pfad, p.felder);
     LDatei_ = "Gespeichert: " + dateiName(pfad);
+    alsGesichertMerken();
 }
 
 void Systemscheineingabe::oeffnen(const std::string& pfad, const Systemscheinlesung& lesung) {
@@ -82,6 +145,7 @@ void Systemscheineingabe::oeffnen(const std::string& pfad, const Systemscheinles
         f.RGVEWClick(lesung.felder[k].sys);
         f.kreuzeSetzen(lesung.felder[k]);
     }
+    alsGesichertMerken();
 }
 
 }  // namespace kv

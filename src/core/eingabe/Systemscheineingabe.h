@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "eingabe/Tippfeld.h"
@@ -18,6 +19,13 @@ namespace kv {
 inline constexpr const char* kZuVieleFelder =
     "Die Darstellung des Spielscheins benötigt mehr als 12 Felder, kann daher hier nicht eingelesen "
     "werden.";
+
+// The message when no field is complete (information, OK): nothing is saved.
+std::string meldungKeinFeldVollstaendig();
+// The status line after a save into the file `datei` (name without folder):
+// which fields were written and which, having crosses but not a tip for
+// every match, were left out.
+std::string speicherBericht(const SystemscheinPruefung& p, const std::string& datei);
 
 // A slip file read for the system slip window, checked as a whole before the
 // window changes. `meldung` is set (information, OK) when the file is refused
@@ -50,7 +58,21 @@ class Systemscheineingabe {
 
     // `NeuerSchein` ("Alle Angaben löschen"): every cross of every field
     // removed through `TrefferVerwerten`, `LDatei` emptied, every choice "no".
+    // The empty slip counts as unchanged.
     void NeuerSchein();
+
+    // The twelve fields as the window shows them (crosses and VEW choice).
+    std::array<TScheinOffen, kMaxFelder> stand() const;
+    // Whether the fields differ from what was last opened, saved or emptied
+    // (an empty slip at the start).
+    bool geaendert() const { return stand() != gesichert_; }
+
+    // The draft of the unsaved slip: `LDatei` and the twelve fields.
+    std::string entwurf() const;
+    // Shows a draft: the fields and `LDatei` as they were, still unsaved (the
+    // slip counts as changed against an empty one). Throws UngueltigeDatei,
+    // leaving the slip as it was, when the bytes are no such draft.
+    void entwurfAnwenden(std::string_view daten);
 
     // Number of complete fields (`FeldOkay`).
     int vollstaendigeFelder() const;
@@ -66,7 +88,8 @@ class Systemscheineingabe {
     // the message to show; then neither dialog nor file).
     SystemscheinPruefung speicherPruefung() const;
     // Writes the complete fields (atomically) and sets `LDatei` to
-    // "Gespeichert: " + name. Throws std::logic_error when the check fails
+    // "Gespeichert: " + name; the slip counts as unchanged from then on.
+    // Throws std::logic_error when the check fails or no field is complete,
     // and DateiFehler when the file cannot be written (`LDatei` stays then).
     void speichern(const std::string& pfad);
 
@@ -76,8 +99,11 @@ class Systemscheineingabe {
     void oeffnen(const std::string& pfad, const Systemscheinlesung& lesung);
 
   private:
+    void alsGesichertMerken() { gesichert_ = stand(); }
+
     std::array<Tippfeld, kMaxFelder> felder_;
     std::string LDatei_;
+    std::array<TScheinOffen, kMaxFelder> gesichert_{};
 };
 
 }  // namespace kv

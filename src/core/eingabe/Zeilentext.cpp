@@ -8,11 +8,85 @@
 
 namespace kv {
 
+namespace {
+
+// The line without blanks, tabs and carriage returns at its ends.
+std::string_view ohneRand(std::string_view z) {
+    const auto rand = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!z.empty() && rand(z.front())) z.remove_prefix(1);
+    while (!z.empty() && rand(z.back())) z.remove_suffix(1);
+    return z;
+}
+
+}  // namespace
+
 void Zeilentext::zeigeListe(const Reihenliste* liste) {
     liste_ = liste;
     stuecke_.clear();
     if (liste && liste->anzahl() > 0) stuecke_.push_back(Stueck{true, 0, liste->anzahl(), {}});
     zaehlen();
+    gesichert_ = true;
+}
+
+std::uint64_t Zeilentext::belegteZeilen() const {
+    std::uint64_t n = 0;
+    for (const Stueck& s : stuecke_) {
+        if (s.reihen) {
+            n += s.groesse();
+            continue;
+        }
+        for (const std::string& z : s.zeilen) n += ohneRand(z).empty() ? 0 : 1;
+    }
+    return n;
+}
+
+bool Zeilentext::stimmtMitListe() const {
+    const std::uint64_t reihen = liste_ ? liste_->anzahl() : 0;
+    std::uint64_t k = 0;  // the row the next line has to show
+    for (const Stueck& s : stuecke_) {
+        if (s.reihen) {
+            if (s.von == k) {  // rows at their own place
+                k = s.bis;
+                continue;
+            }
+            for (std::uint64_t r = s.von; r < s.bis; ++r, ++k)
+                if (k >= reihen || liste_->reihe(r) != liste_->reihe(k)) return false;
+            continue;
+        }
+        for (const std::string& z : s.zeilen) {
+            const std::string_view t = ohneRand(z);
+            if (t.empty()) continue;
+            if (k >= reihen || t != zeilentext(liste_->reihe(k))) return false;
+            ++k;
+        }
+    }
+    return k == reihen;
+}
+
+void Zeilentext::ausText(const Reihenliste* liste, std::string_view text) {
+    liste_ = liste;
+    stuecke_.clear();
+    const std::uint64_t reihen = liste ? liste->anzahl() : 0;
+    std::uint64_t i = 0;
+    std::size_t p = 0;
+    while (p < text.size()) {
+        const std::size_t lf = text.find('\n', p);
+        std::string_view z = text.substr(p, lf == std::string_view::npos ? std::string_view::npos : lf - p);
+        p = lf == std::string_view::npos ? text.size() : lf + 1;
+        if (!z.empty() && z.back() == '\r') z.remove_suffix(1);
+        if (i < reihen && z == zeilentext(liste->reihe(i))) {
+            if (!stuecke_.empty() && stuecke_.back().reihen && stuecke_.back().bis == i)
+                ++stuecke_.back().bis;
+            else
+                stuecke_.push_back(Stueck{true, i, i + 1, {}});
+        } else {
+            if (stuecke_.empty() || stuecke_.back().reihen) stuecke_.push_back(Stueck{false, 0, 0, {}});
+            stuecke_.back().zeilen.emplace_back(z);
+        }
+        ++i;
+    }
+    zaehlen();
+    gesichert_ = false;
 }
 
 void Zeilentext::zaehlen() {
@@ -67,6 +141,7 @@ std::size_t Zeilentext::teile(std::uint64_t i) {
 
 void Zeilentext::ersetzen(std::uint64_t ab, std::uint64_t weg, const std::vector<std::string>& neu) {
     if (ab + weg > anzahl_) throw std::out_of_range("Zeilen außerhalb der Liste");
+    gesichert_ = false;
     const std::size_t a = teile(ab);
     const std::size_t e = teile(ab + weg);
     stuecke_.erase(stuecke_.begin() + static_cast<std::ptrdiff_t>(a),
@@ -131,28 +206,6 @@ std::string Zeilentext::text() const {
         }
     }
     return t;
-}
-
-void Zeilentext::neuOrdnen(const std::vector<std::uint64_t>& alt, const Reihenliste& vorher) {
-    std::vector<Stueck> neu;
-    for (std::uint64_t j = 0; j < alt.size(); ++j) {
-        const auto [p, o] = finde(alt[j]);
-        const Stueck& s = stuecke_[p];
-        // an untouched line at its own place shows the row that is row j now
-        if (s.reihen && s.von + o == alt[j]) {
-            if (!neu.empty() && neu.back().reihen && neu.back().bis == j)
-                ++neu.back().bis;
-            else
-                neu.push_back(Stueck{true, j, j + 1, {}});
-            continue;
-        }
-        std::string text =
-            s.reihen ? zeilentext(vorher.reihe(s.von + o)) : s.zeilen[static_cast<std::size_t>(o)];
-        if (neu.empty() || neu.back().reihen) neu.push_back(Stueck{false, 0, 0, {}});
-        neu.back().zeilen.push_back(std::move(text));
-    }
-    stuecke_ = std::move(neu);
-    zaehlen();
 }
 
 }  // namespace kv

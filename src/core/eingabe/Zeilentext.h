@@ -32,6 +32,26 @@ class Zeilentext {
     // Whether some line was edited, added or removed since the listing.
     bool bearbeitet() const;
 
+    // Lines that hold more than blanks: the rows the list shows
+    // ("Anzahl Tippreihen").
+    std::uint64_t belegteZeilen() const;
+    // Whether the lines show exactly the rows of the list, in their order:
+    // every line that holds more than blanks reads, without blanks at its
+    // ends, as the row's line does, and there is one such line per row. Only
+    // then do a slip file and a reduction of the list take what the user sees.
+    bool stimmtMitListe() const;
+    // Whether there are edits of the user not yet saved: lines were edited
+    // since the listing or the last alsGesichertMerken(), and they no longer
+    // show the rows of the list.
+    bool ungesichert() const { return !gesichert_ && !stimmtMitListe(); }
+    // The text as it stands was saved (a text file of the lines).
+    void alsGesichertMerken() { gesichert_ = true; }
+
+    // The text `text` (lines ended by LF or CR LF) over the rows of `liste`,
+    // as an earlier edit left it: each line that is the row at its place
+    // stays that row, every other line is text. Counts as not saved.
+    void ausText(const Reihenliste* liste, std::string_view text);
+
     // Replaces `weg` lines from line `ab` on by `neu` (ab + weg <= anzahl()).
     void ersetzen(std::uint64_t ab, std::uint64_t weg, const std::vector<std::string>& neu);
     // Text pasted at column `spalte` (a byte offset) of line `ab`: it may hold
@@ -41,13 +61,6 @@ class Zeilentext {
 
     // The whole text, every line ended by CR LF (an empty text: nothing).
     std::string text() const;
-
-    // After a random reduction of the list (Reihenliste::reduzieren returned
-    // the old positions `alt` of the kept rows, in their new order): line j
-    // becomes the old line alt[j]; an untouched line stays the row it shows.
-    // `vorher` is the list before the reduction (only read for edited texts;
-    // may be the reduced list itself while nothing was edited).
-    void neuOrdnen(const std::vector<std::uint64_t>& alt, const Reihenliste& vorher);
 
   private:
     // A run of lines: rows von..bis - 1 of the list, or lines of text.
@@ -67,6 +80,7 @@ class Zeilentext {
     std::vector<Stueck> stuecke_;
     std::vector<std::uint64_t> anfang_;  // first line of every piece
     std::uint64_t anzahl_ = 0;
+    bool gesichert_ = true;
 };
 
 }  // namespace kv

@@ -148,7 +148,10 @@ SystemscheinPruefung systemschein(const TSchein& schein,
         feld.sys = systeme[f - 1];
         for (int m = 1; m <= kSpiele; ++m)
             for (int c = 1; c <= kSpalten; ++c) feld.setzeKreuz(m, c, schein.kreuz(f, m, c));
-        if (hatLeeresSpiel(feld)) continue;  // incomplete fields are skipped
+        if (hatLeeresSpiel(feld)) {  // incomplete fields are skipped
+            if (feld.ja != decltype(feld.ja){}) p.unvollstaendig.push_back(f);
+            continue;
+        }
         if (feld.sys != 0) {
             const bool bekannt = feld.sys <= kVewSystemAnzahl;
             if (!bekannt || zweiwege(feld) != VewSysteme[feld.sys].Zweiwege ||
@@ -159,10 +162,12 @@ SystemscheinPruefung systemschein(const TSchein& schein,
                     " passen gewähltes System und die Kombination aus Zwei- und Dreiwegen nicht zusammen." +
                     kAbsatz + "Ich muss daher abbrechen.";
                 p.felder.clear();
+                p.gespeichert.clear();
                 return p;
             }
         }
         p.felder.push_back(feld);
+        p.gespeichert.push_back(f);
     }
     return p;
 }

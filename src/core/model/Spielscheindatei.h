@@ -56,6 +56,8 @@ struct SystemscheinPruefung {
     std::vector<TScheinOffen> felder;  // the records to write
     int fehlerFeld = 0;                // first complete field whose system does not fit (0 = none)
     std::string meldung;               // the message for it
+    std::vector<int> gespeichert;      // numbers of the fields written, in order
+    std::vector<int> unvollstaendig;   // fields with crosses but a match without one: skipped
 };
 SystemscheinPruefung systemschein(const TSchein& schein, const std::array<std::uint8_t, kMaxFelder>& systeme);
 

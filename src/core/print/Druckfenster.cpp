@@ -13,17 +13,23 @@ Druckmeldung dateiMeldung(const DateiFehler& e) {
 
 }  // namespace
 
-std::optional<Druckmeldung> Druckfenster::FormShow(const IniDatei& ini) {
+std::optional<Druckmeldung> Druckfenster::FormShow(const IniDatei& ini, bool formatLesen) {
     try {
         if (!ini.existiert()) return std::nullopt;
+        const bool ungeaendert = !kalibrierung.geaendert();
         for (int g = 1; g <= kZusatzspiele; ++g)
             optionen.zusatzJa[static_cast<std::size_t>(g - 1)] = lese(ini, einst::kDruckZusatz, g);
         optionen.nrDrucken = lese(ini, einst::kDruckScheinNr);
         optionen.fragen = lese(ini, einst::kDruckFragen);
         std::optional<Druckmeldung> meldung;
+        bool gelesen = false;
         const std::string format = lese(ini, einst::kDruckFormatdatei);
-        if (!format.empty() && dateiExistiert(format)) meldung = kalibrierung.FormatEinlesen(format);
+        if (formatLesen && !format.empty() && dateiExistiert(format)) {
+            meldung = kalibrierung.FormatEinlesen(format);
+            gelesen = !meldung;
+        }
         kalibrierung.setzeAnordnung(lese(ini, einst::kDruckReihen));
+        if (gelesen || ungeaendert) kalibrierung.alsGesichertMerken();
         return meldung;
     } catch (const DateiFehler& e) {
         return dateiMeldung(e);

@@ -32,9 +32,11 @@ class Druckfenster {
 
     // `FormShow`: without a settings file nothing changes. Otherwise the
     // check boxes, then the format named by Formatdatei (when that file
-    // exists), then the arrangement Reihen, which so wins over the format's.
-    // A message when the format or the settings file cannot be read.
-    std::optional<Druckmeldung> FormShow(const IniDatei& ini);
+    // exists and `formatLesen`), then the arrangement Reihen, which so wins
+    // over the format's. A message when the format or the settings file
+    // cannot be read. What the window shows afterwards counts as the saved
+    // format, unless unsaved changes survived it (no format was read).
+    std::optional<Druckmeldung> FormShow(const IniDatei& ini, bool formatLesen = true);
     // `FormCloseQuery`: writes Reihen, Zusatz1..4, ScheinNr, Fragen. Throws DateiFehler.
     void FormCloseQuery(IniDatei& ini) const;
 

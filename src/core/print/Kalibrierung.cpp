@@ -85,6 +85,25 @@ Kalibrierung::Kalibrierung() {
         for (int m = 1; m <= kSpiele; ++m) feldZelleRef(f, m, 0) = zahlText(m);
     for (int f = 1; f <= kMaxFelder; ++f) feldZelleRef(f, 1, 1) = zahlText(200 * f);
     feldZelleRef(1, 1, 2) = "200";
+    alsGesichertMerken();
+}
+
+Kalibrierung::Stand Kalibrierung::stand() const {
+    return Stand{felder_, up1_, rg1_, feld_, detail_};
+}
+
+bool Kalibrierung::geaendert() const {
+    const Stand& g = gesichert_;
+    return felder_ != g.felder || up1_ != g.up1 || rg1_ != g.rg1 || feld_ != g.tabellen ||
+           (detailExtrahiert_ && detail_ != g.detail);
+}
+
+void Kalibrierung::aenderungenVerwerfen() {
+    felder_ = gesichert_.felder;
+    up1_ = gesichert_.up1;
+    rg1_ = gesichert_.rg1;
+    feld_ = gesichert_.tabellen;
+    if (detailExtrahiert_) detail_ = gesichert_.detail;
 }
 
 void Kalibrierung::setzeFelderProReihe(int n) {
@@ -193,6 +212,7 @@ void Kalibrierung::formatAnwenden(const TScheinFormat& f, const std::string& nam
         }
     format_ = f;
     dateiStatus_ = "Geöffnet: " + name;
+    alsGesichertMerken();
 }
 
 void Kalibrierung::detailLeeren() {
@@ -308,6 +328,7 @@ std::optional<Druckmeldung> Kalibrierung::speichern(const std::string& pfad) {
     }
     format_ = neu;
     dateiStatus_ = "Gespeichert: " + dateiName(pfad);
+    alsGesichertMerken();
     return std::nullopt;
 }
 

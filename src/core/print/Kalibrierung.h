@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "print/Druckgrundlagen.h"
@@ -34,6 +35,7 @@ struct Kalibrierfelder {
     const std::string& zusatz(int spiel, int antwort, int koordinate) const {
         return zus[spiel - 1][antwort - 1][koordinate - 1];
     }
+    friend bool operator==(const Kalibrierfelder&, const Kalibrierfelder&) = default;
 };
 
 class Kalibrierung {
@@ -46,6 +48,40 @@ class Kalibrierung {
     // As the window is built: 6 fields per row, "einer", B 76, C 480, x of
     // match 1 = 200 x the field number, y of match 1 of field 1 = 200.
     Kalibrierung();
+
+    // [field - 1][match - 1][column 0..2]
+    using Feldtabellen = std::array<std::array<std::array<std::string, kFeldSpalten>, kSpiele>, kMaxFelder>;
+    // [field - 1][match - 1][box - 1][0 = x, 1 = y]
+    using Detailtabelle =
+        std::array<std::array<std::array<std::array<std::string, 2>, kSpalten>, kSpiele>, kMaxFelder>;
+
+    // What the user edits of a format: the fields, fields per row, the
+    // arrangement, the field tables and the detail table.
+    struct Stand {
+        Kalibrierfelder felder;
+        int up1 = 0;
+        int rg1 = 0;
+        Feldtabellen tabellen;
+        Detailtabelle detail;
+    };
+    Stand stand() const;
+    // Whether what a save would write differs from the format last read or
+    // saved (the window's built-in values at the start): the fields, the
+    // tables and, once extracted (saving then takes it as it is), the detail
+    // table. A detail table that saving would fill anew does not count.
+    bool geaendert() const;
+    // What the window shows now counts as read or saved.
+    void alsGesichertMerken() { gesichert_ = stand(); }
+    // Back to the format last read or saved (the detail table only while
+    // extracted; otherwise saving fills it anew anyway).
+    void aenderungenVerwerfen();
+
+    // The draft of the calibration as shown (fields, tables, detail table,
+    // the detail flags, undo state and `LDatei`), and the calibration from
+    // one, still unsaved. Throws UngueltigeDatei, changing nothing, for bytes
+    // that are no such draft. The current format that printing uses stays.
+    std::string entwurf() const;
+    void entwurfAnwenden(std::string_view daten);
 
     Kalibrierfelder& felder() { return felder_; }
     const Kalibrierfelder& felder() const { return felder_; }
@@ -130,10 +166,8 @@ class Kalibrierung {
     Kalibrierfelder felder_;
     int up1_ = 6;
     int rg1_ = 0;
-    // [field - 1][match - 1][column 0..2]
-    std::array<std::array<std::array<std::string, kFeldSpalten>, kSpiele>, kMaxFelder> feld_;
-    // [field - 1][match - 1][box - 1][0 = x, 1 = y]
-    std::array<std::array<std::array<std::array<std::string, 2>, kSpalten>, kSpiele>, kMaxFelder> detail_;
+    Feldtabellen feld_;
+    Detailtabelle detail_;
     bool detailKomplett_ = false;
     bool detailExtrahiert_ = false;
     bool extrahierenAktiv_ = false;
@@ -142,6 +176,7 @@ class Kalibrierung {
     std::vector<std::string> snapshot_;
     TScheinFormat format_;
     std::string dateiStatus_;
+    Stand gesichert_;
 };
 
 }  // namespace kv
