@@ -288,8 +288,13 @@ void TestDruckfenster::einstellungenBeimZeigenUndSchliessen() {
         QCOMPARE(ini.leseBool("Druck", "Fragen", true), false);
         QCOMPARE(ini.leseZahl("Druck", "Reihen", -1), 0);
     }
-    // shown again: settings and format are read again, the unsaved B is gone
+    // shown again: the unsaved B is asked about; discarded, settings and
+    // format are read again
+    dialoge().frageAntwort(TestDialoge::kVerwerfen);
     druckfenster(w);
+    QVERIFY(dialoge()
+                .nimmMeldung(TestDialoge::Art::FrageSpeichern)
+                .endsWith(QStringLiteral("Änderungen speichern?")));
     QVERIFY(!haken(d, "cbNr"));
     QVERIFY(haken(d, "cbZus4"));
     QCOMPARE(text(d, "eAbstandh"), QStringLiteral("80"));
@@ -299,7 +304,9 @@ void TestDruckfenster::einstellungenBeimZeigenUndSchliessen() {
     QFile::remove(fmt);
     IniDatei(welt().einstellungsdatei().toStdString()).schreibeZahl("Druck", "Reihen", 1);
     kind<QLineEdit>(d, QStringLiteral("eAbstandh"))->setText(QStringLiteral("77"));
+    dialoge().frageAntwort(ui::Dialoge::Antwort::Abbrechen);  // the unsaved B is kept
     druckfenster(w);
+    dialoge().nimmMeldung(TestDialoge::Art::FrageSpeichern);
     QCOMPARE(text(d, "eAbstandh"), QStringLiteral("77"));
     QVERIFY(haken(d, "RG1zwei"));
 }

@@ -419,20 +419,19 @@ void TstSystemschein::unpassendesSystemSchreibtNichts() {
     QCOMPARE(w->LDatei()->text(), QString());
     QVERIFY(haupt_->statusBar()->currentMessage().isEmpty());
 
-    // with no complete field the file is empty; a cancelled dialog writes nothing
+    // a cancelled dialog writes nothing; a folder that does not exist: the
+    // error, the label stays
+    dialoge().frageAntwort(TestDialoge::kVerwerfen);
     klicke(teil<QPushButton>(w, "BDel"));
+    dialoge().nimmMeldung(TestDialoge::Art::FrageSpeichern);
+    tippe(w->Feld(1), kEinzel);
     dialoge().speichernAntwort(QString());
     klicke(teil<QPushButton>(w, "BSave"));
     QCOMPARE(QDir(welt().datenordner()).entryList({QStringLiteral("*.kv13")}), QStringList());
-    dialoge().speichernAntwort(welt().ablage() + QStringLiteral("leer.kv13"));
-    klicke(teil<QPushButton>(w, "BSave"));
-    QVERIFY(QFile::exists(welt().ablage() + QStringLiteral("leer.kv13")));
-    QCOMPARE(lies(welt().ablage() + QStringLiteral("leer.kv13")), QByteArray());
-    // a folder that does not exist: the error, the label stays
     dialoge().speichernAntwort(welt().ablage() + QStringLiteral("fehlt/x.kv13"));
     klicke(teil<QPushButton>(w, "BSave"));
     QVERIFY(!dialoge().nimmMeldung(TestDialoge::Art::Fehler).isEmpty());
-    QCOMPARE(w->LDatei()->text(), QStringLiteral("Gespeichert: leer.kv13"));
+    QCOMPARE(w->LDatei()->text(), QString());
 }
 
 void TstSystemschein::dreiFelderInsVolleFenster() {
@@ -446,8 +445,11 @@ void TstSystemschein::dreiFelderInsVolleFenster() {
     dreiDrei.sys = 4;
     const QString datei =
         welt().schein(QStringLiteral("drei.kv13"), {reihe("1021021021021"), system(kSystem), dreiDrei});
+    // the twelve fields are unsaved: asked first, and discarded
+    dialoge().frageAntwort(TestDialoge::kVerwerfen);
     dialoge().oeffnenAntwort({datei});
     klicke(teil<QPushButton>(w, "BOpen"));
+    dialoge().nimmMeldung(TestDialoge::Art::FrageSpeichern);
     QCOMPARE(w->schein().feld(1).daten(), reihe("1021021021021"));
     QCOMPARE(zahlen(w->Feld(2)), QStringLiteral("1 1 6"));
     QCOMPARE(zahlen(w->Feld(3)), QStringLiteral("3 3 24"));
@@ -487,8 +489,11 @@ void TstSystemschein::abgelehnteDateiLaesstDasFensterStehen() {
                                            : welt().datei(QStringLiteral("x.kv13"), inhalt.toStdString());
     const TScheinOffen vorher1 = w->schein().feld(1).daten(), vorher7 = w->schein().feld(7).daten();
     const QString bild1 = gezeichnet(w->Feld(1));
+    // "Verwerfen" lets the file be opened; refused, it takes nothing away
+    dialoge().frageAntwort(TestDialoge::kVerwerfen);
     dialoge().oeffnenAntwort({datei});
     klicke(teil<QPushButton>(w, "BOpen"));
+    dialoge().nimmMeldung(TestDialoge::Art::FrageSpeichern);
     const QString text =
         dialoge().nimmMeldung(fehler ? TestDialoge::Art::Fehler : TestDialoge::Art::Information);
     QVERIFY2(text.contains(meldung), qPrintable(text));

@@ -53,6 +53,19 @@ QWidget* leiste(const char* name, QWidget* eltern) {
     return w;
 }
 
+QLabel* aenderungsmarke(QWidget* eltern) {
+    QLabel* l = label(QStringLiteral("geändert"), "LGeaendert", eltern);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    l->setPalette(pal);
+    l->setToolTip(QStringLiteral("Was das Fenster zeigt, ist noch nicht gespeichert."));
+    l->hide();
+    return l;
+}
+
 QToolButton* bildknopf(const QIcon& symbol, const QString& hinweis, const char* name, QWidget* eltern,
                        int groesse) {
     auto* b = new QToolButton(eltern);

@@ -27,6 +27,9 @@ QLabel* label(const QString& text, const char* name, QWidget* eltern, bool umbre
 // A bar across the window, a shade darker than the window, holding a
 // horizontal layout.
 QWidget* leiste(const char* name, QWidget* eltern);
+// The change mark beside a file label: "geändert" in bold red, named
+// "LGeaendert", hidden until the window shows what is not saved.
+QLabel* aenderungsmarke(QWidget* eltern);
 // A flat button showing only an icon of `groesse` pixels, with a tool tip.
 QToolButton* bildknopf(const QIcon& symbol, const QString& hinweis, const char* name, QWidget* eltern,
                        int groesse = 20);

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "model/Records.h"
 
@@ -45,6 +46,19 @@ class EchteDialoge final : public Dialoge {
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         if (b == QMessageBox::Yes) return Antwort::Ja;
         if (b == QMessageBox::No) return Antwort::Nein;
+        return Antwort::Abbrechen;
+    }
+    Antwort frageSpeichern(QWidget* eltern, const QString& text) override {
+        QMessageBox box(QMessageBox::Warning, fensterTitel(), meldungstext(text),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, eltern);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const auto b = static_cast<QMessageBox::StandardButton>(box.exec());
+        if (b == QMessageBox::Save) return Antwort::Ja;
+        if (b == QMessageBox::Discard) return Antwort::Nein;
         return Antwort::Abbrechen;
     }
     QStringList dateienOeffnen(QWidget* eltern, const Dateiauswahl& a, bool mehrere) override {

@@ -39,6 +39,12 @@ class Dialoge {
     virtual Antwort frageJaNein(QWidget* eltern, const QString& text) = 0;
     // Yes/No/Cancel; closing the box counts as Cancel.
     virtual Antwort frageJaNeinAbbrechen(QWidget* eltern, const QString& text) = 0;
+    // Before unsaved work is discarded: "Speichern" (Ja), "Verwerfen" (Nein),
+    // "Abbrechen"; closing the box counts as Abbrechen. Without a box of its
+    // own it is a Yes/No/Cancel question.
+    virtual Antwort frageSpeichern(QWidget* eltern, const QString& text) {
+        return frageJaNeinAbbrechen(eltern, text);
+    }
 
     // Full names of the chosen files; empty on cancel.
     virtual QStringList dateienOeffnen(QWidget* eltern, const Dateiauswahl& auswahl, bool mehrere) = 0;

@@ -36,6 +36,7 @@ Feldrahmen::Feldrahmen(Tippfeld& feld, int breite, int hoehe, QWidget* eltern) :
     feld.setzeNachVerwertung([this] {
         anzeigen();
         if (nachVerwertung_) nachVerwertung_();
+        Q_EMIT feldGeaendert();
     });
 }
 

@@ -41,6 +41,12 @@ class Feldrahmen : public QFrame {
     // it (the normal slip window re-expands the suggestion there).
     void setzeNachVerwertung(std::function<void()> f) { nachVerwertung_ = std::move(f); }
 
+  Q_SIGNALS:
+    // The user changed the field through this frame (a cross, the VEW
+    // choice, the delete button), or the field changed through
+    // `TrefferVerwerten` otherwise.
+    void feldGeaendert();
+
   protected:
     // A frame of `breite` x `hoehe` for `feld` (which outlives it). It takes
     // the field's one hook after `TrefferVerwerten`.

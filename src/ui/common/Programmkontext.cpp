@@ -5,7 +5,8 @@
 
 namespace kv::ui {
 
-Programmkontext::Programmkontext(const QString& datenordner) : datenordner_(datenordner), melder_(zustand_) {}
+Programmkontext::Programmkontext(const QString& datenordner)
+    : datenordner_(datenordner), melder_(zustand_), eingabesicherung_(datenordner) {}
 
 Programmkontext::~Programmkontext() = default;
 

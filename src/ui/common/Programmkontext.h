@@ -17,6 +17,7 @@
 
 #include "common/Befehle.h"
 #include "common/Dateioeffner.h"
+#include "common/Eingabesicherung.h"
 #include "common/Zustandsmelder.h"
 #include "evaluation/Programmzustand.h"
 
@@ -39,6 +40,9 @@ class Programmkontext {
     Befehlstabelle& befehle() { return befehle_; }
     // How files from outside (arguments, a drop, a second start) are opened.
     Dateioeffner& dateioeffner() { return dateioeffner_; }
+    // The unsaved work of the entry windows: drafts and the question before
+    // the program ends.
+    Eingabesicherung& eingabesicherung() { return eingabesicherung_; }
 
     const QString& datenordner() const { return datenordner_; }
     // "Einstellungen.ini" and "Spielstaende.spst" in the data folder.
@@ -65,6 +69,7 @@ class Programmkontext {
     Zustandsmelder melder_;
     Befehlstabelle befehle_;
     Dateioeffner dateioeffner_;
+    Eingabesicherung eingabesicherung_;
     QPointer<QWidget> hauptfenster_;
     std::function<bool()> sicherung_;
 };

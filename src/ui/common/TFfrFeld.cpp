@@ -67,11 +67,13 @@ void TFfrFeld::anzeigen() {
 void TFfrFeld::BDelClick() {
     feld().BDelClick();
     anzeigen();
+    Q_EMIT feldGeaendert();
 }
 
 void TFfrFeld::RGVEWClick(int k) {
     feld().RGVEWClick(k);
     anzeigen();
+    Q_EMIT feldGeaendert();
 }
 
 }  // namespace kv::ui

@@ -45,6 +45,7 @@ int Garantiereduzierung::radius() const {
 }
 
 void Garantiereduzierung::BGarantieClick() {
+    if (vorpruefung_ && !vorpruefung_()) return;
     ReduktionsOptionen o;
     o.radius = radius();
     QString text;

@@ -6,6 +6,8 @@
 
 #include <QGroupBox>
 
+#include <functional>
+
 namespace kv {
 class Normalscheineingabe;
 }
@@ -36,6 +38,8 @@ class Garantiereduzierung : public QGroupBox {
     void BGarantieClick();
     // Forgets the text of the last reduction (the list was made anew).
     void zuruecksetzen();
+    // Asked before the list is replaced; false leaves it (it has said why).
+    void setzeVorpruefung(std::function<bool()> f) { vorpruefung_ = std::move(f); }
 
   Q_SIGNALS:
     // The list holds the reduced rows now: the window shows them.
@@ -47,6 +51,7 @@ class Garantiereduzierung : public QGroupBox {
     QRadioButton* RB11_;
     QPushButton* BGarantie_;
     QLabel* LGarantie_;
+    std::function<bool()> vorpruefung_;
 };
 
 }  // namespace kv::ui

@@ -98,6 +98,7 @@ TFEingabe::TFEingabe(Programmkontext& kontext, QWidget* eltern)
 
     connect(&kontext_.melder(), &Zustandsmelder::begegnungenGeaendert, this,
             &TFEingabe::begegnungenGeaendert);
+    sicherungAnmelden();
 
     setMinimumSize(kSchmal, 360);
     resize(kSchmal, kHoehe);
@@ -164,6 +165,11 @@ QWidget* TFEingabe::linksBauen(QWidget* eltern) {
     }
     g->addWidget(hilfeKnopf("BInfo", GrTipp, [this] { hilfe(kHilfeVorschlag); }));
     l->addWidget(GrTipp);
+    // what the last import read and skipped
+    LStatus_ = label(QString(), "LStatus", p, true);
+    LStatus_->setTextFormat(Qt::PlainText);
+    LStatus_->setFont(schrift(p, 10, false));
+    l->addWidget(LStatus_);
     connect(BVorschlag_, &QPushButton::clicked, this, &TFEingabe::BVorschlagClick);
     connect(BSave2_, &QPushButton::clicked, this, &TFEingabe::BSave2Click);
     return p;
@@ -248,7 +254,15 @@ QWidget* TFEingabe::spielplanBauen() {
     k->setSpacing(0);
     QLabel* kopf = label(QStringLiteral("Datei"), "", kasten);
     kopf->setFont(schrift(kasten, 10, false));
-    k->addWidget(kopf);
+    // the grid shows what the file does not hold: the mark beside the heading,
+    // where it takes no room from the file name
+    LGeaendert_ = aenderungsmarke(kasten);
+    LGeaendert_->setFont(schrift(kasten, 10, true));
+    auto* zeile = new QHBoxLayout;
+    zeile->addWidget(kopf);
+    zeile->addWidget(LGeaendert_);
+    zeile->addStretch(1);
+    k->addLayout(zeile);
     // a long file name wraps onto a second line rather than being cut
     LDatei_ = new Passlabel(Passlabel::Art::Datei, kasten, 2);
     LDatei_->setObjectName(QStringLiteral("LDatei"));
@@ -260,6 +274,8 @@ QWidget* TFEingabe::spielplanBauen() {
     G1Modell_ = new Spielplanmodell(raster_, this);
     G1_ = new Spielplanansicht(G1Modell_, t);
     l->addWidget(G1_, 1);
+    connect(G1Modell_, &QAbstractItemModel::dataChanged, this, &TFEingabe::aenderungZeigen);
+    connect(G1Modell_, &QAbstractItemModel::modelReset, this, &TFEingabe::aenderungZeigen);
 
     connect(BOpen, &QPushButton::clicked, this, &TFEingabe::BOpenClick);
     connect(BSave, &QPushButton::clicked, this, &TFEingabe::BSaveClick);
@@ -380,6 +396,10 @@ QWidget* TFEingabe::rechtsBauen(QWidget* eltern) {
     LAnz_ = label(QString(), "LAnz", p);
     LAnz_->setFont(schrift(p, 12, true));
     anzahl->addWidget(LAnz_, 1);
+    // the lines hold edits that no file holds
+    LListeGeaendert_ = aenderungsmarke(p);
+    LListeGeaendert_->setObjectName(QStringLiteral("LListeGeaendert"));
+    anzahl->addWidget(LListeGeaendert_);
     l->addLayout(anzahl);
     // how likely each prize class is with the listed rows, and what they cost
     chancen_ = new Chancenzeile(kontext_, p);
@@ -409,6 +429,8 @@ QWidget* TFEingabe::rechtsBauen(QWidget* eltern) {
     // beside the random reduction: the smallest rows of the suggestion that
     // still guarantee 12 or 11 hits
     garantie_ = new Garantiereduzierung(eingabe_, p);
+    // it replaces the list: only while the list shows its rows unedited
+    garantie_->setzeVorpruefung([this] { return listeUnveraendert(); });
     l->addWidget(garantie_);
 
     M2_ = new Zeilenliste(p);

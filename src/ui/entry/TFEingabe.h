@@ -15,6 +15,8 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "common/Befehle.h"
 #include "eingabe/Eingabeeinstellungen.h"
@@ -64,7 +66,7 @@ class TFEingabe : public QWidget {
     void bsSkinSpeedButton7Click();  // "Quelle aufrufen"
     void BSaveUrlClick();            // saves the address of EUrl
     void BOpenClick();               // "Spielplan öffnen"
-    void BSaveClick();               // "Begegnungen speichern..."
+    bool BSaveClick();               // "Begegnungen speichern...": true when saved
     // Shows the program's fixture list in G1 and reads its tendencies; `s`
     // is the file name for LDatei. Runs whenever a fixture list is read.
     void BegegnungenTendenzen(const QString& s);
@@ -79,8 +81,14 @@ class TFEingabe : public QWidget {
     void garantieReduziert();        // the list holds a guaranteed reduction
     void quotenFilterClick();        // bsSkinSpeedButton5: the odds filter with the suggestion
     void bsSkinSpeedButton1Click();  // "Als Spiel- schein"
-    void bsSkinSpeedButton2Click();  // "Als Text- Datei"
+    bool bsSkinSpeedButton2Click();  // "Als Text- Datei": true when saved
     void BSave2Click();              // "Vorschlag als Spielschein"
+
+    // --- unsaved work ----------------------------------------------------------
+    // The grid differs from the fixture list last opened or saved.
+    bool spielplanGeaendert() const;
+    // The row list holds hand edits not saved as a text file.
+    bool listeGeaendert() const;
 
     bool UrlGeaendert() const { return UrlGeaendert_; }
     const Spielplanraster& raster() const { return raster_; }
@@ -98,6 +106,11 @@ class TFEingabe : public QWidget {
     // The chances of the listed rows, beside "Anzahl Tippreihen".
     Chancenzeile* chancen() const { return chancen_; }
     int Reduz() const { return einstellungen_.Reduz; }
+    QLabel* LAnz() const { return LAnz_; }
+    QLabel* LStatus() const { return LStatus_; }
+    // The change marks beside the grid's file label and above the row list.
+    QLabel* LGeaendert() const { return LGeaendert_; }
+    QLabel* LListeGeaendert() const { return LListeGeaendert_; }
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -117,6 +130,19 @@ class TFEingabe : public QWidget {
     void einstellungenZeigen(const Eingabeeinstellungen& w);
     void begegnungenGeaendert();
     void hilfe(int kontext);
+
+    // unsaved work (TFEingabeSicherung.cpp)
+    void sicherungAnmelden();
+    // Shows the change marks and lets the draft follow.
+    void aenderungZeigen();
+    // Before the grid or the row list is replaced: "Änderungen speichern?"
+    // when it holds unsaved work; true when the action may go on.
+    bool spielplanVerwerfenErlaubt(QWidget* eltern);
+    bool listeVerwerfenErlaubt();
+    // The list shows exactly the listed rows; otherwise the message and false.
+    bool listeUnveraendert();
+    std::string entwurf() const;
+    void entwurfAnwenden(std::string_view daten);
 
     Programmkontext& kontext_;
     Normalscheineingabe eingabe_;
@@ -143,6 +169,8 @@ class TFEingabe : public QWidget {
     QPushButton* BAuslesen_ = nullptr;
     QPlainTextEdit* M1_ = nullptr;
     QLabel* LDatei_ = nullptr;
+    QLabel* LGeaendert_ = nullptr;
+    QLabel* LStatus_ = nullptr;
     Spielplanmodell* G1Modell_ = nullptr;
     Spielplanansicht* G1_ = nullptr;
     QPushButton* BVorschlag_ = nullptr;
@@ -155,6 +183,7 @@ class TFEingabe : public QWidget {
     QCheckBox* cbFilter_ = nullptr;
 
     QLabel* LAnz_ = nullptr;
+    QLabel* LListeGeaendert_ = nullptr;
     QWidget* POben_ = nullptr;
     UpDown* upZ_ = nullptr;
     QLabel* LReduz_ = nullptr;

@@ -57,17 +57,17 @@ void TFEingabe::BAktualClick() {
 }
 
 void TFEingabe::BFilterClick() {
+    // a new listing replaces the lines: hand edits are saved or discarded first
+    if (!listeVerwerfenErlaubt()) return;
     const Sanduhr sanduhr;
     eingabe_.BFilterClick(einstellungen().filter);
     M2_->zeigeListe(&eingabe_.liste());
-    LAnz_->setText(QString::number(M2_->zeilen()));
     chancen_->zeigeReihen(eingabe_.liste().reihen());
     garantie_->zuruecksetzen();
 }
 
 void TFEingabe::garantieReduziert() {
     M2_->zeigeListe(&eingabe_.liste());
-    LAnz_->setText(QString::number(M2_->zeilen()));
     chancen_->zeigeReihen(eingabe_.liste().reihen());
 }
 
@@ -77,39 +77,43 @@ void TFEingabe::quotenFilterClick() {
 
 void TFEingabe::cbFilterClick() {
     // ticking lists the rows anew; unticking waits for the next listing
-    if (cbFilter_->isChecked()) BFilterClick();
+    if (!cbFilter_->isChecked()) return;
+    if (listeVerwerfenErlaubt())
+        BFilterClick();
+    else
+        cbFilter_->setChecked(false);  // Abbrechen: as before the click
 }
 
 void TFEingabe::M2Change() {
-    const Reduktionsregler r = reduktionsregler(M2_->zeilen(), upZ_->position(), einstellungen_.Reduz);
+    // the count follows the lines as they stand, hand edits included
+    const std::uint64_t zeilen = M2_->inhalt().belegteZeilen();
+    LAnz_->setText(QString::number(zeilen));
+    const Reduktionsregler r = reduktionsregler(zeilen, upZ_->position(), einstellungen_.Reduz);
     POben_->setVisible(r.sichtbar);
     upZ_->setzeBereich(1, r.maximum);
     upZ_->setzePosition(r.wert);
+    aenderungZeigen();
+}
+
+bool TFEingabe::listeUnveraendert() {
+    if (M2_->inhalt().stimmtMitListe()) return true;
+    dialoge().information(this, QString::fromStdString(meldungListeGeaendert()));
+    return false;
 }
 
 void TFEingabe::BZufallClick() {
-    Reihenliste& liste = eingabe_.liste();
-    if (!liste.passtZu(M2_->zeilen())) {
-        dialoge().information(this, QString::fromStdString(meldungListeGeaendert()));
-        return;
-    }
-    // the lines the user edited keep their text; they need the list as it was
-    const bool bearbeitet = M2_->inhalt().bearbeitet();
-    const Reihenliste vorher = bearbeitet ? liste : Reihenliste();
+    if (!listeUnveraendert()) return;
     Zufallsgenerator zufall = Zufallsgenerator::ausUhr();
-    const std::vector<std::uint64_t> alt = liste.reduzieren(upZ_->position(), zufall);
-    M2_->neuOrdnen(alt, bearbeitet ? vorher : liste);
-    LAnz_->setText(QString::number(M2_->zeilen()));
+    eingabe_.liste().reduzieren(upZ_->position(), zufall);
+    M2_->zeigeListe(&eingabe_.liste());
     chancen_->zeigeReihen(eingabe_.liste().reihen());
     garantie_->zuruecksetzen();  // a random choice guarantees nothing
 }
 
 void TFEingabe::bsSkinSpeedButton1Click() {
+    // the slip holds exactly the rows the list shows, or nothing is written
+    if (!listeUnveraendert()) return;
     const Reihenliste& liste = eingabe_.liste();
-    if (!liste.passtZu(M2_->zeilen())) {
-        dialoge().information(this, QString::fromStdString(meldungListeGeaendert()));
-        return;
-    }
     const QString fn =
         dialoge().dateiSpeichern(this, {QStringLiteral("Spielschein speichern"), kontext_.datenordner(),
                                         QStringLiteral("Spielschein-Datei|*.kv13"), QStringLiteral("kv13")});
@@ -125,18 +129,22 @@ void TFEingabe::bsSkinSpeedButton1Click() {
     kontext_.zustand().scheinGeschrieben(fn.toStdString());
 }
 
-void TFEingabe::bsSkinSpeedButton2Click() {
+bool TFEingabe::bsSkinSpeedButton2Click() {
     const QString fn =
         dialoge().dateiSpeichern(this, {QStringLiteral("Text-Datei speichern"), kontext_.datenordner(),
                                         QStringLiteral("Text-Datei|*.txt"), QStringLiteral("txt")});
-    if (fn.isEmpty()) return;
+    if (fn.isEmpty()) return false;
     try {
         const Sanduhr sanduhr;
         // the text as it stands, the user's edits included
         zeilenlisteSpeichern(fn.toStdString(), M2_->text());
     } catch (const std::exception& f) {
         dialoge().fehler(this, QString::fromStdString(f.what()));
+        return false;
     }
+    M2_->alsGesichertMerken();
+    aenderungZeigen();
+    return true;
 }
 
 void TFEingabe::BSave2Click() {
@@ -146,6 +154,8 @@ void TFEingabe::BSave2Click() {
     while (const std::optional<std::string> frage = uebergabe.frage())
         uebergabe.antwort(alsAntwort(dialoge().frageJaNeinAbbrechen(this, QString::fromStdString(*frage))));
     if (uebergabe.zielFeld() == 0) return;
+    // a new slip there empties that window: its unsaved crosses first
+    if (uebergabe.neuerSchein() && !sys->verwerfenErlaubt()) return;
     VorschlagTransfer(sys->schein(), eingabe_.vorschlagsfeld().daten(), uebergabe.zielFeld(),
                       uebergabe.neuerSchein());
     sys->alleAnzeigen();

@@ -45,21 +45,29 @@ void TFEingabe::BAuslesenClick() {
     const TendenzWerte bisher = kontext_.zustand().tendenzWerte();
     const Spielplanimport im = DatenAuslesen(M1_->toPlainText().toStdString(), bisher);
     if (im.aufbereitet) M1_->setPlainText(QString::fromStdString(im.text));
+    // the import writes the grid: unsaved fixtures there are saved or discarded first
+    if (im.rasterSchreiben && !spielplanVerwerfenErlaubt(this)) return;
     if (im.tendenzen != bisher) kontext_.zustand().tendenzWerteSetzen(im.tendenzen);
     if (im.vorschlagFrei) BVorschlag_->setEnabled(*im.vorschlagFrei);
     if (im.vollstaendig()) BAuslesen_->setIcon(symbol::erfolg());
     if (im.rasterSchreiben) {
         raster_.uebernehme(im);
         G1Modell_->neuGesetzt();
-        // the main window's score frames show the pairings the grid now holds
+    }
+    // only a complete import reaches the main window's score frames: a
+    // partial one leaves its pairings and their file as they were
+    if (im.uebernehmbar()) {
         eigeneBegegnungen_ = true;
         kontext_.zustand().begegnungenSetzen(gekuerzteBegegnungen(raster_), std::string());
         eigeneBegegnungen_ = false;
     }
+    LStatus_->setText(QString::fromStdString(im.bericht()));
     if (!im.fehler.empty()) {
         dialoge().fehler(this, QString::fromStdString(im.fehler));
         return;
     }
+    if (!im.tendenzprobleme.empty())
+        dialoge().information(this, QString::fromStdString(meldungTendenzen(im.tendenzprobleme)));
     if (BVorschlag_->isEnabled()) PC1_->setCurrentWidget(Tab2_);
 }
 
@@ -97,6 +105,7 @@ void TFEingabe::BSaveUrlClick() {
 }
 
 void TFEingabe::BOpenClick() {
+    if (!spielplanVerwerfenErlaubt(this)) return;
     const QStringList wahl = dialoge().dateienOeffnen(
         this, spielplanDialog(QStringLiteral("Spielplan-Datei öffnen"), kontext_.datenordner()), false);
     if (wahl.isEmpty()) return;
@@ -127,24 +136,28 @@ void TFEingabe::BegegnungenTendenzen(const QString& s) {
     PC1_->setCurrentWidget(Tab2_);
 }
 
-void TFEingabe::BSaveClick() {
+bool TFEingabe::BSaveClick() {
     const QString fn = dialoge().dateiSpeichern(
         this, spielplanDialog(QStringLiteral("Spielplan-Datei speichern"), kontext_.datenordner()));
-    if (fn.isEmpty()) return;
+    if (fn.isEmpty()) return false;
     const std::string pfad = fn.toStdString();
     try {
         const Begegnungen b = BegegnungenSpeichern(raster_, pfad);
+        raster_.alsGesichertMerken();
         // the saved fixtures are the program's fixture list now; the grid shows them already
         eigeneBegegnungen_ = true;
         kontext_.zustand().begegnungenSetzen(b, pfad);
         eigeneBegegnungen_ = false;
         LDatei_->setText(QStringLiteral("Gespeichert in: ") + ohneOrdner(fn));
+        aenderungZeigen();
         IniDatei einstellungen(kontext_.einstellungsdatei().toStdString());
         spieltagDateiMerken(einstellungen, pfad);
     } catch (const std::exception& f) {
         eigeneBegegnungen_ = false;
         dialoge().fehler(this, QString::fromStdString(f.what()));
+        return !raster_.geaendert();
     }
+    return true;
 }
 
 void TFEingabe::showEvent(QShowEvent* e) {

@@ -16,7 +16,9 @@
 
 #include <algorithm>
 
+#include "common/Bauteile.h"
 #include "common/Dialoge.h"
+#include "common/Eingabesicherung.h"
 #include "common/Farben.h"
 #include "common/Fenster.h"
 #include "common/Fensterleiste.h"
@@ -50,13 +52,6 @@ QLabel* notiz(const QString& text, QWidget* eltern, bool fett = false) {
     auto* l = new QLabel(text, eltern);
     l->setFont(schrift(eltern, 10, fett));
     return l;
-}
-
-QPushButton* knopf(const QString& text, const char* name, QWidget* eltern) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 // The two small pictures of the hint: a scroll bar, and an arrow to the right.
@@ -113,6 +108,7 @@ TFEingabeSys::TFEingabeSys(Programmkontext& kontext, QWidget* eltern)
         auto* f = new TFfrFeld(schein_.feld(i), inhalt);
         f->move((i - 1) * (TFfrFeld::kBreite + kFeldAbstand) + kErsterLinks, 0);
         felder_[static_cast<std::size_t>(i - 1)] = f;
+        connect(f, &TFfrFeld::feldGeaendert, this, &TFEingabeSys::aenderungZeigen);
     }
     inhalt->setFixedSize(kMaxFelder * (TFfrFeld::kBreite + kFeldAbstand) + kErsterLinks - kFeldAbstand + 5,
                          TFfrFeld::kHoehe);
@@ -125,6 +121,38 @@ TFEingabeSys::TFEingabeSys(Programmkontext& kontext, QWidget* eltern)
     // three bars + 25 high; cbAlleClick sets the narrow or wide size on showing
     resize(5 * (TFfrFeld::kBreite + kFeldAbstand) + kErsterLinks + TFfrFeld::kBreite + 10,
            TFfrFeld::kHoehe + kObenHoehe + Fensterleiste::kHoehe + kUntenHoehe + 25);
+    sicherungAnmelden();
+}
+
+void TFEingabeSys::sicherungAnmelden() {
+    Eingabesicherung::Teil t;
+    t.name = "Systemschein";
+    t.geaendert = [this] { return schein_.geaendert(); };
+    t.beschreibung = [] {
+        return QStringLiteral(
+            "Der Systemschein im Fenster „Neuen Systemschein eingeben“ wurde geändert und "
+            "noch nicht gespeichert.");
+    };
+    t.sichern = [this] { return BSaveClick(); };
+    t.entwurf = [this] { return schein_.entwurf(); };
+    t.wiederherstellen = [this](std::string_view daten) {
+        schein_.entwurfAnwenden(daten);
+        alleAnzeigen();
+        zeigenUndHeben(this);
+    };
+    kontext_.eingabesicherung().anmelden(std::move(t));
+}
+
+bool TFEingabeSys::verwerfenErlaubt() {
+    if (!schein_.geaendert()) return true;
+    return kv::ui::verwerfenErlaubt(
+        this, QStringLiteral("Der Systemschein wurde geändert und noch nicht gespeichert."),
+        [this] { return BSaveClick(); });
+}
+
+void TFEingabeSys::aenderungZeigen() {
+    LGeaendert_->setVisible(schein_.geaendert());
+    kontext_.eingabesicherung().geaendert();
 }
 
 TFEingabeSys::~TFEingabeSys() {
@@ -171,7 +199,16 @@ QWidget* TFEingabeSys::obenBauen() {
     auto* k = new QVBoxLayout(kasten);
     k->setContentsMargins(4, 1, 4, 1);
     k->setSpacing(0);
-    k->addWidget(notiz(QStringLiteral("Datei"), kasten));
+    // what the fields show is not what the file holds: the mark beside the
+    // heading, where it takes no room from the file name
+    LGeaendert_ = aenderungsmarke(kasten);
+    LGeaendert_->setFont(schrift(kasten, 10, true));
+    auto* zeile = new QHBoxLayout;
+    zeile->setSpacing(6);
+    zeile->addWidget(notiz(QStringLiteral("Datei"), kasten));
+    zeile->addWidget(LGeaendert_);
+    zeile->addStretch(1);
+    k->addLayout(zeile);
     // a long file name wraps onto a second line rather than being cut
     LDatei_ = new Passlabel(Passlabel::Art::Datei, kasten, 2);
     LDatei_->setObjectName(QStringLiteral("LDatei"));
@@ -182,7 +219,7 @@ QWidget* TFEingabeSys::obenBauen() {
 
     auto* BDel = knopf(QStringLiteral("Alle Angaben löschen"), "BDel", POben);
     BDel->setIcon(symbol::loeschen());
-    connect(BDel, &QPushButton::clicked, this, &TFEingabeSys::NeuerSchein);
+    connect(BDel, &QPushButton::clicked, this, &TFEingabeSys::BDelClick);
     l->addWidget(BDel);
     return POben;
 }
@@ -217,7 +254,13 @@ QWidget* TFEingabeSys::untenBauen() {
     text->setFont(schrift(Panel1_, 11, false));
     h->addWidget(text);
     l->addWidget(Panel1_);
-    l->addStretch(1);
+    // what the last save wrote and what it left out
+    LStatus_ = new QLabel(PUnten);
+    LStatus_->setObjectName(QStringLiteral("LStatus"));
+    LStatus_->setTextFormat(Qt::PlainText);
+    LStatus_->setWordWrap(true);
+    LStatus_->setFont(schrift(PUnten, 10, false));
+    l->addWidget(LStatus_, 1);
 
     auto* schliessen = knopf(QStringLiteral("Sch&ließen"), "bsSkinSpeedButton3", PUnten);
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
@@ -228,32 +271,46 @@ QWidget* TFEingabeSys::untenBauen() {
 void TFEingabeSys::alleAnzeigen() {
     for (TFfrFeld* f : felder_) f->anzeigen();
     LDateiZeigen();
+    aenderungZeigen();
 }
 
 void TFEingabeSys::LDateiZeigen() {
     LDatei_->setText(QString::fromStdString(schein_.LDatei()));
 }
 
-void TFEingabeSys::BSaveClick() {
+bool TFEingabeSys::BSaveClick() {
     const SystemscheinPruefung p = schein_.speicherPruefung();
     if (p.fehlerFeld != 0) {
         dialoge().information(this, QString::fromStdString(p.meldung));
-        return;
+        return false;
+    }
+    // a slip without a field would replace a good file by an empty one
+    if (p.felder.empty()) {
+        dialoge().information(this, QString::fromStdString(meldungKeinFeldVollstaendig()));
+        return false;
     }
     const QString fn = dialoge().dateiSpeichern(
         this, scheinDialog(QStringLiteral("Spielschein speichern"), kontext_.datenordner()));
-    if (fn.isEmpty()) return;
+    if (fn.isEmpty()) return false;
     try {
         schein_.speichern(fn.toStdString());
     } catch (const std::exception& e) {
         dialoge().fehler(this, QString::fromStdString(e.what()));
-        return;
+        return false;
     }
     LDateiZeigen();
+    LStatus_->setText(QString::fromStdString(speicherBericht(p, dateiName(fn.toStdString()))));
+    aenderungZeigen();
     kontext_.zustand().scheinGeschrieben(fn.toStdString());
+    return true;
+}
+
+void TFEingabeSys::BDelClick() {
+    if (verwerfenErlaubt()) NeuerSchein();
 }
 
 void TFEingabeSys::BOpenClick() {
+    if (!verwerfenErlaubt()) return;
     const QStringList wahl = dialoge().dateienOeffnen(
         this, scheinDialog(QStringLiteral("Spielschein-Datei einlesen"), kontext_.datenordner()), false);
     if (wahl.isEmpty()) return;
@@ -272,11 +329,13 @@ void TFEingabeSys::BOpenClick() {
         return;
     }
     schein_.oeffnen(fn.toStdString(), lesung);
+    LStatus_->clear();
     alleAnzeigen();
 }
 
 void TFEingabeSys::NeuerSchein() {
     schein_.NeuerSchein();
+    LStatus_->clear();
     alleAnzeigen();
 }
 

@@ -42,16 +42,29 @@ class TFEingabeSys : public QWidget {
     QWidget* hinweisPanel() const { return Panel1_; }
     QScrollArea* Box1() const { return Box1_; }
 
+    QLabel* LGeaendert() const { return LGeaendert_; }
+    QLabel* LStatus() const { return LStatus_; }
+
     // --- the commands -----------------------------------------------------
-    void BSaveClick();  // "Spielschein s&peichern"
+    // "Spielschein s&peichern": true when the slip was written.
+    bool BSaveClick();
     void BOpenClick();  // "Spielschein ö&ffnen"
-    // "Alle Angaben löschen" and the new slip of the normal slip window.
+    void BDelClick();   // "Alle Angaben löschen"
+    // Empties the slip without a question (after the question, and the new
+    // slip of the normal slip window).
     void NeuerSchein();
     void cbAlleClick();
+
+    // Before unsaved crosses are discarded: "Änderungen speichern?"; true
+    // when they were saved or may go.
+    bool verwerfenErlaubt();
 
     // Shows every field as the slip holds it now (after the slip changed
     // other than through a frame: a new slip, an opened file).
     void alleAnzeigen();
+    // Shows whether the slip holds unsaved changes ("geändert" beside the
+    // file label) and lets the draft follow.
+    void aenderungZeigen();
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -65,12 +78,15 @@ class TFEingabeSys : public QWidget {
     // The client size `soll`, kept within the screen the window is on.
     void groesseSetzen(QSize soll);
     void LDateiZeigen();
+    void sicherungAnmelden();
 
     Programmkontext& kontext_;
     Systemscheineingabe schein_;
     std::array<TFfrFeld*, kMaxFelder> felder_{};
     Fensterleiste* Tool1_ = nullptr;
     QLabel* LDatei_ = nullptr;
+    QLabel* LGeaendert_ = nullptr;
+    QLabel* LStatus_ = nullptr;
     QCheckBox* cbAlle_ = nullptr;
     QWidget* Panel1_ = nullptr;
     QScrollArea* Box1_ = nullptr;

@@ -46,12 +46,14 @@ void Zeilenliste::zeigeListe(const Reihenliste* liste) {
     Q_EMIT geaendert();
 }
 
-void Zeilenliste::neuOrdnen(const std::vector<std::uint64_t>& alt, const Reihenliste& vorher) {
-    text_.neuOrdnen(alt, vorher);
+void Zeilenliste::zeigeText(const Reihenliste* liste, std::string_view text) {
+    text_.ausText(liste, text);
     zeile_ = 0;
     spalte_ = 0;
     markiert_ = false;
+    breiteste_ = 0;
     verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
     bereichSetzen();
     viewport()->update();
     Q_EMIT geaendert();
@@ -99,10 +101,10 @@ QString Zeilenliste::zeileText(std::uint64_t i) const {
     return i < text_.anzahl() ? QString::fromStdString(text_.zeile(i)) : QString();
 }
 
-std::pair<std::uint64_t, std::uint64_t> Zeilenliste::markierung() const {
-    const std::uint64_t von = std::min(anker_, zeile_);
-    const std::uint64_t bis = std::min(std::max(anker_, zeile_) + 1, text_.anzahl());
-    return {von, bis > von ? bis - von : 0};
+std::pair<Zeilenliste::Stelle, Zeilenliste::Stelle> Zeilenliste::markierung() const {
+    if (!markiert_) return {};
+    const Stelle cursor{zeile_, spalte_};
+    return {std::min(anker_, cursor), std::max(anker_, cursor)};
 }
 
 void Zeilenliste::paintEvent(QPaintEvent*) {
@@ -113,18 +115,31 @@ void Zeilenliste::paintEvent(QPaintEvent*) {
     const std::uint64_t erste = ersteZeile();
     const std::uint64_t letzte =
         std::min(text_.anzahl(), erste + static_cast<std::uint64_t>(sichtbareZeilen()) + 1);
-    const auto [markVon, markAnzahl] = markierung();
+    const auto [von, bis] = markierung();
     int breiteste = breiteste_;
     for (std::uint64_t i = erste; i < letzte; ++i) {
         const int y = static_cast<int>(i - erste) * h;
         const QString s = zeileText(i);
-        if (markiert_ && i >= markVon && i < markVon + markAnzahl) {
-            p.fillRect(QRect(0, y, viewport()->width(), h), palette().color(QPalette::Highlight));
-            p.setPen(palette().color(QPalette::HighlightedText));
-        } else {
-            p.setPen(palette().color(QPalette::Text));
-        }
+        p.setPen(palette().color(QPalette::Text));
         p.drawText(QPoint(x0, y + fm.ascent()), s);
+        if (von < bis && i >= von.zeile && i <= bis.zeile) {
+            // the marked part of the line; a line marked to its end shows its
+            // line break marked too, up to the right edge
+            const int a = i == von.zeile ? von.spalte : 0;
+            const int e = i == bis.zeile ? std::min(bis.spalte, static_cast<int>(s.size()))
+                                         : static_cast<int>(s.size());
+            const int xa = x0 + fm.horizontalAdvance(s.left(a));
+            const int xe = i == bis.zeile ? x0 + fm.horizontalAdvance(s.left(e)) : viewport()->width();
+            if (xe > xa) {
+                const QRect r(xa, y, xe - xa, h);
+                p.fillRect(r, palette().color(QPalette::Highlight));
+                p.save();
+                p.setClipRect(r);
+                p.setPen(palette().color(QPalette::HighlightedText));
+                p.drawText(QPoint(x0, y + fm.ascent()), s);
+                p.restore();
+            }
+        }
         breiteste = std::max(breiteste, fm.horizontalAdvance(s));
     }
     if (hasFocus() && zeile_ >= erste && zeile_ <= letzte) {
@@ -158,7 +173,7 @@ void Zeilenliste::cursorZeigen() {
 void Zeilenliste::bewege(std::int64_t zeile, int spalte, bool markieren) {
     const std::int64_t n = static_cast<std::int64_t>(text_.anzahl());
     if (markieren && !markiert_) {
-        anker_ = zeile_;
+        anker_ = {zeile_, spalte_};
         markiert_ = true;
     } else if (!markieren) {
         markiert_ = false;
@@ -182,24 +197,31 @@ void Zeilenliste::bearbeitet() {
 }
 
 void Zeilenliste::markierteLoeschen() {
-    const auto [von, anzahl] = markierung();
+    const auto [von, bis] = markierung();
     markiert_ = false;
-    if (anzahl == 0) return;
-    text_.ersetzen(von, anzahl, {});
-    zeile_ = std::min(von, text_.anzahl() > 0 ? text_.anzahl() - 1 : 0);
-    spalte_ = 0;
+    if (!(von < bis) || von.zeile >= text_.anzahl()) return;
+    // what is left of the first and of the last marked line becomes one line
+    const QString rest = zeileText(von.zeile).left(von.spalte) + zeileText(bis.zeile).mid(bis.spalte);
+    const std::uint64_t bisZeile = std::min(bis.zeile, text_.anzahl() - 1);
+    text_.ersetzen(von.zeile, bisZeile - von.zeile + 1, {rest.toStdString()});
+    zeile_ = von.zeile;
+    spalte_ = von.spalte;
     bearbeitet();
 }
 
 void Zeilenliste::kopieren() {
-    std::string t;
-    if (markiert_) {
-        const auto [von, anzahl] = markierung();
-        for (std::uint64_t i = von; i < von + anzahl; ++i) t += text_.zeile(i) + "\n";
+    QString t;
+    const auto [von, bis] = markierung();
+    if (von < bis) {
+        for (std::uint64_t i = von.zeile; i <= bis.zeile && i < text_.anzahl(); ++i) {
+            const QString s = zeileText(i);
+            const int a = i == von.zeile ? von.spalte : 0;
+            t += i == bis.zeile ? s.mid(a, bis.spalte - a) : s.mid(a) + QLatin1Char('\n');
+        }
     } else if (zeile_ < text_.anzahl()) {
-        t = text_.zeile(zeile_) + "\n";
+        t = zeileText(zeile_) + QLatin1Char('\n');
     }
-    QApplication::clipboard()->setText(QString::fromStdString(t));
+    QApplication::clipboard()->setText(t);
 }
 
 void Zeilenliste::einfuegen(const QString& s) {
@@ -220,21 +242,25 @@ void Zeilenliste::keyPressEvent(QKeyEvent* e) {
     const std::int64_t seite = sichtbareZeilen();
     if (e->matches(QKeySequence::SelectAll)) {
         if (text_.anzahl() == 0) return;
-        anker_ = 0;
+        anker_ = {};
         markiert_ = true;
         zeile_ = text_.anzahl() - 1;
-        spalte_ = 0;
+        spalte_ = static_cast<int>(zeileText(zeile_).size());
         cursorZeigen();
         return;
     }
     if (e->matches(QKeySequence::Copy)) return kopieren();
     if (e->matches(QKeySequence::Cut)) {
         kopieren();
-        if (!markiert_) {
-            anker_ = zeile_;
-            markiert_ = true;
-        }
-        return markierteLoeschen();
+        const auto [von, bis] = markierung();
+        if (von < bis) return markierteLoeschen();
+        // nothing marked: the cursor's line goes, as it was copied
+        markiert_ = false;
+        if (zeile_ >= text_.anzahl()) return;
+        text_.ersetzen(zeile_, 1, {});
+        zeile_ = std::min(zeile_, text_.anzahl() > 0 ? text_.anzahl() - 1 : 0);
+        spalte_ = 0;
+        return bearbeitet();
     }
     if (e->matches(QKeySequence::Paste)) return einfuegen(QApplication::clipboard()->text());
     switch (e->key()) {
@@ -263,7 +289,8 @@ void Zeilenliste::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Enter:
             return einfuegen(QStringLiteral("\n"));
         case Qt::Key_Backspace: {
-            if (markiert_) return markierteLoeschen();
+            if (markiert_ && markierung().first < markierung().second) return markierteLoeschen();
+            markiert_ = false;
             if (zeile_ >= text_.anzahl()) return;
             QString s = zeileText(zeile_);
             if (spalte_ > 0) {
@@ -280,7 +307,8 @@ void Zeilenliste::keyPressEvent(QKeyEvent* e) {
             return bearbeitet();
         }
         case Qt::Key_Delete: {
-            if (markiert_) return markierteLoeschen();
+            if (markiert_ && markierung().first < markierung().second) return markierteLoeschen();
+            markiert_ = false;
             if (zeile_ >= text_.anzahl()) return;
             QString s = zeileText(zeile_);
             if (spalte_ < s.size()) {

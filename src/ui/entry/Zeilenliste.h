@@ -4,16 +4,20 @@
 // so a list of 1.6 million rows costs no more than the rows themselves.
 //
 // Editing: arrow keys, Home/End, Page Up/Down, Ctrl+Home/End move the
-// cursor; with Shift they mark whole lines. Typing inserts at the cursor,
-// Enter splits a line, Backspace and Delete remove a character, join two
-// lines, or remove the marked lines. Ctrl+A marks all lines, Ctrl+C copies
-// the marked lines (or the cursor's line), Ctrl+X cuts them, Ctrl+V pastes.
+// cursor; with Shift (or a click with Shift) they mark the text from where
+// the marking began to the cursor, as in any text field: Home, Shift+Down
+// marks one whole line. Typing inserts at the cursor (in place of the marked
+// text), Enter splits a line, Backspace and Delete remove a character, join
+// two lines, or remove the marked text. Ctrl+A marks everything, Ctrl+C
+// copies the marked text (or the cursor's line), Ctrl+X cuts it, Ctrl+V
+// pastes.
 #pragma once
 
 #include <QAbstractScrollArea>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "eingabe/Zeilentext.h"
@@ -32,8 +36,11 @@ class Zeilenliste : public QAbstractScrollArea {
     // Shows the rows of `liste` (a new listing): nothing edited, the cursor
     // at the top.
     void zeigeListe(const Reihenliste* liste);
-    // After a random reduction (see kv::Zeilentext::neuOrdnen).
-    void neuOrdnen(const std::vector<std::uint64_t>& alt, const Reihenliste& vorher);
+    // Shows the text of an earlier edit over the rows of `liste` (see
+    // kv::Zeilentext::ausText): not saved, the cursor at the top.
+    void zeigeText(const Reihenliste* liste, std::string_view text);
+    // The lines as they stand were saved (a text file).
+    void alsGesichertMerken() { text_.alsGesichertMerken(); }
 
     const Zeilentext& inhalt() const { return text_; }
     std::uint64_t zeilen() const { return text_.anzahl(); }
@@ -62,10 +69,17 @@ class Zeilenliste : public QAbstractScrollArea {
     int sichtbareZeilen() const;
     void bereichSetzen();
     void cursorZeigen();
-    // Moves the cursor; with `markieren` the marked lines run from the anchor to it.
+    // Moves the cursor; with `markieren` the marked text runs from the anchor to it.
     void bewege(std::int64_t zeile, int spalte, bool markieren);
     bool markiert() const { return markiert_; }
-    std::pair<std::uint64_t, std::uint64_t> markierung() const;  // first line, count
+    // The marked text, from its start to its end (line, column), the end not
+    // included; empty when nothing is marked.
+    struct Stelle {
+        std::uint64_t zeile = 0;
+        int spalte = 0;
+        friend auto operator<=>(const Stelle&, const Stelle&) = default;
+    };
+    std::pair<Stelle, Stelle> markierung() const;
     QString zeileText(std::uint64_t i) const;
     void zeileSetzen(std::uint64_t i, const QString& s);
     void markierteLoeschen();
@@ -76,7 +90,7 @@ class Zeilenliste : public QAbstractScrollArea {
     Zeilentext text_;
     std::uint64_t zeile_ = 0;
     int spalte_ = 0;
-    std::uint64_t anker_ = 0;
+    Stelle anker_;
     bool markiert_ = false;
     int breiteste_ = 0;
 };

@@ -66,7 +66,9 @@ class TFMain : public QMainWindow {
     void BOpen1Click();
     void BOpen2Click();
     // Reads a fixture list; the panels show it (club names, hints, LDatei2).
-    void SpielplanEinlesen(const QString& fn);
+    // With `fragen`, unsaved fixtures of the normal slip entry window are
+    // saved or discarded first; false when the user kept them.
+    bool SpielplanEinlesen(const QString& fn, bool fragen = true);
     void HintZuweisen(int spiel, const QString& paarung);
     void SpielstaendeEinlesen(const QString& fn);
     // The score-file commands of the menu "&Datei" (Spielsystemauswhlen1,

@@ -213,20 +213,25 @@ void TFMain::BOpen1Click() {
                                      false);
         if (wahl.isEmpty()) return;
         const QString fn = wahl.first();
+        // the entry window shows every fixture list read: unsaved fixtures
+        // there are saved or discarded first, or nothing happens
+        if (!kontext_.eingabesicherung().spielplanErlaubt(this)) return;
         if (cbMerkenSp()->isChecked()) {
             Einstellungen e(pfad(einstellungsdatei()));
             e.schreibe(einst::kSpieltagDatei, pfad(fn));
             e.speichern();
         }
-        SpielplanEinlesen(fn);
+        SpielplanEinlesen(fn, false);
     });
 }
 
-void TFMain::SpielplanEinlesen(const QString& fn) {
+bool TFMain::SpielplanEinlesen(const QString& fn, bool fragen) {
     Begegnungen b = zustand_.begegnungen();
     leseBegegnungen(pfad(fn), b);
+    if (fragen && !kontext_.eingabesicherung().spielplanErlaubt(this)) return false;
     zustand_.begegnungenSetzen(b, pfad(fn));
     Q_EMIT spielplanGelesen(fn);
+    return true;
 }
 
 void TFMain::SpielstaendeEinlesen(const QString& fn) {

@@ -111,6 +111,9 @@ void TFMain::FormShow() {
     // tick boxes go to disk as they change
     sicherung_->starten();
     haekchenSofortMerken();
+    // unsaved entries of a run that did not end are offered back; from now
+    // on the entry windows' unsaved work is kept as a draft
+    kontext_.eingabesicherung().anbieten(this);
     Q_EMIT gestartet();
 }
 
@@ -161,12 +164,16 @@ bool TFMain::sichern() {
 }
 
 void TFMain::closeEvent(QCloseEvent* e) {
-    if (!FormCloseQuery()) {
+    // unsaved work of the entry windows first, shown or hidden: Abbrechen
+    // keeps the program running
+    Eingabesicherung& eingaben = kontext_.eingabesicherung();
+    if (!eingaben.beendenErlaubt(this) || !FormCloseQuery()) {
         e->ignore();
         return;
     }
     e->accept();
     sicherung_->anhalten();
+    eingaben.beenden();
     Q_EMIT beendet();
 }
 

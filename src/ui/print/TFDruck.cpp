@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "common/Dialoge.h"
+#include "common/Eingabesicherung.h"
 #include "common/Fenster.h"
 #include "common/Programmkontext.h"
 #include "common/Sanduhr.h"
@@ -103,7 +104,10 @@ TFVorschau* TFDruck::vorschau() const {
 void TFDruck::verbinden() {
     Kalibrierfelder& f = z_.kalibrierung.felder();
     auto binde = [this](QLineEdit* e, std::string& ziel) {
-        connect(e, &QLineEdit::textChanged, this, [&ziel](const QString& t) { ziel = s(t); });
+        connect(e, &QLineEdit::textChanged, this, [this, &ziel](const QString& t) {
+            ziel = s(t);
+            aenderungZeigen();
+        });
     };
     binde(eAbstandh_, f.abstandH);
     binde(eAbstandv_, f.abstandV);
@@ -136,12 +140,39 @@ void TFDruck::verbinden() {
         z_.kalibrierung.setzeFelderProReihe(position);
         LAnz_->setText(QString::number(z_.kalibrierung.felderProSchein()));
         druckanzeigen();
+        aenderungZeigen();
     });
     // `RG1Click`
     connect(RG1_, &QButtonGroup::idClicked, this, [this](int id) {
         z_.kalibrierung.setzeAnordnung(id);
         LReihen_->setText(q(z_.kalibrierung.reihenText()));
+        aenderungZeigen();
     });
+}
+
+void TFDruck::aenderungZeigen() {
+    if (!LGeaendert_) return;
+    LGeaendert_->setVisible(z_.kalibrierung.geaendert());
+    kontext_.eingabesicherung().geaendert();
+}
+
+bool TFDruck::formatVerwerfenErlaubt() {
+    if (!z_.kalibrierung.geaendert()) return true;
+    return verwerfenErlaubt(
+        this,
+        QStringLiteral("Das Schein-Format im Fenster „Tippschein-Druck“ wurde geändert und noch nicht "
+                       "gespeichert."),
+        [this] { return BsaveClick(); });
+}
+
+void TFDruck::aenderungenVerwerfen() {
+    z_.kalibrierung.aenderungenVerwerfen();
+    anzeigen();
+}
+
+void TFDruck::entwurfAnwenden(std::string_view daten) {
+    z_.kalibrierung.entwurfAnwenden(daten);
+    anzeigen();
 }
 
 void TFDruck::anzeigen() {
@@ -170,6 +201,7 @@ void TFDruck::anzeigen() {
     LDatei_->setText(q(k.dateiStatus()));
     LDatei_->setToolTip(LDatei_->text());
     if (detail_) detail_->aktualisieren();
+    aenderungZeigen();
 
     const Druckoptionen& o = z_.optionen;
     for (std::size_t g = 0; g < cbZus_.size(); ++g) zeigeHaken(cbZus_[g], o.zusatzJa[g]);
@@ -215,8 +247,11 @@ void TFDruck::showEvent(QShowEvent* e) {
         ersteAnzeige_ = false;
         Fensterposition::platzieren(this, {}, {}, Qt::Horizontal | Qt::Vertical);
     }
-    // `FormShow`: the settings, on every showing
-    const auto m = z_.FormShow(IniDatei(s(kontext_.einstellungsdatei())));
+    // `FormShow`: the settings, on every showing; the format is read again
+    // unless the user chose to keep unsaved changes
+    const bool formatLesen = !neuLesenAussetzen_;
+    neuLesenAussetzen_ = false;
+    const auto m = z_.FormShow(IniDatei(s(kontext_.einstellungsdatei())), formatLesen);
     anzeigen();
     // a message on what was read comes over the window, once it is shown
     if (m) QTimer::singleShot(0, this, [this, m] { melden(m); });
@@ -240,9 +275,14 @@ void TFDruck::neuesDetailfenster() {
     }
     z_.neuesDetailfenster();
     detail_ = new TFDetail(z_.kalibrierung, kontext_, this);
+    // hand corrections in the detail table are changes of the format
+    if (auto* m = detail_->findChild<DetailModell*>())
+        connect(m, &QAbstractItemModel::dataChanged, this, &TFDruck::aenderungZeigen);
+    aenderungZeigen();
 }
 
 void TFDruck::BOpenClick() {
+    if (!formatVerwerfenErlaubt()) return;
     const QStringList d = dialoge().dateienOeffnen(
         this, formatAuswahl(QStringLiteral("Schein-Format öffnen"), kontext_.datenordner()), false);
     if (!d.isEmpty()) formatOeffnen(d.first());
@@ -255,14 +295,15 @@ void TFDruck::formatOeffnen(const QString& datei) {
     melden(m);
 }
 
-void TFDruck::BsaveClick() {
+bool TFDruck::BsaveClick() {
     const QString d = dialoge().dateiSpeichern(
         this, formatAuswahl(QStringLiteral("Schein-Format speichern"), kontext_.datenordner()));
-    if (d.isEmpty()) return;
+    if (d.isEmpty()) return false;
     IniDatei ini(s(kontext_.einstellungsdatei()));
     const auto m = z_.scheinformatSpeichern(s(d), ini);
     anzeigen();
     melden(m);
+    return !z_.kalibrierung.geaendert();
 }
 
 void TFDruck::BDetailZeigenClick() {

@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "common/Befehle.h"
 #include "print/Druckfenster.h"
@@ -56,12 +57,28 @@ class TFDruck : public QWidget {
     // True while a print run is going on.
     bool laeuft() const { return ablauf_ != nullptr; }
 
+    // --- unsaved calibration ---------------------------------------------
+    QLabel* LGeaendert() const { return LGeaendert_; }
+    // Before the format shown is replaced (another format opened, the
+    // format re-read on showing, a new detail window): "Änderungen
+    // speichern?" when it holds unsaved changes. True when it may be
+    // replaced (saved, or to be discarded).
+    bool formatVerwerfenErlaubt();
+    // The next showing keeps the format shown instead of re-reading it (or,
+    // with false, reads it again as usual).
+    void neuLesenAussetzen(bool an = true) { neuLesenAussetzen_ = an; }
+    // Shows the format last read or saved again, unsaved changes dropped.
+    void aenderungenVerwerfen();
+    // Shows a draft of the calibration, still unsaved.
+    void entwurfAnwenden(std::string_view daten);
+
     // --- the commands, one per control ----------------------------------
     void BOpenClick();  // "Scheinformat öffnen..."
     // Reads the format file `datei` as "Scheinformat öffnen..." does with the
     // file the user chose, remembered as Formatdatei included.
     void formatOeffnen(const QString& datei);
-    void BsaveClick();                 // "Scheinformat speichern..."
+    // "Scheinformat speichern...": true when the format was written.
+    bool BsaveClick();
     void BDetailZeigenClick();         // "Alle A-Werte anzeigen"
     void BKalibrierblattClick();       // "Kalibrierblatt drucken"
     void BAutoFillClick();             // "Automatisch ausfüllen"
@@ -94,6 +111,8 @@ class TFDruck : public QWidget {
 
     // shows the state in the controls
     void anzeigen();
+    // the change mark, and the draft follows
+    void aenderungZeigen();
     void druckanzeigen();
     // shows a message of the plain logic; false when there was one
     bool melden(const std::optional<Druckmeldung>& m);
@@ -117,6 +136,7 @@ class TFDruck : public QWidget {
     Druckablauf* ablauf_ = nullptr;
     QString pdfScheine_, pdfBlatt_;  // the PDF files chosen for slips and for the calibration sheet
     bool ersteAnzeige_ = true;
+    bool neuLesenAussetzen_ = false;
 
     // calibration
     UpDown* Up1_ = nullptr;
@@ -140,6 +160,7 @@ class TFDruck : public QWidget {
     QPushButton* BUndo_ = nullptr;
     QPushButton* BExtrahieren_ = nullptr;
     QLabel* LDatei_ = nullptr;
+    QLabel* LGeaendert_ = nullptr;
 
     // printing
     QLabel* LDatei2_ = nullptr;
@@ -164,7 +185,8 @@ Druckantwort frageStellen(QWidget* eltern, const std::string& frage);
 Befehl druckBefehl(Programmkontext& kontext);
 
 // Print formats handed to the program from outside open in the print window,
-// shown as by the print command, as "Scheinformat öffnen..." opens them.
+// shown as by the print command, as "Scheinformat öffnen..." opens them; and
+// the print window's part of the drafts of unsaved work.
 void scheinformateAnmelden(Programmkontext& kontext);
 
 }  // namespace kv::ui

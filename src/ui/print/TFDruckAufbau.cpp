@@ -107,6 +107,8 @@ QWidget* TFDruck::obenBauen() {
     l->addSpacing(8);
     l->addWidget(label(QStringLiteral("Datei"), "LDateiText", oben));
     l->addWidget(LDatei_, 1);
+    LGeaendert_ = aenderungsmarke(oben);
+    l->addWidget(LGeaendert_);
     l->addWidget(BHilfe);
     connect(BClose, &QToolButton::clicked, this, &QWidget::close);
     connect(BOpen, &QPushButton::clicked, this, &TFDruck::BOpenClick);
@@ -390,6 +392,7 @@ QWidget* TFDruck::tabellenBauen(QWidget* eltern) {
         g->setObjectName(QStringLiteral("Gxy"));
         auto* m = new FeldtabellenModell(z_.kalibrierung, i, g);
         xy_[static_cast<std::size_t>(i - 1)] = m;
+        connect(m, &QAbstractItemModel::dataChanged, this, &TFDruck::aenderungZeigen);
         g->setModel(m);
         g->setFont(tabellenschrift(g->font()));
         g->horizontalHeader()->setFont(g->font());

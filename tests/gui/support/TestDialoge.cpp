@@ -26,6 +26,8 @@ QString artName(TestDialoge::Art a) {
             return QStringLiteral("Frage Ja/Nein");
         case TestDialoge::Art::FrageJaNeinAbbrechen:
             return QStringLiteral("Frage Ja/Nein/Abbrechen");
+        case TestDialoge::Art::FrageSpeichern:
+            return QStringLiteral("Frage Speichern/Verwerfen/Abbrechen");
     }
     return {};
 }
@@ -85,6 +87,15 @@ kv::ui::Dialoge::Antwort TestDialoge::frageJaNein(QWidget* e, const QString& tex
 
 kv::ui::Dialoge::Antwort TestDialoge::frageJaNeinAbbrechen(QWidget* e, const QString& text) {
     meldungen_ << Meldung{Art::FrageJaNeinAbbrechen, text, ueber(e)};
+    if (fragen_.isEmpty()) {
+        scheitern(QStringLiteral("Unerwartete Frage: ") + text);
+        return Antwort::Abbrechen;
+    }
+    return fragen_.takeFirst();
+}
+
+kv::ui::Dialoge::Antwort TestDialoge::frageSpeichern(QWidget*, const QString& text) {
+    meldungen_ << Meldung{Art::FrageSpeichern, text};
     if (fragen_.isEmpty()) {
         scheitern(QStringLiteral("Unerwartete Frage: ") + text);
         return Antwort::Abbrechen;

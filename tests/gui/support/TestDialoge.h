@@ -15,7 +15,7 @@ namespace kv::test {
 
 class TestDialoge : public kv::ui::Dialoge {
   public:
-    enum class Art { Information, Fehler, Hinweis, FrageJaNein, FrageJaNeinAbbrechen };
+    enum class Art { Information, Fehler, Hinweis, FrageJaNein, FrageJaNeinAbbrechen, FrageSpeichern };
     struct Meldung {
         Art art;
         QString text;
@@ -32,6 +32,9 @@ class TestDialoge : public kv::ui::Dialoge {
     // The next save dialog chooses this file (empty: cancel).
     void speichernAntwort(const QString& datei) { speichern_ << datei; }
     void frageAntwort(Antwort a) { fragen_ << a; }
+    // The answers of "Änderungen speichern?" (frageSpeichern).
+    static constexpr Antwort kSpeichern = Antwort::Ja;
+    static constexpr Antwort kVerwerfen = Antwort::Nein;
     // The next printer set-up dialog chooses a printer that writes PDF files
     // (`pdf`; an empty name cancels) at `dpi` dots per inch, with unprintable
     // margins `randPunkte` (in points) as a real printer has them; or, with
@@ -68,6 +71,7 @@ class TestDialoge : public kv::ui::Dialoge {
     }
     Antwort frageJaNein(QWidget*, const QString& text) override;
     Antwort frageJaNeinAbbrechen(QWidget*, const QString& text) override;
+    Antwort frageSpeichern(QWidget*, const QString& text) override;
     QStringList dateienOeffnen(QWidget*, const kv::ui::Dateiauswahl& a, bool mehrere) override;
     QString dateiSpeichern(QWidget*, const kv::ui::Dateiauswahl& a) override;
     bool druckerEinrichten(QWidget*, QPrinter& drucker) override;
