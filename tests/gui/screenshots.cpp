@@ -20,8 +20,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
+#include <ctime>
 #include <functional>
 
 #include "Programm.h"
@@ -29,14 +31,17 @@
 #include "TestUmgebung.h"
 #include "chancen/Chancenzeile.h"
 #include "chancen/TFEinsatz.h"
+#include "common/Dialoge.h"
 #include "common/Feldbild.h"
 #include "common/Fenster.h"
 #include "common/TFfrFeld.h"
 #include "common/Uebersetzung.h"
 #include "common/UpDown.h"
+#include "eingabe/Entwurf.h"
 #include "entry/TFEingabe.h"
 #include "entry/TFEingabeSys.h"
 #include "entry/TFQuotenFilter.h"
+#include "entry/Zeilenliste.h"
 #include "garantie/TFGarantie.h"
 #include "help/Hilfe.h"
 #include "main/TFFrScheineS.h"
@@ -241,6 +246,11 @@ void normalschein(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     fenster->BZufallClick();
     chancenAbwarten();
     speichern(fenster, ziel, QStringLiteral("normalschein-reduziert"));
+    // a line edited by hand: "geändert" beside the count
+    fenster->M2()->setFocus();
+    QTest::keyClick(fenster->M2(), Qt::Key_End);
+    QTest::keyClicks(fenster->M2(), QStringLiteral(" x"));
+    speichern(fenster, ziel, QStringLiteral("normalschein-liste-geaendert"));
     fenster->close();
 }
 
@@ -265,6 +275,10 @@ void systemschein(ui::TFMain& w, TestUmgebung& welt, const QString& gemischt, co
     sys->BSaveClick();
     speichern(sys, ziel, QStringLiteral("systemschein-gespeichert"));
     schirmSpeichern(ziel, QStringLiteral("bildschirm-systemschein"));
+    // one cross more: "geändert" beside the file label
+    QTest::keyClick(bild, Qt::Key_Space);
+    speichern(sys, ziel, QStringLiteral("systemschein-geaendert"));
+    QTest::keyClick(bild, Qt::Key_Space);
     sys->cbAlle()->click();
     speichern(sys, ziel, QStringLiteral("systemschein-breit"));
     speichern(sys->Feld(4), ziel, QStringLiteral("systemschein-feld-vew"));
@@ -328,7 +342,44 @@ void druckFenster(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
         speichern(druck->vorschau(), ziel, QStringLiteral("druckvorschau"));
         druck->vorschau()->close();
     }
+    // B changed and not saved: "geändert" beside the file label
+    setze("eAbstandh", "77");
+    speichern(druck, ziel, QStringLiteral("druckfenster-geaendert"));
     druck->close();
+}
+
+// The offer of a draft left by a crash, as the real message box shows it
+// at the start (answered Nein: the draft goes).
+void angebot(TestUmgebung& welt, const QString& ziel) {
+    TestUmgebung nachAbsturz;
+    Entwurf e{std::time(nullptr), {{"Systemschein", ""}}};
+    schreibeEntwurf((nachAbsturz.datenordner() + QString::fromLatin1(kEntwurfDatei)).toStdString(), e);
+    ui::Dialoge::setzeDialoge(nullptr);
+    QTimer::singleShot(500, [&ziel] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            speichern(box, ziel, QStringLiteral("frage-entwurf-wiederherstellen"));
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    nachAbsturz.starten();
+    ui::Dialoge::setzeDialoge(&nachAbsturz.dialoge());
+    nachAbsturz.beenden();
+    ui::Dialoge::setzeDialoge(&welt.dialoge());
+}
+
+// The question before the program ends over unsaved work, as the real
+// message box shows it; closing the box (Abbrechen) keeps the program running.
+void endeFrage(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
+    ui::Dialoge::setzeDialoge(nullptr);
+    QTimer::singleShot(500, [&ziel] {
+        schirmSpeichern(ziel, QStringLiteral("bildschirm-frage-aenderungen-speichern"));
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            speichern(box, ziel, QStringLiteral("frage-aenderungen-speichern"));
+            box->close();
+        }
+    });
+    w.close();
+    ui::Dialoge::setzeDialoge(&welt.dialoge());
 }
 
 }  // namespace
@@ -462,6 +513,10 @@ int main(int argc, char* argv[]) {
     ui::TFMain& leer = neu.starten();
     speichern(&leer, ziel, QStringLiteral("erster-start"));
     neu.beenden();
+    angebot(welt, ziel);
+    endeFrage(w, welt, ziel);
+    // the entry windows' work is discarded at the end
+    for (int i = 0; i < 3; ++i) welt.dialoge().frageAntwort(TestDialoge::kVerwerfen);
     welt.beenden();
     return 0;
 }

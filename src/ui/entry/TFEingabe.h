@@ -139,6 +139,8 @@ class TFEingabe : public QWidget {
     // when it holds unsaved work; true when the action may go on.
     bool spielplanVerwerfenErlaubt(QWidget* eltern);
     bool listeVerwerfenErlaubt();
+    // Lists the field's rows into M2 (after the question).
+    void auflisten();
     // The list shows exactly the listed rows; otherwise the message and false.
     bool listeUnveraendert();
     std::string entwurf() const;

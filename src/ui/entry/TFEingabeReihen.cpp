@@ -58,7 +58,10 @@ void TFEingabe::BAktualClick() {
 
 void TFEingabe::BFilterClick() {
     // a new listing replaces the lines: hand edits are saved or discarded first
-    if (!listeVerwerfenErlaubt()) return;
+    if (listeVerwerfenErlaubt()) auflisten();
+}
+
+void TFEingabe::auflisten() {
     const Sanduhr sanduhr;
     eingabe_.BFilterClick(einstellungen().filter);
     M2_->zeigeListe(&eingabe_.liste());
@@ -79,7 +82,7 @@ void TFEingabe::cbFilterClick() {
     // ticking lists the rows anew; unticking waits for the next listing
     if (!cbFilter_->isChecked()) return;
     if (listeVerwerfenErlaubt())
-        BFilterClick();
+        auflisten();
     else
         cbFilter_->setChecked(false);  // Abbrechen: as before the click
 }
