@@ -103,7 +103,8 @@ TEST(Normalscheinentwurf, SpielplanListeUndVorschlagZurueck) {
     ASSERT_TRUE(e.mitListe);
     EXPECT_EQ(e.liste.reihen(), liste.reihen());
     Zeilentext wieder;
-    wieder.ausText(&e.liste, e.text);
+    Entwurfsleser zl(e.zeilen);
+    wieder.entwurfLesen(&e.liste, zl);
     EXPECT_EQ(wieder.text(), z.text());
     EXPECT_TRUE(wieder.ungesichert());
 

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "Hilfen.h"
+#include "eingabe/Entwurf.h"
 #include "eingabe/Reihenliste.h"
 #include "eingabe/Zeilentext.h"
+#include "io/Datei.h"
 
 namespace kv {
 namespace {
@@ -218,30 +220,39 @@ TEST(Zeilentext, UngesichertBisGespeichert) {
 }
 
 // A draft brings the edited text back over the same rows: the same lines,
-// lines that are the row at their place are that row again, and the text
-// counts as unsaved.
-TEST(Zeilentext, AusTextWiederhergestellt) {
+// the untouched runs as rows again (a few bytes beside the rows), unsaved;
+// runs of rows the list does not have are refused.
+TEST(Zeilentext, EntwurfHinUndZurueck) {
     const Reihenliste l = neunReihen();
     Zeilentext t;
     t.zeigeListe(&l);
     t.ersetzen(2, 2, {"x", "", "1 0 2"});
     t.einfuegen(t.anzahl(), 0, "y");
+    Entwurfsschreiber s;
+    t.entwurfSchreiben(s);
+    EXPECT_LT(s.daten().size(), 150u);
+
     Zeilentext u;
-    u.ausText(&l, t.text());
+    Entwurfsleser leser(s.daten());
+    u.entwurfLesen(&l, leser);
+    EXPECT_TRUE(leser.amEnde());
     EXPECT_EQ(zeilen(u), zeilen(t));
     EXPECT_EQ(u.text(), t.text());
     EXPECT_TRUE(u.ungesichert());
     EXPECT_EQ(u.stimmtMitListe(), t.stimmtMitListe());
 
-    // unchanged lines (LF or CR LF) are the rows themselves, one run of them
-    Zeilentext v;
-    std::string lf = l.text();
-    for (std::size_t p; (p = lf.find('\r')) != std::string::npos;) lf.erase(p, 1);
-    v.ausText(&l, lf);
-    EXPECT_FALSE(v.bearbeitet());
-    EXPECT_TRUE(v.stimmtMitListe());
-    EXPECT_FALSE(v.ungesichert());
-    EXPECT_EQ(v.text(), l.text());
+    // a list of fewer rows has not the rows the draft names; a cut draft is none
+    Reihenliste kuerzer = l;
+    Zufallsgenerator z(5);
+    kuerzer.reduzieren(3, z);
+    for (const std::string& bytes : {s.daten(), s.daten().substr(0, s.daten().size() - 1)}) {
+        Zeilentext v;
+        v.zeigeListe(&l);
+        Entwurfsleser lv(bytes);
+        EXPECT_THROW(v.entwurfLesen(bytes == s.daten() ? &kuerzer : &l, lv), UngueltigeDatei);
+        EXPECT_EQ(v.text(), l.text());
+        EXPECT_FALSE(v.ungesichert());
+    }
 }
 
 }  // namespace

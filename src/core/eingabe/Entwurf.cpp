@@ -23,6 +23,11 @@ void Entwurfsschreiber::zahl(std::uint64_t z) {
     for (int i = 0; i < 8; ++i) byte(static_cast<std::uint8_t>(z >> (8 * i)));
 }
 
+void Entwurfsschreiber::zahlen(const std::vector<std::uint64_t>& z) {
+    daten_.reserve(daten_.size() + 8 * z.size());
+    for (std::uint64_t x : z) zahl(x);
+}
+
 void Entwurfsschreiber::text(std::string_view t) {
     zahl(t.size());
     daten_.append(t);

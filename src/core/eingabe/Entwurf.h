@@ -43,6 +43,8 @@ class Entwurfsschreiber {
   public:
     void byte(std::uint8_t b) { daten_ += static_cast<char>(b); }
     void zahl(std::uint64_t z);
+    // Many numbers one after another, as zahl() writes each.
+    void zahlen(const std::vector<std::uint64_t>& z);
     void text(std::string_view t);
     template <std::size_t N>
     void bytes(const std::array<std::uint8_t, N>& a) {
@@ -69,6 +71,8 @@ class Entwurfsleser {
         for (std::uint8_t& b : a) b = byte();
     }
     bool amEnde() const { return pos_ == daten_.size(); }
+    // Bytes not read yet (a bound for counts read before the things counted).
+    std::size_t rest() const { return daten_.size() - pos_; }
     // Throws when something is left over.
     void ende() const;
 

@@ -26,8 +26,10 @@ std::string normalscheinentwurf(const NormalscheinTeile& t) {
     s.byte(mitListe ? 1 : 0);
     if (mitListe) {
         s.zahl(t.liste->anzahl());
-        for (Reihe r : t.liste->reihen()) s.zahl(r);
-        s.text(t.zeilen->text());
+        s.zahlen(t.liste->reihen());
+        Entwurfsschreiber zeilen;
+        t.zeilen->entwurfSchreiben(zeilen);
+        s.text(zeilen.daten());
     }
     return s.daten();
 }
@@ -60,7 +62,12 @@ Normalscheinentwurf normalscheinentwurfLesen(std::string_view daten) {
         } catch (const std::invalid_argument& f) {
             throw UngueltigeDatei(f.what());
         }
-        e.text = l.text();
+        e.zeilen = l.text();
+        // the lines must fit these rows
+        Zeilentext probe;
+        Entwurfsleser z(e.zeilen);
+        probe.entwurfLesen(&e.liste, z);
+        z.ende();
     }
     l.ende();
     return e;

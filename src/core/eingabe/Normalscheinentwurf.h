@@ -36,7 +36,9 @@ struct Normalscheinentwurf {
     TScheinOffen feld;
     bool mitListe = false;
     Reihenliste liste;
-    std::string text;  // the lines, each ended by CR LF
+    // The lines as Zeilentext::entwurfSchreiben wrote them (read them over
+    // `liste` where it ends up: the text refers to its rows).
+    std::string zeilen;
 };
 // Throws UngueltigeDatei for bytes that are no such draft.
 Normalscheinentwurf normalscheinentwurfLesen(std::string_view daten);

@@ -4,7 +4,9 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "eingabe/Entwurf.h"
 #include "eingabe/Reihenliste.h"
+#include "io/Datei.h"
 
 namespace kv {
 
@@ -63,28 +65,37 @@ bool Zeilentext::stimmtMitListe() const {
     return k == reihen;
 }
 
-void Zeilentext::ausText(const Reihenliste* liste, std::string_view text) {
-    liste_ = liste;
-    stuecke_.clear();
-    const std::uint64_t reihen = liste ? liste->anzahl() : 0;
-    std::uint64_t i = 0;
-    std::size_t p = 0;
-    while (p < text.size()) {
-        const std::size_t lf = text.find('\n', p);
-        std::string_view z = text.substr(p, lf == std::string_view::npos ? std::string_view::npos : lf - p);
-        p = lf == std::string_view::npos ? text.size() : lf + 1;
-        if (!z.empty() && z.back() == '\r') z.remove_suffix(1);
-        if (i < reihen && z == zeilentext(liste->reihe(i))) {
-            if (!stuecke_.empty() && stuecke_.back().reihen && stuecke_.back().bis == i)
-                ++stuecke_.back().bis;
-            else
-                stuecke_.push_back(Stueck{true, i, i + 1, {}});
-        } else {
-            if (stuecke_.empty() || stuecke_.back().reihen) stuecke_.push_back(Stueck{false, 0, 0, {}});
-            stuecke_.back().zeilen.emplace_back(z);
+void Zeilentext::entwurfSchreiben(Entwurfsschreiber& s) const {
+    s.zahl(stuecke_.size());
+    for (const Stueck& st : stuecke_) {
+        s.byte(st.reihen ? 1 : 0);
+        if (st.reihen) {
+            s.zahl(st.von);
+            s.zahl(st.bis);
+            continue;
         }
-        ++i;
+        s.zahl(st.zeilen.size());
+        for (const std::string& z : st.zeilen) s.text(z);
     }
+}
+
+void Zeilentext::entwurfLesen(const Reihenliste* liste, Entwurfsleser& l) {
+    const std::uint64_t reihen = liste ? liste->anzahl() : 0;
+    // every piece takes at least 9 bytes, every line 8
+    std::vector<Stueck> stuecke(static_cast<std::size_t>(l.zahl(l.rest() / 9)));
+    for (Stueck& st : stuecke) {
+        st.reihen = l.byte() != 0;
+        if (st.reihen) {
+            st.von = l.zahl();
+            st.bis = l.zahl(reihen);
+            if (st.von >= st.bis) throw UngueltigeDatei("Entwurf mit Reihen, die die Liste nicht hat");
+            continue;
+        }
+        st.zeilen.resize(static_cast<std::size_t>(l.zahl(l.rest() / 8)));
+        for (std::string& z : st.zeilen) z = l.text();
+    }
+    liste_ = liste;
+    stuecke_ = std::move(stuecke);
     zaehlen();
     gesichert_ = false;
 }

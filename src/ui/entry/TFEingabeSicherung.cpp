@@ -107,7 +107,7 @@ void TFEingabe::entwurfAnwenden(std::string_view daten) {
     eingabe_.vorschlagsfeld().kreuzeUebernehmen(e.feld);
     if (e.mitListe) {
         eingabe_.liste() = std::move(e.liste);
-        M2_->zeigeText(&eingabe_.liste(), e.text);
+        M2_->zeigeEntwurf(&eingabe_.liste(), e.zeilen);
     }
     if (!eingabe_.vorschlagsfeld().leer() || e.mitListe) {
         // the field and the list are in the wide window's panels

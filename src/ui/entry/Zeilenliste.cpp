@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "eingabe/Entwurf.h"
 #include "eingabe/Reihenliste.h"
 
 namespace kv::ui {
@@ -46,8 +47,9 @@ void Zeilenliste::zeigeListe(const Reihenliste* liste) {
     Q_EMIT geaendert();
 }
 
-void Zeilenliste::zeigeText(const Reihenliste* liste, std::string_view text) {
-    text_.ausText(liste, text);
+void Zeilenliste::zeigeEntwurf(const Reihenliste* liste, std::string_view entwurf) {
+    Entwurfsleser l(entwurf);
+    text_.entwurfLesen(liste, l);
     zeile_ = 0;
     spalte_ = 0;
     markiert_ = false;

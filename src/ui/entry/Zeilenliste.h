@@ -36,9 +36,10 @@ class Zeilenliste : public QAbstractScrollArea {
     // Shows the rows of `liste` (a new listing): nothing edited, the cursor
     // at the top.
     void zeigeListe(const Reihenliste* liste);
-    // Shows the text of an earlier edit over the rows of `liste` (see
-    // kv::Zeilentext::ausText): not saved, the cursor at the top.
-    void zeigeText(const Reihenliste* liste, std::string_view text);
+    // Shows the text of a draft over the rows of `liste` (see
+    // kv::Zeilentext::entwurfLesen): not saved, the cursor at the top.
+    // Throws UngueltigeDatei, showing what it showed, for no such draft.
+    void zeigeEntwurf(const Reihenliste* liste, std::string_view entwurf);
     // The lines as they stand were saved (a text file).
     void alsGesichertMerken() { text_.alsGesichertMerken(); }
 
