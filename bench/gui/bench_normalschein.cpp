@@ -51,6 +51,9 @@ class Antworten : public kv::ui::Dialoge {
     void hinweis(QWidget*, const QString&) override { ++meldungen; }
     Antwort frageJaNein(QWidget*, const QString&) override { return Antwort::Nein; }
     Antwort frageJaNeinAbbrechen(QWidget*, const QString&) override { return Antwort::Abbrechen; }
+    // "Änderungen speichern?" before an import over the last one: Verwerfen,
+    // so that every import is read into the grid
+    Antwort frageSpeichern(QWidget*, const QString&) override { return Antwort::Nein; }
     QStringList dateienOeffnen(QWidget*, const kv::ui::Dateiauswahl&, bool) override { return {}; }
     QString ziel;  // the answer of the save dialog
     QString dateiSpeichern(QWidget*, const kv::ui::Dateiauswahl&) override { return ziel; }
