@@ -34,11 +34,6 @@ using kv::ui::TFEingabeSys;
 
 namespace {
 
-QByteArray lies(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Crosses a field by clicks, per match the digits ("" leaves the match empty).
 void tippe(ui::TFfrFeld* f, const std::string& ziffern) {
     for (int m = 1; m <= 13; ++m) {
@@ -65,11 +60,6 @@ QStringList zeilenVon(const ui::Zeilenliste* M2) {
     QStringList z;
     for (std::uint64_t i = 0; i < M2->zeilen(); ++i) z << QString::fromStdString(M2->inhalt().zeile(i));
     return z;
-}
-
-TScheinOffen alsFeld(QString zeile) {
-    zeile.remove(QLatin1Char(' '));
-    return reihe(zeile.toLatin1().constData());
 }
 
 }  // namespace
@@ -104,14 +94,14 @@ class TstGezeigtGespeichert : public Hauptfenstertest {
 void TstGezeigtGespeichert::systemscheinOhneUndMitUnvollstaendigenFeldern() {
     auto* w = durchBefehlGezeigt<TFEingabeSys>(*haupt_, "NeuenSystemscheineingeben1", "FEingabeSys");
     const QString gut = welt().schein(QStringLiteral("gut.kv13"), {reihe("1111111111111")});
-    const QByteArray vorher = lies(gut);
+    const QByteArray vorher = dateiBytes(gut);
     // no complete field: the message, no dialog, no file (the good slip stays)
     tippe(w->Feld(2), "102102102102-");
     klicke(teil<QPushButton>(w, "BSave"));
     QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Information),
              QString::fromStdString(meldungKeinFeldVollstaendig()));
     QVERIFY(dialoge().dateiDialoge().isEmpty());
-    QCOMPARE(lies(gut), vorher);
+    QCOMPARE(dateiBytes(gut), vorher);
     QVERIFY(w->LGeaendert()->isVisible());
 
     // fields 1 and 3 complete, 2 not: both written, the status line says which
@@ -190,7 +180,7 @@ void TstGezeigtGespeichert::zeilenlisteNurWieGezeigt() {
     klicke(teil<QPushButton>(w, "bsSkinSpeedButton1"));
     if (gleich) {
         std::vector<TScheinOffen> soll;
-        for (const QString& z : vorher) soll.push_back(alsFeld(z));
+        for (const QString& z : vorher) soll.push_back(reiheAusZeile(z));
         QCOMPARE(leseSpielschein(schein.toStdString()), soll);
         return;
     }
@@ -206,7 +196,7 @@ void TstGezeigtGespeichert::zeilenlisteNurWieGezeigt() {
     const QString text = welt().ablage() + QStringLiteral("Liste.txt");
     dialoge().speichernAntwort(text);
     klicke(teil<QPushButton>(w, "bsSkinSpeedButton2"));
-    QCOMPARE(lies(text).count('\n'), 8);
+    QCOMPARE(dateiBytes(text).count('\n'), 8);
     QVERIFY(!w->LListeGeaendert()->isVisible());
     klicke(teil<QPushButton>(w, "bsSkinSpeedButton1"));
     QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Information), meldung);

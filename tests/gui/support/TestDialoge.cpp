@@ -76,31 +76,26 @@ QString TestDialoge::ueber(const QWidget* eltern) {
                                                                                       : QString();
 }
 
-kv::ui::Dialoge::Antwort TestDialoge::frageJaNein(QWidget* e, const QString& text) {
-    meldungen_ << Meldung{Art::FrageJaNein, text, ueber(e)};
+kv::ui::Dialoge::Antwort TestDialoge::frage(Art art, QWidget* eltern, const QString& text,
+                                            Antwort ohneAntwort) {
+    meldungen_ << Meldung{art, text, ueber(eltern)};
     if (fragen_.isEmpty()) {
         scheitern(QStringLiteral("Unerwartete Frage: ") + text);
-        return Antwort::Nein;
+        return ohneAntwort;
     }
     return fragen_.takeFirst();
+}
+
+kv::ui::Dialoge::Antwort TestDialoge::frageJaNein(QWidget* e, const QString& text) {
+    return frage(Art::FrageJaNein, e, text, Antwort::Nein);
 }
 
 kv::ui::Dialoge::Antwort TestDialoge::frageJaNeinAbbrechen(QWidget* e, const QString& text) {
-    meldungen_ << Meldung{Art::FrageJaNeinAbbrechen, text, ueber(e)};
-    if (fragen_.isEmpty()) {
-        scheitern(QStringLiteral("Unerwartete Frage: ") + text);
-        return Antwort::Abbrechen;
-    }
-    return fragen_.takeFirst();
+    return frage(Art::FrageJaNeinAbbrechen, e, text, Antwort::Abbrechen);
 }
 
-kv::ui::Dialoge::Antwort TestDialoge::frageSpeichern(QWidget*, const QString& text) {
-    meldungen_ << Meldung{Art::FrageSpeichern, text};
-    if (fragen_.isEmpty()) {
-        scheitern(QStringLiteral("Unerwartete Frage: ") + text);
-        return Antwort::Abbrechen;
-    }
-    return fragen_.takeFirst();
+kv::ui::Dialoge::Antwort TestDialoge::frageSpeichern(QWidget* e, const QString& text) {
+    return frage(Art::FrageSpeichern, e, text, Antwort::Abbrechen);
 }
 
 QStringList TestDialoge::dateienOeffnen(QWidget*, const kv::ui::Dateiauswahl& a, bool mehrere) {

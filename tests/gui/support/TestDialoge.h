@@ -78,6 +78,9 @@ class TestDialoge : public kv::ui::Dialoge {
 
   private:
     static QString ueber(const QWidget* eltern);
+    // A question recorded; the next queued answer, or `ohneAntwort` and a
+    // failed test when none is queued.
+    Antwort frage(Art art, QWidget* eltern, const QString& text, Antwort ohneAntwort);
 
     QList<Meldung> meldungen_;
     QStringList vorschlaege_;

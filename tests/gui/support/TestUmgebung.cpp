@@ -91,6 +91,17 @@ TScheinOffen reihe(const char* ziffern) {
     return f;
 }
 
+TScheinOffen reiheAusZeile(const QString& zeile) {
+    QString ziffern = zeile;
+    ziffern.remove(QLatin1Char(' '));
+    return reihe(ziffern.toLatin1().constData());
+}
+
+QByteArray dateiBytes(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 TScheinOffen system(const std::vector<std::string>& tipps) {
     TScheinOffen f;
     for (int m = 1; m <= kSpiele && m <= static_cast<int>(tipps.size()); ++m)

@@ -61,6 +61,10 @@ class TestUmgebung {
 
 // A single-row field from 13 digits, e.g. "1021021021021".
 TScheinOffen reihe(const char* ziffern);
+// The same from a line of the row list, "1 0 2 1 0 2 1 0 2 1 0 2 1".
+TScheinOffen reiheAusZeile(const QString& zeile);
+// The bytes of a file; empty when it cannot be read.
+QByteArray dateiBytes(const QString& pfad);
 // A full system: per match the digits crossed, e.g. {"1", "10", "102", ...}.
 TScheinOffen system(const std::vector<std::string>& tipps);
 // Every match with all three tips: 1,594,323 rows.
