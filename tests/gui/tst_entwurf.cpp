@@ -81,6 +81,7 @@ class TstEntwurf : public Hauptfenstertest {
     void angebotBeimNaechstenStart_data();
     void angebotBeimNaechstenStart();
     void unlesbarerEntwurfBleibtErhalten();
+    void sofortigesEndeSchreibtDenEntwurf();
     void getoetetesProgrammBietetDieKreuzeAn();
 };
 
@@ -222,6 +223,20 @@ void TstEntwurf::unlesbarerEntwurfBleibtErhalten() {
     QVERIFY(!QFile::exists(entwurfDatei()));
     QVERIFY(QFile::exists(entwurfDatei() + QStringLiteral(".unlesbar")));
     starten();
+}
+
+// The update's hand-over ends the program at once, after what the closing
+// sequence keeps was saved: the draft is written then, not half a second later.
+void TstEntwurf::sofortigesEndeSchreibtDenEntwurf() {
+    ui::TFMain& w = starten();
+    auto* sys = durchBefehlGezeigt<TFEingabeSys>(w, "NeuenSystemscheineingeben1", "FEingabeSys");
+    kreuze(sys->Feld(9), 2, 5);
+    QVERIFY(w.kontext().eingabesicherung().wartet());
+    QVERIFY(!QFile::exists(entwurfDatei()));
+    QVERIFY(w.kontext().sichern());
+    QVERIFY(!w.kontext().eingabesicherung().wartet());
+    const std::optional<Entwurf> e = entwurf();
+    QVERIFY(e && e->teile.count("Systemschein"));
 }
 
 // The real program on an X display of its own: crosses set in field 6 of the

@@ -16,10 +16,17 @@
 
 #include "../common/Schreibschutz.h"
 #include "GuiHilfen.h"
+#include "Programm.h"
 #include "TestServer.h"
 #include "TestUmgebung.h"
 #include "Updatetest.h"
+#include "common/Feldbild.h"
+#include "common/TFfrFeld.h"
+#include "eingabe/Entwurf.h"
+#include "entry/TFEingabeSys.h"
+#include "main/TFMain.h"
 #include "model/Records.h"
+#include "model/Spielscheindatei.h"
 #include "settings/Einstellungen.h"
 #include "update/TFNeu.h"
 #include "update/Updatepruefung.h"
@@ -27,6 +34,9 @@
 using namespace kv;
 using namespace kv::test;
 using Art = TestDialoge::Art;
+using Antwort = ui::Dialoge::Antwort;
+
+Q_DECLARE_METATYPE(Antwort)
 
 class TestUpdateInstallation : public Updatetest {
     Q_OBJECT
@@ -38,6 +48,8 @@ class TestUpdateInstallation : public Updatetest {
     void installerStartetNicht();
     void installationUnterbleibt_data();
     void installationUnterbleibt();
+    void ungespeicherteEingaben_data();
+    void ungespeicherteEingaben();
     void echtesEnde();
 
   private:
@@ -194,6 +206,61 @@ void TestUpdateInstallation::installationUnterbleibt() {
     QVERIFY(!QFile::exists(marke()));
     QVERIFY(skripte().isEmpty());
     QVERIFY(QFile::exists(programm()));
+}
+
+// Crosses in the hidden system slip window are not saved when "Installation"
+// and "Ja" would end the program: "Änderungen speichern?" comes first, over
+// the update window. Speichern and Verwerfen let the installer start and the
+// program end; Abbrechen keeps the program, its crosses and their draft, and
+// starts nothing.
+void TestUpdateInstallation::ungespeicherteEingaben_data() {
+    QTest::addColumn<Antwort>("antwort");
+    QTest::newRow("Speichern") << TestDialoge::kSpeichern;
+    QTest::newRow("Verwerfen") << TestDialoge::kVerwerfen;
+    QTest::newRow("Abbrechen") << Antwort::Abbrechen;
+}
+
+void TestUpdateInstallation::ungespeicherteEingaben() {
+    QFETCH(Antwort, antwort);
+    const bool geht = antwort != Antwort::Abbrechen;
+    programmStarten();
+    bisZurInstallation(fakeInstaller());
+    auto* sys = durchBefehlGezeigt<ui::TFEingabeSys>(welt().programm()->hauptfenster(),
+                                                     "NeuenSystemscheineingeben1", "FEingabeSys");
+    for (int m = 1; m <= 13; ++m)
+        QTest::mouseClick(sys->Feld(4)->Panel1(), Qt::LeftButton, {}, ui::Feldbild::kastenMitte(3, m));
+    sys->close();
+    const QString entwurf = welt().datenordner() + QString::fromLatin1(kEntwurfDatei);
+    QTRY_VERIFY(QFile::exists(entwurf));
+    const QString gesichert = welt().ablage() + QStringLiteral("vor-dem-update.kv13");
+
+    dialoge().frageAntwort(Antwort::Ja);
+    dialoge().frageAntwort(antwort);
+    if (antwort == TestDialoge::kSpeichern) dialoge().speichernAntwort(gesichert);
+    QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
+    QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein), frage());
+    QVERIFY(dialoge()
+                .nimmMeldung(Art::FrageSpeichern)
+                .startsWith(QLatin1String("Der Systemschein im Fenster „Neuen Systemschein eingeben“ wurde "
+                                          "geändert und noch nicht gespeichert.")));
+    QCOMPARE(dialoge().meldungen().size(), 0);
+    QCOMPARE(gesichert_, geht ? 1 : 0);
+    QCOMPARE(beendet_, geht ? 1 : 0);
+    if (antwort == TestDialoge::kSpeichern)
+        QCOMPARE(leseSpielschein(gesichert.toStdString()), std::vector<TScheinOffen>{reihe("2222222222222")});
+    else
+        QVERIFY(!QFile::exists(gesichert));
+    if (geht) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marke()), 30000);
+        return;
+    }
+    // nothing started; the crosses wait in the window and in the draft
+    QVERIFY(fenster_->BSetup()->isEnabled());
+    QCOMPARE(sys->schein().feld(4).daten(), reihe("2222222222222"));
+    QVERIFY(QFile::exists(entwurf));
+    QTest::qWait(300);
+    QVERIFY(!QFile::exists(marke()));
+    QVERIFY(skripte().isEmpty());
 }
 
 // The probe is the program: its main window, its update window with its own

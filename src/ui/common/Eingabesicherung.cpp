@@ -113,6 +113,8 @@ void Eingabesicherung::beenden() {
 }
 
 void Eingabesicherung::schreiben() {
+    if (!aktiv_) return;
+    timer_.stop();
     Entwurf e{static_cast<std::int64_t>(std::time(nullptr)), fremd_};
     try {
         for (const Teil& t : teile_)

@@ -82,7 +82,8 @@ class Eingabesicherung : public QObject {
     QString datei() const;
     // A change waits to be written.
     bool wartet() const { return timer_.isActive(); }
-    // Writes the draft now (what the timer does).
+    // Writes the draft now (what the timer does), once anbieten() has run:
+    // also before the program ends without its closing sequence.
     void schreiben();
 
   private:

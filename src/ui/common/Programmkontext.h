@@ -57,9 +57,10 @@ class Programmkontext {
     void hilfe(QWidget* fenster, int kontext) const;
 
     // Saves what the program keeps at its end (the main window's settings and
-    // the scores), without any question: the closing sequence and an end at
-    // once (the update's hand-over) both run it. False, after a message, when
-    // the scores could not be written; true when nothing is registered.
+    // the scores), without any question, before an end at once (the update's
+    // hand-over); the entry windows' draft is written then too, not after
+    // its delay. False, after a message, when the scores could not be
+    // written; true when nothing is registered.
     bool sichern() const { return !sicherung_ || sicherung_(); }
     void setzeSicherung(std::function<bool()> f) { sicherung_ = std::move(f); }
 

@@ -29,7 +29,13 @@ TFMain::TFMain(Programmkontext& kontext, QWidget* eltern)
     : QMainWindow(eltern), kontext_(kontext), zustand_(kontext.zustand()) {
     setObjectName(QStringLiteral("FMain"));
     kontext_.setzeHauptfenster(this);
-    kontext_.setzeSicherung([this] { return sichern(); });
+    // the program ending at once (the update's hand-over): the entry windows'
+    // draft is brought up to date now, not after its delay, as the installer
+    // may end the program before that
+    kontext_.setzeSicherung([this] {
+        kontext_.eingabesicherung().schreiben();
+        return sichern();
+    });
     FormCreate();
     sicherung_ = new Spielstandsicherung(kontext_, this);
     dateiartenAnmelden();

@@ -82,10 +82,17 @@ Updatekontext Updatekontext::fuerDiesesProgramm(Programmkontext& kontext) {
     k.version = QString::fromUtf8(kVersion);
     k.programmDatei = QCoreApplication::applicationFilePath();
     k.prozessId = QCoreApplication::applicationPid();
+    k.eingabenFragen = [&kontext](QWidget* eltern) {
+        return kontext.eingabesicherung().beendenErlaubt(eltern);
+    };
     k.sichern = [&kontext] { return kontext.sichern(); };
     // Leaves every event loop, open message boxes included; the program then
-    // ends as after its closing sequence, without asking anything.
-    k.beenden = [] { QCoreApplication::exit(0); };
+    // ends as after its closing sequence, without asking anything more. The
+    // entry windows' work was saved or deliberately discarded: no draft stays.
+    k.beenden = [&kontext] {
+        kontext.eingabesicherung().beenden();
+        QCoreApplication::exit(0);
+    };
     return k;
 }
 
@@ -298,8 +305,10 @@ void TFNeu::BSetupClick() {
         dialoge().information(this, q(update::textInstallerFehlt(s(daten))));
         return;
     }
-    // The program ends right after the installer has started: what the
-    // closing sequence keeps is saved first, and a failure stops here.
+    // The program ends right after the installer has started: unsaved
+    // entries are asked for (Abbrechen keeps the program and its work) and
+    // what the closing sequence keeps is saved first; a failure stops here.
+    if (kontext_.eingabenFragen && !kontext_.eingabenFragen(this)) return;
     if (kontext_.sichern && !kontext_.sichern()) return;
     // Taken before the installer may replace or remove them.
     const std::string datei = s(kontext_.programmDatei);

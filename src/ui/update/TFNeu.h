@@ -30,12 +30,17 @@ struct Updatekontext {
     QString version;        // the installed version
     QString programmDatei;  // full name of the running program file
     qint64 prozessId = 0;   // the process the removal script waits for
+    // Before the installer starts: "Änderungen speichern?" for every entry
+    // window with unsaved work, over `eltern`; false when the user chose
+    // Abbrechen (or a save did not happen): the installer does not start.
+    std::function<bool(QWidget* eltern)> eingabenFragen;
     // Saves what the closing sequence saves (the main window's settings, the
-    // scores) without asking anything; false, after a message, when the
-    // scores could not be written.
+    // scores) without asking anything, and writes the draft of unsaved
+    // entries at once; false, after a message, when the scores could not be
+    // written.
     std::function<bool()> sichern;
-    // Ends the program at once, after sichern(); the closing sequence with
-    // its questions does not run.
+    // Ends the program at once, after eingabenFragen() and sichern(); the
+    // closing sequence does not run.
     std::function<void()> beenden;
 
     // This program: its file, its process, its saving and its end.

@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QTest>
 
+#include "Programm.h"
 #include "main/TFMain.h"
 #include "model/Records.h"
 #include "update/Updatepruefung.h"
@@ -87,6 +88,9 @@ void Updatetest::init() {
         return sichernGelingt_;
     };
     kontext_.beenden = [this] { ++beendet_; };
+    // the question about unsaved entries is the program's own
+    kontext_.eingabenFragen =
+        ui::Updatekontext::fuerDiesesProgramm(welt().programm()->kontext()).eingabenFragen;
 }
 
 void Updatetest::cleanup() {
