@@ -239,10 +239,10 @@ void TestUpdateInstallation::ungespeicherteEingaben() {
     if (antwort == TestDialoge::kSpeichern) dialoge().speichernAntwort(gesichert);
     QTest::mouseClick(fenster_->BSetup(), Qt::LeftButton);
     QCOMPARE(dialoge().nimmMeldung(Art::FrageJaNein), frage());
-    QVERIFY(dialoge()
-                .nimmMeldung(Art::FrageSpeichern)
-                .startsWith(QLatin1String("Der Systemschein im Fenster „Neuen Systemschein eingeben“ wurde "
-                                          "geändert und noch nicht gespeichert.")));
+    QCOMPARE(
+        dialoge().nimmMeldung(Art::FrageSpeichern),
+        QStringLiteral("Der Systemschein im Fenster „Neuen Systemschein eingeben“ wurde geändert und noch "
+                       "nicht gespeichert.\r\rÄnderungen speichern?"));
     QCOMPARE(dialoge().meldungen().size(), 0);
     QCOMPARE(gesichert_, geht ? 1 : 0);
     QCOMPARE(beendet_, geht ? 1 : 0);
@@ -291,11 +291,12 @@ void TestUpdateInstallation::echtesEnde() {
     };
     QCOMPARE(zeile(QStringLiteral("VERFUEGBAR")), QStringList{QStringLiteral("1.7.0.0")});
     QCOMPARE(zeile(QStringLiteral("INSTALLATION")), QStringList{QStringLiteral("an")});
-    // only the question was asked; the program then left its event loop
-    QCOMPARE(zeile(QStringLiteral("MELDUNG")).size(), 1);
+    // only the questions were asked; the program then left its event loop
+    QCOMPARE(zeile(QStringLiteral("MELDUNG")).size(), 2);
     QVERIFY(zeile(QStringLiteral("MELDUNG"))
                 .first()
                 .startsWith(QLatin1String("Frage Ja/Nein Um die Installation")));
+    QVERIFY(zeile(QStringLiteral("MELDUNG")).last().endsWith(QStringLiteral("Änderungen speichern?")));
     QCOMPARE(zeile(QStringLiteral("ENDE")), QStringList{QStringLiteral("0")});
 
     // The goal and "Alles" were not yet on disk when "Ja" was answered ...
@@ -314,6 +315,8 @@ void TestUpdateInstallation::echtesEnde() {
     QCOMPARE(e.lese(einst::kHauptTop), 90);
     QCOMPARE(e.lese(einst::kSplitterPos), 46);
     QCOMPARE(e.lese(einst::kSpieltagEnde), true);
+    // the discarded cross left no draft behind
+    QVERIFY(!QFile::exists(daten + QString::fromLatin1(kEntwurfDatei)));
 
     // The installer ran; the ended program's file and its emptied folder go.
     QTRY_VERIFY_WITH_TIMEOUT(skripte().isEmpty() && QFile::exists(marke()), 120000);

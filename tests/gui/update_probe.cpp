@@ -4,8 +4,9 @@
 // works with this process's file, process id, saving and end. Against a local
 // HTTPS server it checks and downloads an installer that only leaves a mark,
 // then changes what the closing sequence keeps (window place, right panel,
-// "Alles", a goal still inside the save delay) and in the same moment answers
-// "Ja". It says on standard output what happened; the test looks at what the
+// "Alles", a goal still inside the save delay), sets a cross in the system
+// slip window without saving it, and in the same moment answers "Ja" and,
+// to "Änderungen speichern?", Verwerfen. It says on standard output what happened; the test looks at what the
 // ended program left behind.
 //
 //     kalvendo-update-probe MARKE
@@ -27,9 +28,12 @@
 #include "TestServer.h"
 #include "TestUmgebung.h"
 #include "common/Datenordner.h"
+#include "common/Feldbild.h"
 #include "common/Fenster.h"
+#include "common/TFfrFeld.h"
 #include "common/Uebersetzung.h"
 #include "common/UpDown.h"
+#include "entry/TFEingabeSys.h"
 #include "main/TFMain.h"
 #include "main/TFfrErg.h"
 #include "update/TFNeu.h"
@@ -98,7 +102,16 @@ int main(int argc, char* argv[]) {
         w.frSpiel(3)->Up1()->knopfHoch()->click();
         w.BAlles()->click();
         sage(QStringLiteral("VORHER ") + QString::fromLatin1(lies(w.spielstanddatei()).toHex()));
+        // crosses in the system slip window, hidden again, not saved: they
+        // are asked for, and discarded
+        w.kontext().befehle().ausfuehren(QStringLiteral("NeuenSystemscheineingeben1"));
+        auto* sys = qobject_cast<ui::TFEingabeSys*>(ui::fensterSuchen(QStringLiteral("FEingabeSys")));
+        if (!sys) return QCoreApplication::exit(7);
+        QTest::mouseClick(sys->Feld(6)->Panel1(), Qt::LeftButton, {}, ui::Feldbild::kastenMitte(1, 1));
+        sys->close();
+        neu->raise();
         dialoge.frageAntwort(ui::Dialoge::Antwort::Ja);
+        dialoge.frageAntwort(test::TestDialoge::kVerwerfen);
         neu->BSetup()->click();
         for (const auto& m : dialoge.meldungen())
             sage(QStringLiteral("MELDUNG ") + test::artName(m.art) + QLatin1Char(' ') + m.text);

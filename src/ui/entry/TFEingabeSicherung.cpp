@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "chancen/Chancenzeile.h"
 #include "common/Eingabesicherung.h"
 #include "common/Einzelfeldrahmen.h"
 #include "common/Fenster.h"
@@ -108,6 +109,7 @@ void TFEingabe::entwurfAnwenden(std::string_view daten) {
     if (e.mitListe) {
         eingabe_.liste() = std::move(e.liste);
         M2_->zeigeEntwurf(&eingabe_.liste(), e.zeilen);
+        chancen_->zeigeReihen(eingabe_.liste().reihen());
     }
     if (!eingabe_.vorschlagsfeld().leer() || e.mitListe) {
         // the field and the list are in the wide window's panels
