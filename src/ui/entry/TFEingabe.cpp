@@ -259,6 +259,7 @@ QWidget* TFEingabe::spielplanBauen() {
     LGeaendert_ = aenderungsmarke(kasten);
     LGeaendert_->setFont(schrift(kasten, 10, true));
     auto* zeile = new QHBoxLayout;
+    zeile->setSpacing(6);
     zeile->addWidget(kopf);
     zeile->addWidget(LGeaendert_);
     zeile->addStretch(1);
