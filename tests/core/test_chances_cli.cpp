@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Clitest.h"
 #include "Hilfen.h"
 #include "Schreibpruefung.h"
 #include "model/Spielplandatei.h"
@@ -15,17 +16,8 @@
 namespace kv {
 namespace {
 
-class ChancesCli : public ::testing::Test {
+class ChancesCli : public test::Clitest {
   protected:
-    test::TempOrdner tmp;
-
-    test::CliLauf starte(const std::string& argumente) { return test::starteCli(tmp, argumente); }
-
-    std::string schein(const std::string& name, const std::vector<TScheinOffen>& felder) {
-        const std::string p = tmp.datei(name);
-        schreibeSpielschein(p, felder);
-        return p;
-    }
     std::string spielplan(const std::string& name, const std::vector<std::string>& tendenzen) {
         Begegnungen b;
         for (std::size_t i = 0; i < tendenzen.size(); ++i) b[i] = {tendenzen[i], "Heim", "Gast"};

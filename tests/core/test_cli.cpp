@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "Clitest.h"
 #include "Hilfen.h"
 #include "Schreibpruefung.h"
 #include "io/Datei.h"
@@ -22,20 +23,7 @@ namespace {
 
 using Lauf = test::CliLauf;
 
-class Cli : public ::testing::Test {
-  protected:
-    test::TempOrdner tmp;
-
-    Lauf starte(const std::string& argumente, const std::string& vorspann = "") {
-        return test::starteCli(tmp, argumente, vorspann);
-    }
-
-    std::string schein(const std::string& name, const std::vector<TScheinOffen>& felder) {
-        const std::string p = tmp.datei(name);
-        schreibeSpielschein(p, felder);
-        return p;
-    }
-};
+class Cli : public test::Clitest {};
 
 TEST_F(Cli, ExpandSchreibtTextzeilenMitCrLf) {
     const auto p =

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Clitest.h"
 #include "Hilfen.h"
 #include "garantie/Garantieanalyse.h"
 #include "io/Datei.h"
@@ -22,18 +23,7 @@ constexpr bool kSanitizer = true;
 constexpr bool kSanitizer = false;
 #endif
 
-class GarantieCli : public ::testing::Test {
-  protected:
-    test::TempOrdner tmp;
-
-    test::CliLauf starte(const std::string& argumente) { return test::starteCli(tmp, argumente); }
-
-    std::string schein(const std::string& name, const std::vector<TScheinOffen>& felder) {
-        const std::string p = tmp.datei(name);
-        schreibeSpielschein(p, felder);
-        return p;
-    }
-};
+class GarantieCli : public test::Clitest {};
 
 TEST_F(GarantieCli, GuaranteeGibtDieVerteilungAlsJsonAus) {
     // Rows 1111111111111 and 1011111111111 (differing in match 2). An outcome
