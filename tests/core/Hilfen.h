@@ -105,6 +105,24 @@ class TempOrdner {
     std::filesystem::path pfad_;
 };
 
+// The bytes this process has read with read() so far ("rchar" of
+// /proc/self/io; reading that file counts too, a few hundred bytes). What a
+// reader read is the difference around it. 0 when the kernel does not tell.
+inline std::uint64_t geleseneBytes() {
+    std::ifstream io("/proc/self/io");
+    std::string schluessel;
+    std::uint64_t wert = 0;
+    while (io >> schluessel >> wert)
+        if (schluessel == "rchar:") return wert;
+    return 0;
+}
+
+// A file of `groesse` zero bytes that takes no room on the disk.
+inline void leereDatei(const std::string& pfad, std::uintmax_t groesse) {
+    std::ofstream(pfad, std::ios::binary | std::ios::trunc).close();
+    std::filesystem::resize_file(pfad, groesse);
+}
+
 // One run of kalvendo-cli: exit status, standard output and standard error.
 struct CliLauf {
     int status;

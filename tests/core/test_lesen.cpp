@@ -20,6 +20,7 @@
 #include "model/Spielplandatei.h"
 #include "model/Spielscheindatei.h"
 #include "model/Spielstandsdatei.h"
+#include "print/Scheinformat.h"
 #include "settings/IniDatei.h"
 
 namespace kv {
@@ -62,6 +63,7 @@ TEST(Lesen, NurGewoehnlicheDateien) {
          }},
         {"Einstellungen", [](const std::string& p) { IniDatei(p).leseZahl("A", "k", 1); }},
         {"Systemschein", [](const std::string& p) { systemscheinLesen(p); }},
+        {"Scheinformat", [](const std::string& p) { leseScheinformat(p); }},
         {"Textdatei", [](const std::string& p) { leseDatei(p); }},
     };
     const std::vector<std::pair<std::string, std::string>> eingaben = {

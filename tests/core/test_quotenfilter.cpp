@@ -135,15 +135,45 @@ TEST(Quotenfilter, Uebersicht) {
     EXPECT_EQ(u.groesste[5], 4);
     EXPECT_EQ(u.kleinste[5], 3);
     EXPECT_EQ(u.summeGroesste, 5 + 12 * 4);
-    EXPECT_EQ(u.faktorGroesste, 5 * 16777216LL);  // 5 * 4^12
+    EXPECT_EQ(u.faktorGroesste, 5 * 16777216ULL);  // 5 * 4^12
     EXPECT_EQ(u.summeKleinste, 2 + 12 * 3);
-    EXPECT_EQ(u.faktorKleinste, 2 * 531441LL);  // 2 * 3^12
+    EXPECT_EQ(u.faktorKleinste, 2 * 531441ULL);  // 2 * 3^12
     // A value 0 makes the factor 0.
     t[7] = tw(6, 4, 0);
-    EXPECT_EQ(quotenUebersicht(t).faktorKleinste, 0);
-    EXPECT_EQ(quotenUebersicht(t).faktorGroesste, 5 * 6 * 4194304LL);  // 5 * 6 * 4^11
+    EXPECT_EQ(quotenUebersicht(t).faktorKleinste, 0u);
+    EXPECT_EQ(quotenUebersicht(t).faktorGroesste, 5 * 6 * 4194304ULL);  // 5 * 6 * 4^11
     EXPECT_STREQ(kMinQuote, "Min-Quote");
     EXPECT_STREQ(kMaxQuote, "Max-Quote");
+}
+
+// Tendency values are bytes: a draw value is what home and away leave of
+// 10, so "9 - 0 - 9" would leave 248 (the reader refuses such texts, but the
+// overview takes any table). 13 such values overflow 64 bits; the products
+// wrap modulo 2^64 (the sanitizer builds would report a signed overflow).
+TEST(Quotenfilter, UebersichtMitUeberlaufendenWerten) {
+    struct Fall {
+        const char* name;
+        TTendenzWert wert;
+        int groesste, kleinste;
+        std::uint64_t faktorGroesste, faktorKleinste;
+        std::int64_t summeGroesste;
+    };
+    const Fall faelle[] = {
+        // 248^13 = 13423688037899820324566029303808; 9^13 fits
+        {"9 - 0 - 9", tw(9, 248, 9), 248, 9, 17214111824379641856ULL, 2541865828329ULL, 13 * 248},
+        // 255^13 modulo 2^64, for both rows
+        {"alles 255", tw(255, 255, 255), 255, 255, 12488767872148049151ULL, 12488767872148049151ULL,
+         13 * 255},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Quotenuebersicht u = quotenUebersicht(ueberall(f.wert));
+        EXPECT_EQ(u.groesste[12], f.groesste);
+        EXPECT_EQ(u.kleinste[0], f.kleinste);
+        EXPECT_EQ(u.faktorGroesste, f.faktorGroesste);
+        EXPECT_EQ(u.faktorKleinste, f.faktorKleinste);
+        EXPECT_EQ(u.summeGroesste, f.summeGroesste);
+    }
 }
 
 TEST(Quotenfilter, ZweimalOeffnenZeigtDenVorschlag) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,34 @@ TEST(Scheinformat, HinUndZurueckUeberDieDatei) {
     std::vector<std::uint8_t> laenger = formatBytes(f);
     laenger.resize(4000, 0xAB);
     EXPECT_EQ(formatAusBytes(laenger, "x.kvxdr"), f);
+}
+
+// A format is one record: the reader reads its 3840 bytes and never the
+// rest, however large the file (1 GB here).
+TEST(Scheinformat, LiestNurDenEinenSatz) {
+    TempOrdner tmp;
+    TScheinFormat f = formatNachOffsets();
+    f.FelderProReihe = 6;
+    f.Anordnung = 0;
+    const std::string mitRest = tmp.datei("MitRest.kvxdr"), leer = tmp.datei("Leer.kvxdr");
+    schreibeScheinformat(mitRest, f);
+    std::filesystem::resize_file(mitRest, std::uintmax_t{1} << 30);
+    test::leereDatei(leer, std::uintmax_t{1} << 30);
+    ASSERT_GT(test::geleseneBytes(), 0u) << "/proc/self/io fehlt";
+
+    std::uint64_t vorher = test::geleseneBytes();
+    EXPECT_EQ(leseScheinformat(mitRest), f);
+    EXPECT_LE(test::geleseneBytes() - vorher, 3840u + 4096);
+
+    vorher = test::geleseneBytes();
+    try {
+        leseScheinformat(leer);
+        ADD_FAILURE() << "gelesen";
+    } catch (const UngueltigeDatei& e) {
+        EXPECT_NE(std::string(e.what()).find("Leer.kvxdr"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Tippfelder pro Reihe ist 0"), std::string::npos) << e.what();
+    }
+    EXPECT_LE(test::geleseneBytes() - vorher, 3840u + 4096);
 }
 
 TEST(Scheinformat, UngueltigeDateienWerdenMitDateinamenAbgelehnt) {

@@ -225,6 +225,35 @@ TEST(Systemscheineingabe, AbgelehnteDateienLassenDasFensterUnberuehrt) {
     EXPECT_EQ(s.feld(1).daten(), feldAus(kDreiDrei, 4));
 }
 
+// A slip for this window has at most 12 records: a file is refused from its
+// first 13 records, never read further, whatever its size (1 GB here).
+TEST(Systemscheineingabe, LiestHoechstensDreizehnSaetze) {
+    test::TempOrdner tmp;
+    struct Fall {
+        const char* name;
+        std::uintmax_t groesse;
+        bool abgelehnt;
+    };
+    const Fall faelle[] = {
+        {"12 Sätze", 12 * 40, false},
+        {"12 Sätze und ein Rest", 12 * 40 + 39, false},
+        {"13 Sätze", 13 * 40, true},
+        {"1 GB", std::uintmax_t{1} << 30, true},
+    };
+    ASSERT_GT(test::geleseneBytes(), 0u) << "/proc/self/io fehlt";
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const std::string pfad = tmp.datei("leer.kv13");
+        test::leereDatei(pfad, f.groesse);  // records without crosses
+        const std::uint64_t vorher = test::geleseneBytes();
+        const Systemscheinlesung l = systemscheinLesen(pfad);
+        EXPECT_LE(test::geleseneBytes() - vorher, 13u * 40 + 4096);
+        EXPECT_EQ(l.abgelehnt(), f.abgelehnt);
+        EXPECT_EQ(l.felder.size(), f.abgelehnt ? 0u : 12u);
+        EXPECT_EQ(l.meldung, f.abgelehnt ? kZuVieleFelder : "");
+    }
+}
+
 TEST(Systemscheineingabe, NeuerScheinLeertAlles) {
     Systemscheineingabe s;
     fuelle(s, 3, kDreiDrei, 6);  // "7-1" does not fit, which is only checked on saving
@@ -232,8 +261,10 @@ TEST(Systemscheineingabe, NeuerScheinLeertAlles) {
     s.oeffnen("a/b.kv13", Systemscheinlesung{{feldAus(kEinzel)}, ""});
     fuelle(s, 3, kDreiDrei, 6);
     EXPECT_EQ(s.feld(3).PAnzText(), "48");
+    EXPECT_EQ(s.datei(), "a/b.kv13");
     s.NeuerSchein();
     EXPECT_EQ(s.LDatei(), "");
+    EXPECT_EQ(s.datei(), "");
     for (int f = 1; f <= 12; ++f) {
         EXPECT_TRUE(s.feld(f).leer()) << f;
         EXPECT_EQ(s.feld(f).vewWahl(), 0) << f;

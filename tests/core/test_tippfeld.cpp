@@ -108,6 +108,7 @@ TEST(Tippfeld, MausDruckTrifftZuerstGezeigteMarken) {
         int x, y;
         std::optional<Tippfeld::Marke> marke;
         std::optional<Verwertung> soll;
+        bool links = true;  // the left mouse button, or another one
     };
     const Fall faelle[] = {
         // the mark of box "1", match 2: x 32..44, y 25..37; above the box it still hits
@@ -124,13 +125,22 @@ TEST(Tippfeld, MausDruckTrifftZuerstGezeigteMarken) {
         // the 3-way mark of match 7 reaches past its column's box (x 136..148)
         {"Dreiwegmarke", 147, 154, Tippfeld::Marke{5, 7}, Verwertung{A::Hinweis, 7, 5}},
         {"zwischen den Spalten", 95, 160, std::nullopt, std::nullopt},
+        // a mark takes clicks, which are the left button's; the picture around
+        // the marks takes any button
+        {"rechts auf der Marke", 40, 26, Tippfeld::Marke{1, 2}, std::nullopt, false},
+        {"rechts auf der Zweiwegmarke", 124, 102, Tippfeld::Marke{4, 5}, std::nullopt, false},
+        {"rechts auf der Dreiwegmarke", 147, 154, Tippfeld::Marke{5, 7}, std::nullopt, false},
+        {"rechts auf dem Kästchen unter der Marke", 25, 40, std::nullopt, Verwertung{A::Entfernt, 2, 1},
+         false},
+        {"rechts auf leerem Kästchen", 60, 30, std::nullopt, Verwertung{A::Gesetzt, 2, 2}, false},
+        {"rechts in der Markenspalte", 112, 30, std::nullopt, Verwertung{A::Hinweis, 2, 4}, false},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
         auto t = feld();
         const TScheinOffen vorher = t->daten();
         EXPECT_EQ(t->markeBei(f.x, f.y), f.marke);
-        EXPECT_EQ(t->mausDruck(f.x, f.y), f.soll);
+        EXPECT_EQ(t->mausDruck(f.x, f.y, f.links), f.soll);
         if (!f.soll || f.soll->art == A::Hinweis) {
             EXPECT_EQ(t->daten(), vorher);
         }

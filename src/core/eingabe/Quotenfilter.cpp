@@ -51,9 +51,9 @@ Quotenuebersicht quotenUebersicht(const TendenzWerte& t) {
         const TTendenzWert& w = t[static_cast<std::size_t>(m)];
         u.groesste[m] = std::max({w.Heim, w.Remis, w.Gast});
         u.kleinste[m] = std::min({w.Heim, w.Remis, w.Gast});
-        u.faktorGroesste *= u.groesste[m];
+        u.faktorGroesste *= static_cast<std::uint64_t>(u.groesste[m]);
         u.summeGroesste += u.groesste[m];
-        u.faktorKleinste *= u.kleinste[m];
+        u.faktorKleinste *= static_cast<std::uint64_t>(u.kleinste[m]);
         u.summeKleinste += u.kleinste[m];
     }
     return u;

@@ -41,11 +41,18 @@ std::vector<Reihe> quotenReihen(const TScheinOffen& ts, const TendenzWerte& t, i
 // The overview (`G0`): row "Min-Quote" holds the largest and row "Max-Quote"
 // the smallest of the three values of every match, each with the product
 // ("Faktor", from 1) and the sum ("Summe") of its 13 values.
+//
+// The product is a 64-bit integer that wraps around: the values are bytes
+// (a draw value is what home and away leave of 10 in a byte), and 13 values
+// above 28 overflow 64 bits. It is computed unsigned, modulo 2^64, so any
+// table gives a defined result.
 struct Quotenuebersicht {
     std::array<int, kSpiele> groesste{};
     std::array<int, kSpiele> kleinste{};
-    std::int64_t faktorGroesste = 1, summeGroesste = 0;
-    std::int64_t faktorKleinste = 1, summeKleinste = 0;
+    std::uint64_t faktorGroesste = 1;
+    std::int64_t summeGroesste = 0;
+    std::uint64_t faktorKleinste = 1;
+    std::int64_t summeKleinste = 0;
 };
 Quotenuebersicht quotenUebersicht(const TendenzWerte& t);
 

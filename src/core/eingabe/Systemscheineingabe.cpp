@@ -43,9 +43,12 @@ std::string speicherBericht(const SystemscheinPruefung& p, const std::string& da
 }
 
 Systemscheinlesung systemscheinLesen(const std::string& pfad) {
-    const std::vector<std::uint8_t> bytes = leseDatei(pfad);
+    // A slip for this window has at most 12 records: no more than the bytes
+    // of a 13th record are read, so a file of any size is refused at once.
+    constexpr std::size_t kZuViel = (kMaxFelder + 1) * kFeldBytes;
+    const std::vector<std::uint8_t> bytes = leseDateianfang(pfad, kZuViel);
     Systemscheinlesung l;
-    if (bytes.size() / kFeldBytes > static_cast<std::size_t>(kMaxFelder)) {
+    if (bytes.size() >= kZuViel) {
         l.meldung = kZuVieleFelder;
         return l;
     }
@@ -58,6 +61,7 @@ Systemscheineingabe::Systemscheineingabe() : felder_(zwoelfFelder(std::make_inde
 void Systemscheineingabe::NeuerSchein() {
     for (Tippfeld& f : felder_) f.alleKreuzeEntfernen();
     LDatei_.clear();
+    datei_.clear();
     for (Tippfeld& f : felder_) f.RGVEWClick(0);
     alsGesichertMerken();
 }
@@ -132,6 +136,7 @@ void Systemscheineingabe::speichern(const std::string& pfad) {
     if (p.felder.empty()) throw std::logic_error(meldungKeinFeldVollstaendig());
     schreibeSpielschein(pfad, p.felder);
     LDatei_ = "Gespeichert: " + dateiName(pfad);
+    datei_ = pfad;
     alsGesichertMerken();
 }
 
@@ -140,6 +145,7 @@ void Systemscheineingabe::oeffnen(const std::string& pfad, const Systemscheinles
         throw std::logic_error("Ein abgelehnter Spielschein kann nicht angezeigt werden.");
     NeuerSchein();
     LDatei_ = "Geöffnet: " + dateiName(pfad);
+    datei_ = pfad;
     for (std::size_t k = 0; k < lesung.felder.size(); ++k) {
         Tippfeld& f = felder_[k];
         f.RGVEWClick(lesung.felder[k].sys);

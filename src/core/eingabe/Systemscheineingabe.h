@@ -36,9 +36,11 @@ struct Systemscheinlesung {
     bool abgelehnt() const { return !meldung.empty(); }
 };
 
-// Reads and checks a whole slip file for the system slip window. Throws
-// DateiFehler when it cannot be read and UngueltigeDatei (with the main
-// window's message naming file and field) when a record is not a valid field.
+// Reads and checks a whole slip file for the system slip window; of a file
+// with more than 12 records only the start is read before it is refused.
+// Throws DateiFehler when it cannot be read and UngueltigeDatei (with the
+// main window's message naming file and field) when a record is not a valid
+// field.
 Systemscheinlesung systemscheinLesen(const std::string& pfad);
 
 class Systemscheineingabe {
@@ -55,10 +57,13 @@ class Systemscheineingabe {
     // The file label under "Datei": empty, "Geöffnet: " + name or
     // "Gespeichert: " + name, always without the folder.
     const std::string& LDatei() const { return LDatei_; }
+    // The file the slip was opened from or saved to last, with its folder;
+    // empty for a new slip. The save dialog proposes it.
+    const std::string& datei() const { return datei_; }
 
     // `NeuerSchein` ("Alle Angaben löschen"): every cross of every field
-    // removed through `TrefferVerwerten`, `LDatei` emptied, every choice "no".
-    // The empty slip counts as unchanged.
+    // removed through `TrefferVerwerten`, `LDatei` and datei() emptied, every
+    // choice "no". The empty slip counts as unchanged.
     void NeuerSchein();
 
     // The twelve fields as the window shows them (crosses and VEW choice).
@@ -104,6 +109,7 @@ class Systemscheineingabe {
     std::array<Tippfeld, kMaxFelder> felder_;
     std::string LDatei_;
     std::array<TScheinOffen, kMaxFelder> gesichert_{};
+    std::string datei_;
 };
 
 }  // namespace kv

@@ -138,8 +138,9 @@ std::optional<Tippfeld::Marke> Tippfeld::markeBei(int x, int y) const {
     return std::nullopt;
 }
 
-std::optional<Verwertung> Tippfeld::mausDruck(int x, int y) {
+std::optional<Verwertung> Tippfeld::mausDruck(int x, int y, bool links) {
     if (const auto marke = markeBei(x, y)) {
+        if (!links) return std::nullopt;
         if (marke->spalte <= kSpalten) fokus_ = Feldfokus{marke->spiel, marke->spalte};
         return markeGeklickt(marke->spalte, marke->spiel);
     }

@@ -148,10 +148,12 @@ class Tippfeld {
         friend bool operator==(const Marke&, const Marke&) = default;
     };
     std::optional<Marke> markeBei(int x, int y) const;
-    // A mouse press at (x, y) as the frame gets it: on a shown mark it is a
-    // click on that mark, elsewhere the hit test of klick(). A press on a tip
-    // box or its mark also moves the keyboard focus to that box.
-    std::optional<Verwertung> mausDruck(int x, int y);
+    // A mouse press at (x, y) as the frame gets it, `links` when it is the
+    // left button. On a shown mark it is a click on that mark, and a click is
+    // the left button's: a press of another button there does nothing. Off
+    // the marks it is the hit test of klick(), which takes any button. A
+    // press on a tip box or its mark also moves the keyboard focus to that box.
+    std::optional<Verwertung> mausDruck(int x, int y, bool links);
 
     // Removes every cross, match 1..13, column 1..3, each through
     // `TrefferVerwerten` (the VEW choice stays).

@@ -314,6 +314,9 @@ std::optional<Druckmeldung> Kalibrierung::formatAusFenster(TScheinFormat& neu) c
 std::optional<Druckmeldung> Kalibrierung::speichern(const std::string& pfad) {
     if (!detailExtrahiert_)
         if (auto m = DetailTransfer(felderProSchein())) return m;
+    // Kept on purpose: after a failed "A-Werte extrahieren" the save runs no
+    // transfer of its own, so no message of a transfer would say why nothing
+    // was written, and a save that ends in silence looks like one that worked.
     if (!detailKomplett_)
         return Druckmeldung{Meldungsart::Fehler,
                             std::string("Die Tabelle der A-Werte ist nicht vollständig; bitte "

@@ -79,7 +79,8 @@ TScheinFormat formatAusBytes(const std::vector<std::uint8_t>& b, const std::stri
 }
 
 TScheinFormat leseScheinformat(const std::string& pfad) {
-    return formatAusBytes(leseDatei(pfad), dateiName(pfad));
+    // one record: bytes after it are not read, however many there are
+    return formatAusBytes(leseDateianfang(pfad, kFormatBytes), dateiName(pfad));
 }
 
 void schreibeScheinformat(const std::string& pfad, const TScheinFormat& format) {

@@ -77,8 +77,9 @@ std::vector<std::uint8_t> formatBytes(const TScheinFormat& format);
 // value other than 4, 5 or 6 and an arrangement other than 0 or 1.
 TScheinFormat formatAusBytes(const std::vector<std::uint8_t>& bytes, const std::string& name);
 
-// Reads the whole file, then checks it (messages name the file without its
-// folder). Throws DateiFehler or UngueltigeDatei; nothing is returned then.
+// Reads the record at the start of the file, never more, then checks it
+// (messages name the file without its folder). Throws DateiFehler or
+// UngueltigeDatei; nothing is returned then.
 TScheinFormat leseScheinformat(const std::string& pfad);
 
 // Writes the format atomically; throws DateiFehler (an existing file stays).

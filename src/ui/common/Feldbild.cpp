@@ -145,11 +145,12 @@ void Feldbild::paintEvent(QPaintEvent*) {
 }
 
 void Feldbild::mousePressEvent(QMouseEvent* e) {
-    // any mouse button; the shift keys are not looked at
+    // the picture takes any mouse button, a mark only the left one (a click
+    // on it); the shift keys are not looked at
     const QPoint pos = e->position().toPoint();
     e->accept();
     if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
-    const auto v = feld_.mausDruck(pos.x(), pos.y());
+    const auto v = feld_.mausDruck(pos.x(), pos.y(), e->button() == Qt::LeftButton);
     update();
     if (v && v->art == Verwertung::Art::Hinweis)
         dialoge().information(window(), QString::fromUtf8(kMarkenHinweis));
