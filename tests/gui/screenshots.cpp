@@ -32,6 +32,7 @@
 #include "chancen/Chancenzeile.h"
 #include "chancen/TFEinsatz.h"
 #include "common/Dialoge.h"
+#include "common/Einzelfeldrahmen.h"
 #include "common/Feldbild.h"
 #include "common/Fenster.h"
 #include "common/TFfrFeld.h"
@@ -246,6 +247,11 @@ void normalschein(ui::TFMain& w, TestUmgebung& welt, const QString& ziel) {
     fenster->BZufallClick();
     chancenAbwarten();
     speichern(fenster, ziel, QStringLiteral("normalschein-reduziert"));
+    // the largest counts: a full system of 3^13 rows, all listed
+    fenster->Vorschlag()->feld().kreuzeSetzen(vollsystem());
+    fenster->BFilterClick();
+    chancenAbwarten();
+    speichern(fenster, ziel, QStringLiteral("normalschein-vollsystem"));
     // a line edited by hand: "geändert" beside the count
     fenster->M2()->setFocus();
     QTest::keyClick(fenster->M2(), Qt::Key_End);

@@ -4,6 +4,7 @@
 
 #include "common/Farben.h"
 #include "common/Feldbild.h"
+#include "common/Zahlkasten.h"
 #include "eingabe/Tippfeld.h"
 
 namespace kv::ui {
@@ -46,7 +47,8 @@ void Feldrahmen::zahlenfelder(int xZW, int xDW, int xAnz, int breite, int breite
         k->setGeometry(x, kZahlenY, b, kKopfHoehe);
         k->setAlignment(Qt::AlignCenter);
         k->setFont(schrift(this, 10, false));
-        auto* p = new QLabel(QStringLiteral("0"), this);
+        auto* p = new Zahlkasten(this);
+        p->setText(QStringLiteral("0"));
         p->setObjectName(QString::fromLatin1(name));
         p->setGeometry(x, kZahlenY + kKopfHoehe, b, kZahlenHoehe);
         p->setAlignment(Qt::AlignCenter);

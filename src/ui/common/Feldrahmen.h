@@ -53,6 +53,9 @@ class Feldrahmen : public QFrame {
     Feldrahmen(Tippfeld& feld, int breite, int hoehe, QWidget* eltern);
     // The three number panels with their headers at these x positions; the
     // header row starts at kZahlenY, the panels below it are kZahlenHoehe high.
+    // The panels never cut their number: "Tipps" is wide enough for the 3^13
+    // rows of a full field, and a number wider than its panel (another font,
+    // another scale) is drawn smaller (Zahlkasten).
     void zahlenfelder(int xZW, int xDW, int xAnz, int breite, int breiteAnz);
     static constexpr int kZahlenY = 361;
     static constexpr int kKopfHoehe = 13;

@@ -22,13 +22,13 @@ constexpr int kWahlY = 402;
 
 TFfrFeld::TFfrFeld(Tippfeld& feld, QWidget* eltern) : Feldrahmen(feld, kBreite, kHoehe, eltern) {
     setObjectName(QStringLiteral("Feld%1").arg(feld.nummer()));
-    zahlenfelder(4, 38, 102, 30, 48);
+    zahlenfelder(2, 28, 80, 24, 72);
 
     BDel_ = new QToolButton(this);
     BDel_->setObjectName(QStringLiteral("BDel"));
     BDel_->setIcon(symbol::loeschen());
     BDel_->setIconSize(QSize(16, 16));
-    BDel_->setGeometry(72, kZahlenY + kKopfHoehe - 2, 26, kZahlenHoehe + 4);
+    BDel_->setGeometry(54, kZahlenY + kKopfHoehe - 2, 24, kZahlenHoehe + 4);
     BDel_->setToolTip(QStringLiteral("Feld %1 löschen").arg(feld.nummer()));
     BDel_->setAutoRaise(true);
     connect(BDel_, &QToolButton::clicked, this, &TFfrFeld::BDelClick);

@@ -23,6 +23,7 @@
 #include "common/Programmkontext.h"
 #include "common/Symbole.h"
 #include "common/UpDown.h"
+#include "common/Zahlkasten.h"
 #include "common/Zustandsmelder.h"
 #include "entry/Garantiereduzierung.h"
 #include "entry/Spielplanmodell.h"
@@ -394,7 +395,8 @@ QWidget* TFEingabe::rechtsBauen(QWidget* eltern) {
 
     auto* anzahl = new QHBoxLayout;
     anzahl->addWidget(label(QStringLiteral("Anzahl Tippreihen:"), "LAnzTitel", p));
-    LAnz_ = label(QString(), "LAnz", p);
+    LAnz_ = new Zahlkasten(p);  // never cut, however many rows
+    LAnz_->setObjectName(QStringLiteral("LAnz"));
     LAnz_->setFont(schrift(p, 12, true));
     anzahl->addWidget(LAnz_, 1);
     // the lines hold edits that no file holds

@@ -1,14 +1,19 @@
 #include "entry/TFQuotenFilter.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "common/Bauteile.h"
 #include "common/Einzelfeldrahmen.h"
@@ -19,6 +24,8 @@
 #include "common/Programmkontext.h"
 #include "common/Sanduhr.h"
 #include "common/Symbole.h"
+#include "entry/TFEingabe.h"
+#include "help/Hilfe.h"
 #include "settings/Einstellungen.h"
 
 namespace kv::ui {
@@ -148,7 +155,13 @@ TFQuotenFilter::TFQuotenFilter(Programmkontext& kontext, QWidget* eltern)
     G0_->setObjectName(QStringLiteral("G0"));
     uebersicht_ = new QuotenUebersichtModell(filter_, G0_);
     G0_->setModel(uebersicht_);
-    const auto w0 = breiten(kNummerBreite, kTippBreiteG0, {kFaktorBreite, kSummeBreite});
+    // "Faktor" is 70 pixels wide in the original layout, too narrow for the
+    // products it shows (10^13 and, wrapped, up to 20 digits): it is as wide
+    // as the largest 64-bit number, so no product is cut.
+    const int faktorBreite =
+        std::max(kFaktorBreite,
+                 QFontMetrics(G0_->font()).horizontalAdvance(QStringLiteral("18446744073709551615")) + 8);
+    const auto w0 = breiten(kNummerBreite, kTippBreiteG0, {faktorBreite, kSummeBreite});
     G0_->spaltenSetzen(w0);
     G0_->kopfSetzen(uebersicht_,
                     spieleKopf(QString()) << QString::fromLatin1(kFaktor) << QString::fromLatin1(kSumme), w0);
