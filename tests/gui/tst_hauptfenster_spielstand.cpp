@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -71,6 +72,7 @@ class TestSpielstand : public Hauptfenstertest {
     void laufendGesichert();
     void pfeilGehaltenUndTasten();
     void tastatur();
+    void klickAufDieTore();
     void haekchenSofortGemerkt();
     void direkteEingabe();
     void direkteEingabeOhneSchein();
@@ -433,6 +435,60 @@ void TestSpielstand::tastatur() {
     QCOMPARE(QApplication::focusWidget(), gz->BGZ(1, 2));
     QTest::keyClick(gz->BGZ(1, 2), Qt::Key_Space);
     QVERIFY(gz->BGZ(1, 2)->property("gewaehlt").toBool());
+}
+
+// As a user tries it: a click on a goal's number or on its arrows gives that
+// goal the keyboard focus, its frame shows, and a digit typed next (sent to
+// the window as the keyboard sends it) sets the goal. A final match's number
+// takes no focus: its goals cannot be changed.
+void TestSpielstand::klickAufDieTore() {
+    TFMain& w = mitSchein(welt());
+    QVERIFY(aktivieren(&w));
+    struct Fall {
+        const char* was;
+        QWidget* klick;
+        ui::UpDown* up;
+        Qt::Key ziffer;
+        TSpielstand danach;
+        int spiel;
+    };
+    const Fall faelle[] = {
+        {"Heimtore von Spiel 2", w.frSpiel(2)->PHeim(), w.frSpiel(2)->Up1(), Qt::Key_3, {3, 0, 0}, 2},
+        {"Gasttore von Spiel 3", w.frSpiel(3)->PGast(), w.frSpiel(3)->Up2(), Qt::Key_4, {0, 4, 0}, 3},
+        {"Pfeil hoch von Spiel 5",
+         w.frSpiel(5)->Up2()->knopfHoch(),
+         w.frSpiel(5)->Up2(),
+         Qt::Key_7,
+         {0, 7, 0},
+         5},
+        {"Pfeil runter von Spiel 6",
+         w.frSpiel(6)->Up1()->knopfRunter(),
+         w.frSpiel(6)->Up1(),
+         Qt::Key_2,
+         {2, 0, 0},
+         6},
+    };
+    for (const Fall& f : faelle) {
+        QTest::mouseClick(f.klick, Qt::LeftButton);
+        QVERIFY2(f.up->hasFocus(), f.was);
+        // the focus frame around both arrows
+        QCOMPARE(f.up->grab().toImage().pixelColor(1, f.up->height() / 2),
+                 f.up->palette().color(QPalette::Highlight));
+        QTest::keyClick(w.windowHandle(), f.ziffer);
+        QVERIFY2(w.zustand().spielstand(f.spiel) == f.danach, f.was);
+        QCOMPARE(f.up->position(), int(f.up == w.frSpiel(f.spiel)->Up1() ? f.danach.Heim : f.danach.Gast));
+    }
+    QCOMPARE(w.frSpiel(2)->PHeim()->text(), QStringLiteral("3"));
+
+    // match 7 final: a click on its number gives its goals no focus, and a
+    // digit typed then changes no score
+    beenden(w, 7);
+    const Spielstaende vorher = w.zustand().spielstaende();
+    QTest::mouseClick(w.frSpiel(7)->PHeim(), Qt::LeftButton);
+    QVERIFY(!w.frSpiel(7)->Up1()->hasFocus());
+    QTest::keyClick(w.windowHandle(), Qt::Key_5);
+    QVERIFY(w.zustand().spielstaende() == vorher);
+    QCOMPARE(w.zustand().spielstand(7), (TSpielstand{0, 0, 1}));
 }
 
 // The remember boxes are written when they change, not only at the end.

@@ -2,8 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <functional>
 
 #include "common/Farben.h"
 #include "common/Passlabel.h"
@@ -20,6 +23,27 @@ QWidget* streifen(QWidget* eltern, const char* name, int hoehe) {
     w->setFixedHeight(hoehe);
     return w;
 }
+
+// The number of goals of one side. A click on it is a click on that goal: its
+// up-down takes the keyboard focus (while it is shown, so not for a final
+// match), and a digit typed next sets the goal, as after a click on an arrow.
+class Torzahl : public QLabel {
+  public:
+    Torzahl(const char* name, QWidget* eltern, std::function<UpDown*()> up)
+        : QLabel(QStringLiteral("0"), eltern), up_(std::move(up)) {
+        setObjectName(QString::fromLatin1(name));
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        UpDown* up = up_();
+        if (e->button() == Qt::LeftButton && up->isVisible()) up->setFocus(Qt::MouseFocusReason);
+        QLabel::mousePressEvent(e);
+    }
+
+  private:
+    std::function<UpDown*()> up_;
+};
 
 }  // namespace
 
@@ -89,10 +113,8 @@ TFfrErg::TFfrErg(int spiel, QWidget* eltern) : QFrame(eltern), spiel_(spiel) {
     auto* l1 = new QHBoxLayout(Panel1);
     l1->setContentsMargins(6, 0, 6, 0);
     l1->setSpacing(0);
-    PHeim_ = new QLabel(QStringLiteral("0"), Panel1);
-    PHeim_->setObjectName(QStringLiteral("PHeim"));
-    PGast_ = new QLabel(QStringLiteral("0"), Panel1);
-    PGast_->setObjectName(QStringLiteral("PGast"));
+    PHeim_ = new Torzahl("PHeim", Panel1, [this] { return Up1_; });
+    PGast_ = new Torzahl("PGast", Panel1, [this] { return Up2_; });
     auto* trenner = new QLabel(QStringLiteral(":"), Panel1);
     trenner->setFont(schrift(this, 20, true));
     trenner->setAlignment(Qt::AlignCenter);
