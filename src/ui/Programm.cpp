@@ -80,7 +80,7 @@ std::unique_ptr<Programm> programmAufbauen(const QString& datenordner) {
     befehle.anmelden(hilfeSuchenBefehl(&haupt));
     befehle.anmelden(infoBefehl(k));
     befehle.anmelden(updateBefehl(k));
-    quotenFilterErzeugen(k);  // shown only by the normal slip window
+    befehle.anmelden(quotenFilterBefehl(k));
 
     // The end of the program leaves the event loop at once: the other windows
     // are not closed, so none of them runs its closing handler.

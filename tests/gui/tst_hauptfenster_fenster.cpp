@@ -86,7 +86,7 @@ void TestFenster::menuesUndWerkzeugleiste() {
                      "-", "&Beenden"}));
     QCOMPARE(texte(w.menueExtras()),
              (QStringList{"&Kalender", "Taschen&rechner", "Transfer-Tool", "&Garantie-Analyse...",
-                          "&Einsatz je Reihe...", "-", "&Update-Prüfung"}));
+                          "&Quotenfilter...", "&Einsatz je Reihe...", "-", "&Update-Prüfung"}));
     QCOMPARE(texte(w.menueHilfe()),
              (QStringList{"&Inhalt", "In Hilfe &suchen...", "-", "&Update-Prüfung", "-", "&Programm-Info"}));
     QCOMPARE(knoepfe(w.PTool()),

@@ -13,10 +13,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <sys/resource.h>
-
 #include <filesystem>
 
+#include "Adressraumgrenze.h"
 #include "GuiHilfen.h"
 #include "Hauptfenstertest.h"
 #include "TestUmgebung.h"
@@ -262,31 +261,6 @@ void TestTabellen::leereDateien() {
     QVERIFY(dialoge().nimmMeldung(TestDialoge::Art::Fehler).contains(QStringLiteral("Fehlt.kv13")));
     QCOMPARE(w.zustand().scheinAnzahl(), 1);
 }
-
-namespace {
-// While it lives, the process may map only what it maps now and `mehr` bytes more.
-class Adressraumgrenze {
-  public:
-    explicit Adressraumgrenze(rlim_t mehr) {
-        ::getrlimit(RLIMIT_AS, &alt_);
-        QFile status(QStringLiteral("/proc/self/status"));
-        rlim_t belegt = 0;
-        if (status.open(QIODevice::ReadOnly))
-            for (const QByteArray& z : status.readAll().split('\n'))
-                if (z.startsWith("VmSize:"))
-                    belegt = z.mid(7).trimmed().split(' ').first().toULongLong() * 1024;
-        rlimit neu = alt_;
-        neu.rlim_cur = belegt + mehr;
-        QVERIFY(belegt > 0 && ::setrlimit(RLIMIT_AS, &neu) == 0);
-    }
-    ~Adressraumgrenze() { ::setrlimit(RLIMIT_AS, &alt_); }
-    Adressraumgrenze(const Adressraumgrenze&) = delete;
-    Adressraumgrenze& operator=(const Adressraumgrenze&) = delete;
-
-  private:
-    rlimit alt_{};
-};
-}  // namespace
 
 void TestTabellen::zuWenigSpeicher() {
     TFMain& w = starten();

@@ -144,6 +144,7 @@ void TstNormalschein::befehlUndKnoepfe() {
     QVERIFY(!teil<QPushButton>(w, "BVorschlag")->isEnabled());
     QVERIFY(!teil<QPushButton>(w, "BSave2")->isEnabled());
     QCOMPARE(teil<QPushButton>(w, "BVorschlag")->text(), QStringLiteral("Tipp vor-\nschlagen"));
+    QCOMPARE(teil<QPushButton>(w, "BSave2")->text(), QStringLiteral("Vorschlag als Spielschein"));
     QCOMPARE(teil<QLineEdit>(w, "EUrl")->text(), QString::fromUtf8(kSpielplanQuelle));
     // the left panel is all the narrow window shows
     QVERIFY(teil<QWidget>(w, "PLinks")->geometry().right() < w->width());

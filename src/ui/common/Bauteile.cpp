@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace kv::ui {
@@ -25,6 +27,15 @@ QString umbrochen(const QString& beschriftung) {
         if (!bindewoerter.contains(s.mid(i + 2, ende - i - 2))) s[i + 1] = QLatin1Char('\n');
     }
     return s;
+}
+
+QString rohText(const QPlainTextEdit* feld) {
+    // the raw text: the paragraphs (and the lines broken within one) become
+    // line feeds, everything else stays as it is
+    QString t = feld->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return t;
 }
 
 QPushButton* knopf(const QString& text, const char* name, QWidget* eltern) {

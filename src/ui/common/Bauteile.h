@@ -7,6 +7,7 @@
 
 class QIcon;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -24,6 +25,10 @@ QPushButton* knopf(const QString& text, const char* name, QWidget* eltern);
 // A label, its text wrapped as umbrochen() says; `umbrechen` lets a long text
 // wrap anywhere besides. An empty name leaves it unnamed.
 QLabel* label(const QString& text, const char* name, QWidget* eltern, bool umbrechen = false);
+// The text of a text field as typed or pasted, its lines joined by line
+// feeds. Unlike toPlainText() it keeps no-break spaces, so a text read from
+// the field is the text the command line reads from a file.
+QString rohText(const QPlainTextEdit* feld);
 // A bar across the window, a shade darker than the window, holding a
 // horizontal layout.
 QWidget* leiste(const char* name, QWidget* eltern);

@@ -42,6 +42,7 @@ enum class Menueplatz {
     ExtrasRechner,
     ExtrasTransfer,
     ExtrasGarantie,
+    ExtrasQuotenfilter,
     ExtrasEinsatz,
     ExtrasTrenner,
     ExtrasUpdate,

@@ -75,6 +75,7 @@ class EchteDialoge final : public Dialoge {
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setFileMode(QFileDialog::AnyFile);
         d.setDefaultSuffix(a.endung);
+        if (!a.vorauswahl.isEmpty()) d.selectFile(a.vorauswahl);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
         return mitEndung(d.selectedFiles().first(), a.endung);
     }

@@ -279,4 +279,16 @@ QIcon webseite() {
     });
 }
 
+QIcon quotenfilter() {
+    return gemalt(24, [](QPainter& p) {
+        p.setPen(QPen(QColor(30, 90, 150), 1.2));
+        p.setBrush(QColor(205, 228, 250));
+        p.drawPolygon(QPolygonF{{3, 4}, {21, 4}, {14, 12}, {14, 20}, {10, 22}, {10, 12}});
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(190, 30, 30));
+        p.drawEllipse(QPointF(9, 7), 1.6, 1.6);
+        p.drawEllipse(QPointF(15, 7), 1.6, 1.6);
+    });
+}
+
 }  // namespace kv::ui::symbol

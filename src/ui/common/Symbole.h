@@ -29,5 +29,7 @@ QIcon auslesen();
 QIcon erfolg();
 QIcon zufall();
 QIcon webseite();
+// The odds filter: a funnel.
+QIcon quotenfilter();
 
 }  // namespace kv::ui::symbol

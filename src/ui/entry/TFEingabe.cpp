@@ -158,7 +158,7 @@ QWidget* TFEingabe::linksBauen(QWidget* eltern) {
               "LTippNotiz", GrTipp, true);
     g->addWidget(notiz, 1);
     BVorschlag_ = knopf(QStringLiteral("Tipp vor- schlagen"), "BVorschlag", GrTipp);
-    BSave2_ = knopf(QStringLiteral("Vorschlag als\nSpielschein"), "BSave2", GrTipp);
+    BSave2_ = knopf(QStringLiteral("Vorschlag als Spielschein"), "BSave2", GrTipp);
     for (QPushButton* b : {BVorschlag_, BSave2_}) {
         b->setEnabled(false);
         b->setMinimumHeight(40);
@@ -290,7 +290,10 @@ QWidget* TFEingabe::mitteBauen(QWidget* eltern) {
     Vorschlag_ = new TFfrFeld2(eingabe_.vorschlagsfeld(), PFeld);
     Vorschlag_->setObjectName(QStringLiteral("Vorschlag"));
     // the frame takes the field's hook: every cross set or removed expands the rows anew
-    Vorschlag_->setzeNachVerwertung([this] { eingabe_.TippTransfer(); });
+    Vorschlag_->setzeNachVerwertung([this] {
+        eingabe_.TippTransfer();
+        vorschlagGeaendert();
+    });
     Vorschlag_->move(10, 5);
 
     constexpr int kGruppeX = 10 + TFfrFeld2::kBreite + 8;
@@ -342,13 +345,18 @@ QWidget* TFEingabe::mitteBauen(QWidget* eltern) {
     QPushButton* BAktual = knopf(QStringLiteral("Aktualisieren"), "BAktual", Gr1);
     aktual->addWidget(BAktual);
     aktual->addStretch(1);
-    // opens the odds filter with a copy of the suggestion field; not shown in
-    // the standard layout
-    QToolButton* quoten =
-        bildknopf(symbol::zufall(), QStringLiteral("Quotenfilter"), "bsSkinSpeedButton5", Gr1, 16);
-    quoten->hide();
-    connect(quoten, &QToolButton::clicked, this, &TFEingabe::quotenFilterClick);
-    aktual->addWidget(quoten);
+    // Opens the odds filter with a copy of the suggestion field. The original
+    // layout hid this button, which left the odds filter out of reach; it is
+    // shown, and usable while the suggestion has a cross to copy.
+    quoten_ = new QToolButton(Gr1);
+    quoten_->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
+    quoten_->setText(QStringLiteral("Quotenfilter..."));
+    quoten_->setIcon(symbol::quotenfilter());
+    quoten_->setIconSize(QSize(16, 16));
+    quoten_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    quoten_->setToolTip(QStringLiteral("Die Reihen des Vorschlags nach ihrer Quote filtern"));
+    connect(quoten_, &QToolButton::clicked, this, &TFEingabe::quotenFilterClick);
+    aktual->addWidget(quoten_);
     aktual->addWidget(hilfeKnopf("BInfo3", Gr1, [this] { hilfe(kHilfeVorschlag); }));
     g1->addLayout(aktual, 6, 0, 1, 3);
     s->addWidget(Gr1);
@@ -383,7 +391,12 @@ QWidget* TFEingabe::mitteBauen(QWidget* eltern) {
     s->addStretch(1);
 
     einstellungenZeigen(einstellungen_);
+    vorschlagGeaendert();
     return PFeld;
+}
+
+void TFEingabe::vorschlagGeaendert() {
+    quoten_->setEnabled(!eingabe_.vorschlagsfeld().leer());
 }
 
 QWidget* TFEingabe::rechtsBauen(QWidget* eltern) {

@@ -128,6 +128,8 @@ class TFEingabe : public QWidget {
     void FormShow();
     void FormCloseQuery();
     void einstellungenZeigen(const Eingabeeinstellungen& w);
+    // After every cross set or removed in the suggestion field.
+    void vorschlagGeaendert();
     void begegnungenGeaendert();
     void hilfe(int kontext);
 
@@ -183,6 +185,7 @@ class TFEingabe : public QWidget {
     std::array<QLabel*, 6> upLabels_{};
     std::array<QCheckBox*, 3> nur_{};
     QCheckBox* cbFilter_ = nullptr;
+    QToolButton* quoten_ = nullptr;  // bsSkinSpeedButton5, the odds filter
 
     QLabel* LAnz_ = nullptr;
     QLabel* LListeGeaendert_ = nullptr;

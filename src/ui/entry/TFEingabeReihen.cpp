@@ -42,12 +42,11 @@ Antwort alsAntwort(Dialoge::Antwort a) {
 void TFEingabe::BVorschlagClick() {
     BAktualClick();
     BSave2_->setEnabled(true);
-    if (!breit_) {
-        // the field, the settings and the row list come into view, and stay
-        breit_ = true;
-        Fensterposition::platzieren(this, Fensterposition::rahmen(this).topLeft(),
-                                    QSize(std::max(width(), kBreit), height()));
-    }
+    breit_ = true;
+    // the field, the settings and the row list come into view: on every
+    // suggestion while the window is narrower, also after the user narrowed it
+    if (width() < kBreit)
+        Fensterposition::platzieren(this, Fensterposition::rahmen(this).topLeft(), QSize(kBreit, height()));
 }
 
 void TFEingabe::BAktualClick() {

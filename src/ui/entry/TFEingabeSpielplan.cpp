@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "common/Bauteile.h"
 #include "common/Dialoge.h"
 #include "common/Fenster.h"
 #include "common/Programmkontext.h"
@@ -43,7 +44,9 @@ QString ohneOrdner(const QString& pfad) {
 
 void TFEingabe::BAuslesenClick() {
     const TendenzWerte bisher = kontext_.zustand().tendenzWerte();
-    const Spielplanimport im = DatenAuslesen(M1_->toPlainText().toStdString(), bisher);
+    // the raw text: no-break spaces stay what they are, so a tendency written
+    // with them is refused here as on the command line
+    const Spielplanimport im = DatenAuslesen(rohText(M1_).toStdString(), bisher);
     if (im.aufbereitet) M1_->setPlainText(QString::fromStdString(im.text));
     // the import writes the grid: unsaved fixtures there are saved or discarded first
     if (im.rasterSchreiben && !spielplanVerwerfenErlaubt(this)) return;

@@ -289,8 +289,10 @@ bool TFEingabeSys::BSaveClick() {
         dialoge().information(this, QString::fromStdString(meldungKeinFeldVollstaendig()));
         return false;
     }
-    const QString fn = dialoge().dateiSpeichern(
-        this, scheinDialog(QStringLiteral("Spielschein speichern"), kontext_.datenordner()));
+    // the slip's own file is proposed, the one it was opened from or saved to
+    Dateiauswahl auswahl = scheinDialog(QStringLiteral("Spielschein speichern"), kontext_.datenordner());
+    auswahl.vorauswahl = QString::fromStdString(schein_.datei());
+    const QString fn = dialoge().dateiSpeichern(this, auswahl);
     if (fn.isEmpty()) return false;
     try {
         schein_.speichern(fn.toStdString());

@@ -41,6 +41,9 @@ constexpr int kQuoteBreite = 30;
 constexpr int kTippBreiteG0 = 20;
 constexpr int kFaktorBreite = 70;
 constexpr int kSummeBreite = 60;
+constexpr int kVerteilungZeilen = 4;
+constexpr int kVerteilungSpalten = 2;
+constexpr int kVerteilungBreite = 60;
 
 QStringList spieleKopf(const QString& erste) {
     QStringList k{erste};
@@ -54,6 +57,21 @@ std::vector<int> breiten(int erste, int tipp, std::initializer_list<int> rest) {
     b.insert(b.end(), rest);
     return b;
 }
+
+// A grid of empty white cells.
+class LeeresGitter : public KopfModell {
+  public:
+    LeeresGitter(int zeilen, int spalten, QObject* eltern)
+        : KopfModell(eltern), zeilen_(zeilen), spalten_(spalten) {}
+    int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : zeilen_; }
+    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : spalten_; }
+    QVariant data(const QModelIndex& i, int role) const override {
+        return i.isValid() && role != Qt::DisplayRole ? weisseZelle(role) : QVariant();
+    }
+
+  private:
+    int zeilen_, spalten_;
+};
 
 }  // namespace
 
@@ -120,6 +138,9 @@ TFQuotenFilter::TFQuotenFilter(Programmkontext& kontext, QWidget* eltern)
     haupt->setContentsMargins(0, 0, 0, 0);
     haupt->setSpacing(0);
 
+    // The bar across the top is empty in the window's original layout; it
+    // says here, deliberately, what a Quote is, which the window shows
+    // nowhere else.
     auto* oben = new QLabel(
         QStringLiteral("  Quote einer Tippreihe: die Summe der Tendenzpunkte ihrer 13 Tipps. Gelistet werden "
                        "die Reihen des Feldes, deren Quote zwischen den beiden Grenzen liegt."),
@@ -174,6 +195,8 @@ TFQuotenFilter::TFQuotenFilter(Programmkontext& kontext, QWidget* eltern)
     auto* bsSkinSpeedButton2 = knopf(QStringLiteral("Tipps listen"), "bsSkinSpeedButton2", this);
     connect(bsSkinSpeedButton2, &QPushButton::clicked, this, &TFQuotenFilter::TippsListenClick);
     zeileListe->addWidget(bsSkinSpeedButton2);
+    // Deliberately beyond the original layout: the number of listed rows, which
+    // a grid of up to 1,594,323 rows does not show at a glance.
     LAnzahl_ = new QLabel(this);
     LAnzahl_->setObjectName(QStringLiteral("LAnzahl"));
     LAnzahl_->setFont(schrift(this, 11, true));
@@ -191,11 +214,19 @@ TFQuotenFilter::TFQuotenFilter(Programmkontext& kontext, QWidget* eltern)
     g1_->gitter()->setFocusPolicy(Qt::WheelFocus);
     g1_->setFixedWidth(g1_->groesseFuer(0).width());
     g1_->setMinimumHeight(g1_->groesseFuer(5).height());
-    rechts->addWidget(g1_, 1, Qt::AlignLeft);
+    auto* zeileG1 = new QHBoxLayout;
+    zeileG1->setSpacing(10);
+    zeileG1->addWidget(g1_);
+    zeileG1->addWidget(verteilungBauen(), 0, Qt::AlignTop);
+    zeileG1->addStretch(1);
+    rechts->addLayout(zeileG1, 1);
     mitte->addLayout(rechts, 1);
     haupt->addLayout(mitte, 1);
     haupt->addWidget(untenBauen());
 
+    // F1: the help page of the suggestion, which tells this window too
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { kontext_.hilfe(this, kHilfeVorschlag); });
     mitEscapeSchliessen(this);
     resize(941, 600);
     LAnzahl_->setText(QString());
@@ -245,6 +276,26 @@ QWidget* TFQuotenFilter::grenzenBauen() {
     l->addStretch(1);
     connect(scrMin_, &QScrollBar::valueChanged, this, &TFQuotenFilter::scrMinChange);
     connect(scrMax_, &QScrollBar::valueChanged, this, &TFQuotenFilter::scrMaxChange);
+    return p;
+}
+
+QWidget* TFQuotenFilter::verteilungBauen() {
+    // The panel "Verteilung" with its grid, as the window's layout has it: the
+    // grid stays empty, nothing in the window fills it.
+    auto* p = new QGroupBox(QStringLiteral("Verteilung"), this);
+    p->setObjectName(QStringLiteral("PVerteilung"));
+    p->setFont(schrift(this, 11, false));
+    auto* l = new QVBoxLayout(p);
+    l->setContentsMargins(6, 4, 6, 6);
+    GVerteilung_ = new Gitter(p);
+    GVerteilung_->setObjectName(QStringLiteral("GVerteilung"));
+    auto* leer = new LeeresGitter(kVerteilungZeilen, kVerteilungSpalten, GVerteilung_);
+    GVerteilung_->setModel(leer);
+    const std::vector<int> w(kVerteilungSpalten, kVerteilungBreite);
+    GVerteilung_->spaltenSetzen(w);
+    GVerteilung_->kopfSetzen(leer, QStringList(kVerteilungSpalten, QString()), w);
+    GVerteilung_->festeGroesse(kVerteilungZeilen);
+    l->addWidget(GVerteilung_);
     return p;
 }
 
@@ -310,9 +361,29 @@ void TFQuotenFilter::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void quotenFilterErzeugen(Programmkontext& kontext) {
+Befehl quotenFilterBefehl(Programmkontext& kontext) {
+    // made at start-up, hidden
     auto* w = new TFQuotenFilter(kontext, kontext.hauptfenster());
     w->hide();
+    Befehl b;
+    b.name = "Quotenfilter1";
+    b.text = QStringLiteral("&Quotenfilter...");
+    b.symbol = symbol::quotenfilter();
+    b.menues = {Menueplatz::ExtrasQuotenfilter};
+    b.ausfuehren = [&kontext] {
+        // The suggestion field of the normal slip window, as its button copies
+        // it. An empty suggestion is not copied: it would only take away the
+        // crosses set in this window's own field, and the window opens as it is.
+        auto* eingabe = qobject_cast<TFEingabe*>(fensterSuchen(QStringLiteral("FEingabe")));
+        if (eingabe && !eingabe->eingabe().vorschlagsfeld().leer()) {
+            quotenFilterOeffnen(kontext, eingabe->eingabe().vorschlagsfeld().daten());
+            return;
+        }
+        fensterOeffnen<TFQuotenFilter>(QStringLiteral("FQuotenFilter"), [&kontext] {
+            return new TFQuotenFilter(kontext, kontext.hauptfenster());
+        });
+    };
+    return b;
 }
 
 TFQuotenFilter* quotenFilterOeffnen(Programmkontext& kontext, const TScheinOffen& vorschlag) {

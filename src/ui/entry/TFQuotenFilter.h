@@ -2,15 +2,17 @@
 // Quote (the sum of the tendency points of its 13 tips) lies strictly
 // between the limits "Größer als..." and "Kleiner als...", and an overview of
 // the highest and lowest tendency value of every match. Created hidden at
-// start-up; the normal slip window copies its suggestion field into it and
-// shows it. Closing only hides it, so field, limits and grids last until the
-// program ends. Nothing is saved from this window but its place and size.
+// start-up; the normal slip window (its button "Quotenfilter...") and the
+// main window's menu "Extras" copy the suggestion field into it and show it.
+// Closing only hides it, so field, limits and grids last until the program
+// ends. Nothing is saved from this window but its place and size.
 #pragma once
 
 #include <QWidget>
 
 #include <memory>
 
+#include "common/Befehle.h"
 #include "eingabe/Quotenfilter.h"
 
 class QLabel;
@@ -40,6 +42,7 @@ class TFQuotenFilter : public QWidget {
     QLabel* LMin() const { return LMin_; }
     QLabel* LMax() const { return LMax_; }
     Gitter* G0() const { return G0_; }
+    Gitter* GVerteilung() const { return GVerteilung_; }
     Fenstergitter* g1() const { return g1_; }
     QLabel* LAnzahl() const { return LAnzahl_; }
 
@@ -57,6 +60,7 @@ class TFQuotenFilter : public QWidget {
 
   private:
     QWidget* grenzenBauen();
+    QWidget* verteilungBauen();
     QWidget* untenBauen();
     void scrMinChange(int wert);
     void scrMaxChange(int wert);
@@ -70,14 +74,16 @@ class TFQuotenFilter : public QWidget {
     QLabel* LMax_ = nullptr;
     QLabel* LAnzahl_ = nullptr;
     Gitter* G0_ = nullptr;
+    Gitter* GVerteilung_ = nullptr;
     Fenstergitter* g1_ = nullptr;
     QuotenUebersichtModell* uebersicht_ = nullptr;
     std::unique_ptr<QuotenReihenQuelle> quelle_;  // what g1_ shows
 };
 
 // Creates the odds filter window hidden, as a window of its own above the
-// main window (at start-up; it has no command of its own).
-void quotenFilterErzeugen(Programmkontext& kontext);
+// main window, and returns the command "Quotenfilter..." (menu "&Extras"):
+// the window with a copy of the normal slip window's suggestion field.
+Befehl quotenFilterBefehl(Programmkontext& kontext);
 
 // The copy from the normal slip window (`bsSkinSpeedButton5`): the odds
 // filter's field becomes a copy of the suggestion field `vorschlag`; then the

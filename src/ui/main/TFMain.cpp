@@ -53,6 +53,11 @@ void TFMain::scheinGeschriebenZeigen() {
             .arg(QString::fromStdString(zustand_.geschriebenerSchein())));
 }
 
+void TFMain::geoeffnetZeigen() {
+    // the hint of a saved slip has done its work once a slip is opened
+    statusBar()->clearMessage();
+}
+
 void TFMain::FormCreate() {
     setWindowTitle(titelMitVersion());
     menuesBauen();

@@ -171,8 +171,10 @@ class TFMain : public QMainWindow {
     void Farbe(int spiel, int heim, int gast);
     // Runs `f` as one command: file errors end it with a message.
     void befehl(const std::function<void()>& f);
-    // The status line names the slip file an entry window wrote.
+    // The status line names the slip file an entry window wrote, until a
+    // slip is opened.
     void scheinGeschriebenZeigen();
+    void geoeffnetZeigen();
 
     Programmkontext& kontext_;
     Programmzustand& zustand_;

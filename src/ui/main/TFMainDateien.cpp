@@ -85,6 +85,7 @@ bool TFMain::DateiEinlesen(const QString& fn) {
     zustand_.linksOeffnen(pfad(fn), std::move(schein));
     zustand_.gewinnreiheAusTendenzen();
     Gewinnauswertung();
+    geoeffnetZeigen();
     return felder > 0;
 }
 
@@ -159,6 +160,7 @@ QWidget* TFMain::tabOeffnen(const QString& fn, Schein schein) {
     const int slot = zustand_.scheinOeffnen(pfad(fn), std::move(schein), true);
     if (QWidget* neu = PPC_->tab(slot)) neu->setProperty("dateistand", dateistand(fn));
     Gewinnauswertung();
+    geoeffnetZeigen();
     if (ppcBreite() < kPpcOffen) setzePpcBreite(kPpcOffen);
     return PPC_->tab(slot);
 }

@@ -275,11 +275,8 @@ void TFTransfer::showEvent(QShowEvent* e) {
 }
 
 QString TFTransfer::text() const {
-    // The raw text keeps what the user pasted (no-break spaces included);
-    // only the paragraph breaks between lines become line feeds.
-    QString t = M1_->document()->toRawText();
-    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return t;
+    // what the user pasted, no-break spaces included
+    return rohText(M1_);
 }
 
 void TFTransfer::M1Change() {
