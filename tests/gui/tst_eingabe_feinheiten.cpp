@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,12 +39,6 @@ using namespace kv::test;
 using kv::ui::TFEingabe;
 
 namespace {
-
-QByteArray testdatei(const char* name) {
-    QFile f(QStringLiteral(KALVENDO_TEST_DATA "/") + QLatin1String(name));
-    if (!f.open(QIODevice::ReadOnly)) qFatal("Testdatei %s fehlt", name);
-    return f.readAll();
-}
 
 // The middle of the mark of box (spalte, spiel) as the field places it.
 QPoint markenMitte(const Tippfeld& f, int spalte, int spiel) {

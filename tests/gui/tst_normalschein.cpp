@@ -48,12 +48,6 @@ using kv::ui::TFEingabe;
 
 namespace {
 
-QString testdaten(const char* name) {
-    QFile f(QStringLiteral(KALVENDO_TEST_DATA "/") + QLatin1String(name));
-    if (!f.open(QIODevice::ReadOnly)) qFatal("Testdatei %s fehlt", name);
-    return QString::fromUtf8(f.readAll());
-}
-
 QByteArray lies(const QString& pfad) {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

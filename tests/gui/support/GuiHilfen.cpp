@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
@@ -110,6 +111,16 @@ QString gewinnreihe(const ui::TFMain& w) {
         s += t.isEmpty() ? QStringLiteral(" ") : t;
     }
     return s;
+}
+
+QByteArray testdatei(const char* name) {
+    QFile f(QStringLiteral(KALVENDO_TEST_DATA "/") + QLatin1String(name));
+    if (!f.open(QIODevice::ReadOnly)) qFatal("Testdatei %s fehlt", name);
+    return f.readAll();
+}
+
+QString testdaten(const char* name) {
+    return QString::fromUtf8(testdatei(name));
 }
 
 }  // namespace kv::test

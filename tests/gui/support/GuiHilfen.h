@@ -2,6 +2,7 @@
 // (clicking the up-downs and buttons) and reading what it shows.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -46,6 +47,11 @@ QString kopf(const kv::ui::Fenstergitter* g, int spalte);
 QString gezeigt(const kv::ui::Fenstergitter* g, int i, int spalte);
 // The winning row as shown, e.g. "1021021021021" (a blank for an empty panel).
 QString gewinnreihe(const kv::ui::TFMain& w);
+
+// The bytes of a file of tests/data; the test stops when it is missing.
+QByteArray testdatei(const char* name);
+// The same file as UTF-8 text.
+QString testdaten(const char* name);
 
 // The command `befehl` of the main window run, and the window `name` it
 // shows; the test ends when it is not shown.
