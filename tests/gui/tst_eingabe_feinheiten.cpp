@@ -96,7 +96,12 @@ void TstEingabeFeinheiten::geschuetzteLeerzeichenBleiben() {
     QGuiApplication::clipboard()->setText(QString::fromUtf8(bytes));
     M1->setFocus();
     QTest::keyClick(M1, Qt::Key_V, Qt::ControlModifier);
+    dialoge().frageAntwort(TestDialoge::kVerwerfen);  // the fixtures read first are not kept
     klicke(teil<QPushButton>(w, "BAuslesen"));
+    QVERIFY(dialoge().nimmMeldung(TestDialoge::Art::FrageSpeichern).contains(QStringLiteral("Begegnungen")));
+    QVERIFY(dialoge()
+                .nimmMeldung(TestDialoge::Art::Information)
+                .startsWith(QStringLiteral("Diese Zeilen haben keine Tendenz")));
 
     QVERIFY(!teil<QPushButton>(w, "BVorschlag")->isEnabled());
     QCOMPARE(haupt_->kontext().zustand().tendenzWerte(), vorher);
@@ -178,7 +183,8 @@ void TstEingabeFeinheiten::statuszeileUndSpeichervorschlag() {
     dialoge().oeffnenAntwort({anderer});
     klicke(teil<QPushButton>(sys, "BOpen"));
     QCOMPARE(vorschlag(), anderer);
-    klicke(teil<QPushButton>(sys, "BDel"));  // "Alle Angaben löschen": a new slip
+    klicke(teil<QPushButton>(sys, "BDel"));                      // "Alle Angaben löschen": a new slip
+    sys->schein().feld(1).kreuzeSetzen(reihe("1021021021021"));  // an empty slip is not saved
     QCOMPARE(vorschlag(), QString());
     sys->close();
 }
@@ -194,11 +200,15 @@ void TstEingabeFeinheiten::riesigeDateienSofortAbgelehnt() {
 
     ui::TFEingabeSys* sys = systemschein();
     sys->schein().feld(1).kreuzeSetzen(reihe("1111111111111"));
+    dialoge().frageAntwort(TestDialoge::kVerwerfen);  // the unsaved cross may go
     dialoge().oeffnenAntwort({schein});
     {
         const Adressraumgrenze grenze(200u << 20);
         klicke(teil<QPushButton>(sys, "BOpen"));
     }
+    QVERIFY(dialoge()
+                .nimmMeldung(TestDialoge::Art::FrageSpeichern)
+                .startsWith(QStringLiteral("Der Systemschein")));
     QCOMPARE(dialoge().nimmMeldung(TestDialoge::Art::Information), QString::fromUtf8(kZuVieleFelder));
     QCOMPARE(sys->schein().feld(1).daten(), reihe("1111111111111"));
     sys->close();
