@@ -110,16 +110,14 @@ void TestWayland::echtesProgramm() {
     umgebung.insert(QStringLiteral("HOME"), heim.path());
     umgebung.insert(QStringLiteral("XDG_DATA_HOME"), heim.path() + QStringLiteral("/.local/share"));
     umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    // the probe Qt loads into the program tells which window has the keyboard
+    // the probe Qt loads into the program reports its shown windows and acts as the user
     umgebung.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(KALVENDO_SONDE_ORDNER));
     umgebung.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("kalvendo-sonde"));
     p.setProcessEnvironment(umgebung);
     p.start(QStringLiteral(KALVENDO_PROGRAMM), {schein});
     QVERIFY(p.waitForStarted());
     QByteArray bericht;
-    // waits until the probe's latest report of `art` ("AKTIV": the window
-    // that has the keyboard, "MENUE": the open menu) is `wert`, however long
-    // a busy machine takes
+    // the probe's latest report of the kind `art`, without the kind
     const auto letzte = [&](const QByteArray& art) {
         bericht += p.readAllStandardOutput();
         QString z;
@@ -137,9 +135,9 @@ void TestWayland::echtesProgramm() {
         qWarning().noquote() << "erwartet FENSTER" << fenster << "- die Sonde sagte:\n" << bericht;
         return false;
     };
-    // What the user does, through the probe: the compositor in its X window
-    // drops now and then a key typed just after a window came to the front
-    // on a loaded machine, so keys would make this test fail for nothing.
+    // What the user does, through the probe: keys typed into a compositor
+    // were dropped now and then just after a window came to the front on a
+    // loaded machine, which made the test fail for nothing.
     const auto tue = [&](const QByteArray& was) {
         p.write(was + '\n');
         p.waitForBytesWritten(5000);
