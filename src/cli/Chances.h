@@ -9,7 +9,7 @@
 namespace kv::cli {
 
 // chances SLIP.kv13 (--tendencies T | --fixtures LIST.sp13)
-//         [--result DIGITS [--finished SPEC]] [--stake CENTS] [--json]
+//         [--result DIGITS [--finished LIST]] [--stake CENTS] [--json]
 // T: 13 comma-separated items, each "-" or three digits joined by hyphens
 // (blanks around the digits allowed): Heim, ignored, Gast. With --json one
 // object {"rows": R, "stake_cents": S, "classes": [{"class": "I", "hits": 13,

@@ -386,13 +386,7 @@ void TestFensterplatz::nichtsAbgeschnitten() {
     while (!dialoge().meldungen().isEmpty()) dialoge().nimmMeldung(dialoge().meldungen().front().art);
 }
 
-int main(int argc, char* argv[]) {
-    kv::ui::deutschVorbereiten();
-    QApplication app(argc, argv);
-    kv::ui::deutschLaden(app);
-    TestFensterplatz t;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&t, argc, argv);
-}
+// the desktop script has chosen the platform (xcb or wayland)
+KV_GUI_TEST_MAIN(TestFensterplatz)
 
 #include "tst_fensterplatz.moc"

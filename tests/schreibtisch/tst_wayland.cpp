@@ -161,13 +161,7 @@ void TestWayland::echtesProgramm() {
     QVERIFY(ini.leseZahl("Fenster", "Schein-Width", 0) > 0);
 }
 
-int main(int argc, char* argv[]) {
-    kv::ui::deutschVorbereiten();
-    QApplication app(argc, argv);
-    kv::ui::deutschLaden(app);
-    TestWayland t;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&t, argc, argv);
-}
+// the desktop script has chosen the platform (xcb or wayland)
+KV_GUI_TEST_MAIN(TestWayland)
 
 #include "tst_wayland.moc"
